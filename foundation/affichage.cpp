@@ -1,0 +1,125 @@
+#include "foundation/affichage.h"
+
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <langinfo.h>
+#include <locale.h>
+#include <unistd.h>
+
+namespace {
+
+// Windows-1252 codes 0x80-0x9F as Unicode; 0 marks the five undefined ones.
+constexpr char16_t kCp1252Haut[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+void AjouteUtf8(char32_t point, std::string& sortie) {
+  if (point < 0x80) {
+    sortie += static_cast<char>(point);
+  } else if (point < 0x800) {
+    sortie += static_cast<char>(0xC0 | (point >> 6));
+    sortie += static_cast<char>(0x80 | (point & 0x3F));
+  } else {
+    sortie += static_cast<char>(0xE0 | (point >> 12));
+    sortie += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+    sortie += static_cast<char>(0x80 | (point & 0x3F));
+  }
+}
+
+// Length of the well-formed UTF-8 sequence at p (no overlong forms, no
+// surrogates, nothing above U+10FFFF), or 0 when there is none.
+size_t LongueurUtf8(const unsigned char* p) {
+  const unsigned char c = p[0];
+  auto suite = [](unsigned char b) { return (b & 0xC0) == 0x80; };
+  if (c >= 0xC2 && c <= 0xDF) return suite(p[1]) ? 2 : 0;
+  if (c >= 0xE0 && c <= 0xEF) {
+    const unsigned char min = (c == 0xE0) ? 0xA0 : 0x80;
+    const unsigned char max = (c == 0xED) ? 0x9F : 0xBF;
+    return (p[1] >= min && p[1] <= max && suite(p[2])) ? 3 : 0;
+  }
+  if (c >= 0xF0 && c <= 0xF4) {
+    const unsigned char min = (c == 0xF0) ? 0x90 : 0x80;
+    const unsigned char max = (c == 0xF4) ? 0x8F : 0xBF;
+    return (p[1] >= min && p[1] <= max && suite(p[2]) && suite(p[3])) ? 4 : 0;
+  }
+  return 0;
+}
+
+bool LocaleEnUtf8() {
+  // Asked of a private locale object, so the program's own stays "C".
+  locale_t locale = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(0));
+  if (locale == static_cast<locale_t>(0)) return false;
+  const char* codeset = nl_langinfo_l(CODESET, locale);
+  const bool utf8 = codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 ||
+                                           std::strcmp(codeset, "utf8") == 0);
+  freelocale(locale);
+  return utf8;
+}
+
+}  // namespace
+
+Affichage affichage(Affichage::SortieConsole());
+
+Affichage::Affichage() : Affichage(Sortie::Oem850) {}
+
+Affichage::Affichage(Sortie sortie)
+    : conversion(sortie == Sortie::Oem850 ? new AsciiAnsi(true) : nullptr),
+      utf8(sortie == Sortie::Utf8) {}
+
+Affichage::Affichage(const Affichage& autre)
+    : conversion(autre.conversion ? new AsciiAnsi(*autre.conversion) : nullptr),
+      utf8(autre.utf8) {}
+
+Affichage& Affichage::operator=(const Affichage& autre) {
+  if (this != &autre) {
+    conversion.reset(autre.conversion ? new AsciiAnsi(*autre.conversion) : nullptr);
+    utf8 = autre.utf8;
+  }
+  return *this;
+}
+
+void Affichage::Affiche(const char* texte, bool finLigne) const {
+  if (conversion) {
+    conversion->Affiche(texte, finLigne);
+    return;
+  }
+  if (utf8) {
+    std::string tampon;
+    VersUtf8(texte, tampon);
+    std::fwrite(tampon.data(), 1, tampon.size(), stdout);
+  } else {
+    std::fputs(texte, stdout);
+  }
+  if (finLigne) std::putc('\n', stdout);
+}
+
+Affichage::Sortie Affichage::SortieConsole() {
+  if (isatty(STDOUT_FILENO) && LocaleEnUtf8()) return Sortie::Utf8;
+  return Sortie::Oem850;
+}
+
+void Affichage::VersUtf8(const char* texte, std::string& sortie) {
+  const auto* p = reinterpret_cast<const unsigned char*>(texte);
+  while (*p) {
+    if (*p < 0x80) {
+      sortie += static_cast<char>(*p++);
+      continue;
+    }
+    if (const size_t n = LongueurUtf8(p)) {
+      sortie.append(reinterpret_cast<const char*>(p), n);
+      p += n;
+      continue;
+    }
+    char32_t point = *p;
+    if (point < 0xA0) {
+      point = kCp1252Haut[point - 0x80];
+      if (point == 0) point = 0xFFFD;
+    }
+    AjouteUtf8(point, sortie);
+    ++p;
+  }
+}

@@ -1,0 +1,89 @@
+// ArbreBinaire<T>: an unbalanced binary search tree that counts occurrences
+// of values. Every walk is iterative, so a chain of any depth is safe.
+#ifndef PAGEVET_FOUNDATION_ARBREBINAIRE_H_
+#define PAGEVET_FOUNDATION_ARBREBINAIRE_H_
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+template <typename T>
+class ArbreBinaire {
+ public:
+  ArbreBinaire() = default;
+  ArbreBinaire(const ArbreBinaire& autre) { CopieDe(autre); }
+  virtual ArbreBinaire& operator=(const ArbreBinaire& autre) {
+    if (this != &autre) {
+      Vide();
+      CopieDe(autre);
+    }
+    return *this;
+  }
+  ~ArbreBinaire() { Vide(); }
+
+  // Adds nombre to the count of valeur, inserting a leaf if it is new.
+  void Insere(const T& valeur, int32_t nombre) {
+    Noeud** place = &racine;
+    while (*place != nullptr) {
+      Noeud* noeud = *place;
+      if (noeud->valeur == valeur) {
+        noeud->compte += nombre;
+        return;
+      }
+      place = (noeud->valeur > valeur) ? &noeud->gauche : &noeud->droite;
+    }
+    *place = new Noeud(valeur, nombre);
+  }
+
+  // The count of valeur, or 0 when it is not in the tree.
+  int32_t Cherche(const T& valeur) const {
+    const Noeud* noeud = racine;
+    while (noeud != nullptr) {
+      if (noeud->valeur == valeur) return noeud->compte;
+      noeud = (noeud->valeur > valeur) ? noeud->gauche : noeud->droite;
+    }
+    return 0;
+  }
+
+  // Deletes every node. Right rotations flatten the tree as it goes, so no
+  // stack is needed whatever its shape.
+  void Vide() {
+    while (racine != nullptr) {
+      Noeud* noeud = racine;
+      if (noeud->gauche != nullptr) {
+        racine = noeud->gauche;
+        noeud->gauche = racine->droite;
+        racine->droite = noeud;
+      } else {
+        racine = noeud->droite;
+        delete noeud;
+      }
+    }
+  }
+
+ private:
+  struct Noeud {
+    Noeud(const T& v, int32_t c) : valeur(v), compte(c) {}
+    Noeud* gauche = nullptr;
+    Noeud* droite = nullptr;
+    T valeur;
+    int32_t compte;
+  };
+
+  // Same shape, values and counts as autre; assumes this tree is empty.
+  void CopieDe(const ArbreBinaire& autre) {
+    std::vector<std::pair<const Noeud*, Noeud**>> aFaire;
+    if (autre.racine != nullptr) aFaire.emplace_back(autre.racine, &racine);
+    while (!aFaire.empty()) {
+      auto [source, place] = aFaire.back();
+      aFaire.pop_back();
+      *place = new Noeud(source->valeur, source->compte);
+      if (source->gauche) aFaire.emplace_back(source->gauche, &(*place)->gauche);
+      if (source->droite) aFaire.emplace_back(source->droite, &(*place)->droite);
+    }
+  }
+
+  Noeud* racine = nullptr;
+};
+
+#endif  // PAGEVET_FOUNDATION_ARBREBINAIRE_H_
