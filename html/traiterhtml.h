@@ -1,0 +1,33 @@
+// TraiterHtml: one line of page text with a reading cursor. It strips the
+// line's tags and hands out its words one at a time.
+#ifndef PAGEVET_HTML_TRAITERHTML_H_
+#define PAGEVET_HTML_TRAITERHTML_H_
+
+#include "foundation/mystring.h"
+
+// Common base of the HTML text processors; holds nothing.
+class BaseHtml {};
+
+class TraiterHtml : public BaseHtml {
+ public:
+  // Copies texte (nullptr reads as the empty text) and puts the cursor at
+  // its start.
+  explicit TraiterHtml(const char* texte);
+  TraiterHtml(const TraiterHtml&) = delete;
+  TraiterHtml& operator=(const TraiterHtml&) = delete;
+
+  // Removes the tags from the line, carrying horsBalise from line to line,
+  // puts the cursor back at the start and returns the new length.
+  int supprimerBalises(bool& horsBalise);
+
+  // The next word, in the single module buffer: valid and writable until
+  // the next call; "" when no word is left. Throws MesErreur when a word
+  // reaches 512 characters.
+  char* motSuivant();
+
+ private:
+  String contenu;
+  const char* curseur;  // into contenu
+};
+
+#endif  // PAGEVET_HTML_TRAITERHTML_H_

@@ -1,0 +1,317 @@
+// Character-level and line-level HTML text operations: entity decoding,
+// accent folding, word separators, whole-word search and tag handling.
+#include "html/trthtml.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "foundation/mystring.h"
+#include "html/tables.h"
+
+namespace {
+
+// The longest run estEntiteSeparatrice looks at, the '&' included.
+constexpr int longueurMaxEntite = 26;
+// Tag names of 20 characters or more are never looked up.
+constexpr int longueurMaxBalise = 20;
+
+// The word separators: the separating entities decoded, then the
+// punctuation. Built once, on first use, and constant afterwards.
+class Separateurs {
+ public:
+  Separateurs() : texte_(), membre_() {
+    std::memcpy(texte_, entitesSeparatrices, sizeof(entitesSeparatrices));
+    decoderEntites(texte_);
+    std::strcat(texte_, ponctuation);
+    for (const char* p = texte_; *p != '\0'; ++p) {
+      membre_[static_cast<unsigned char>(*p)] = true;
+    }
+  }
+
+  const char* Texte() const { return texte_; }
+  bool Contient(char c) const { return membre_[static_cast<unsigned char>(c)]; }
+
+ private:
+  char texte_[sizeof(entitesSeparatrices) + sizeof(ponctuation)];
+  bool membre_[256];  // membre_[0] stays false
+};
+
+const Separateurs& separateurs() {
+  static const Separateurs instance;
+  return instance;
+}
+
+// Letters, digits, '_' and '-' make up whole words.
+inline bool estCaractereMot(char c) {
+  return estLettre(c) || estChiffre(c) || c == '_' || c == '-';
+}
+
+// Recognises the reference written at position (a '&'): "&#N;" with 1 to 3
+// digits, or a whole name of tableEntites. Gives its code and its length.
+bool reconnaitreEntite(const char* position, unsigned char& code,
+                       int& longueur) {
+  if (position[1] == '#') {
+    // No name of the table starts with "&#", so only the numeric form can
+    // match. Counting stops at 4 digits: that many already disqualify it.
+    int chiffres = 0;
+    int valeur = 0;
+    while (chiffres < 4 && estChiffre(position[2 + chiffres])) {
+      valeur = valeur * 10 + (position[2 + chiffres] - '0');
+      ++chiffres;
+    }
+    if (chiffres == 0 || chiffres > 3 || position[2 + chiffres] != ';') {
+      return false;
+    }
+    code = static_cast<unsigned char>(valeur % 256);
+    longueur = chiffres + 3;
+    return true;
+  }
+  for (const Entite& entite : tableEntites) {
+    const char* nom = entite.nom;
+    const char* texte = position;
+    // Stops at the first difference, the text's terminator included.
+    while (*nom != '\0' && *nom == *texte) {
+      ++nom;
+      ++texte;
+    }
+    if (*nom == '\0') {
+      code = entite.code;
+      longueur = static_cast<int>(nom - entite.nom);
+      return true;
+    }
+  }
+  return false;
+}
+
+// chercherCommentaire for a writable line.
+char* commentaireDans(char* ligne) {
+  const char* commentaire = chercherCommentaire(ligne);
+  return commentaire == nullptr ? nullptr : ligne + (commentaire - ligne);
+}
+
+}  // namespace
+
+char* decoderEntites(char* texte) {
+  // One pass with separate read and write cursors: what has been written is
+  // never read again, so "&amp;lt;" gives "&lt;" and stops there.
+  const char* lecture = texte;
+  char* ecriture = texte;
+  while (*lecture != '\0') {
+    unsigned char code = 0;
+    int longueur = 0;
+    if (*lecture == '&' && reconnaitreEntite(lecture, code, longueur)) {
+      if (code == 0) break;  // a decoded NUL ends the text
+      *ecriture++ = static_cast<char>(code);
+      lecture += longueur;
+    } else {
+      *ecriture++ = *lecture++;
+    }
+  }
+  *ecriture = '\0';
+  return texte;
+}
+
+char* supprimerAccents(char* texte) {
+  for (char* p = texte; *p != '\0'; ++p) {
+    if (static_cast<unsigned char>(*p) >= 0x80) {
+      const void* trouve =
+          std::memchr(tableAccents.accentues, *p, nombreAccents);
+      if (trouve != nullptr) {
+        const char* accent = static_cast<const char*>(trouve);
+        *p = tableAccents.simples[accent - tableAccents.accentues];
+      }
+    }
+    *p = enMinuscule(*p);
+  }
+  return texte;
+}
+
+bool estEntiteSeparatrice(const char* position, int& longueur) {
+  longueur = 0;
+  if (*position != '&') return false;
+  bool pointVirgule = false;
+  while (longueur < longueurMaxEntite && position[longueur] != '\0') {
+    if (position[longueur++] == ';') {
+      pointVirgule = true;
+      break;
+    }
+  }
+  if (longueur >= 2 && position[1] == '#') {
+    if (!pointVirgule) return false;
+    // Reduced as it is read, so long digit runs cannot overflow.
+    unsigned valeur = 0;
+    for (int i = 2; i < longueur - 1; ++i) {
+      if (!estChiffre(position[i])) return false;
+      valeur = (valeur * 10 + static_cast<unsigned>(position[i] - '0')) % 256;
+    }
+    const char c = static_cast<char>(valeur);
+    return c == '\0' || estSeparateur(c);
+  }
+  // A name cut short by the end of the text matches the beginning of a
+  // separating entity; a complete one matches exactly one of them.
+  const std::string_view liste(entitesSeparatrices,
+                               sizeof(entitesSeparatrices) - 1);
+  const std::string_view lu(position, static_cast<size_t>(longueur));
+  return liste.find(lu) != std::string_view::npos;
+}
+
+bool estSeparateur(char c) { return separateurs().Contient(c); }
+
+const char* texteSeparateurs() { return separateurs().Texte(); }
+
+const char* sauterBlancs(const char* position) {
+  while (estBlanc(*position)) ++position;
+  return position;
+}
+
+const char* reculerBlancs(const char* position, const char* borne) {
+  while (position > borne && estBlanc(*position)) --position;
+  return position;
+}
+
+char* copierN(char* destination, const char* source, int n) {
+  if (n < 0) n = 0;
+  int i = 0;
+  for (; i < n && source[i] != '\0'; ++i) destination[i] = source[i];
+  std::memset(destination + i, '\0', static_cast<size_t>(n - i) + 1);
+  return destination;
+}
+
+int compterCaractere(const char* texte, char c) {
+  int nombre = 0;
+  for (; *texte != '\0'; ++texte) {
+    if (*texte == c) ++nombre;
+  }
+  return nombre;
+}
+
+const char* chercherMot(const char* debut, const char* cherche) {
+  // The empty word is nowhere: without this the search would step past the
+  // terminator.
+  if (*cherche == '\0') return nullptr;
+  const size_t longueur = std::strlen(cherche);
+  for (const char* p = std::strstr(debut, cherche); p != nullptr;
+       p = std::strstr(p + 1, cherche)) {
+    if (!estCaractereMot(p[longueur]) &&
+        (p == debut || !estCaractereMot(p[-1]))) {
+      return p;
+    }
+  }
+  return nullptr;
+}
+
+int compterMot(const char* texte, const char* cherche, const char*& premier) {
+  premier = nullptr;
+  int nombre = 0;
+  for (const char* p = chercherMot(texte, cherche); p != nullptr;
+       p = chercherMot(p + 1, cherche)) {
+    if (nombre++ == 0) premier = p;
+  }
+  return nombre;
+}
+
+const char* chercherCommentaire(const char* texte) {
+  for (const char* p = std::strchr(texte, '<'); p != nullptr;
+       p = std::strchr(p + 1, '<')) {
+    if (p[1] == '!') return p;
+  }
+  return nullptr;
+}
+
+const char* premiereBalise(const char* texte) {
+  const char* p = std::strchr(texte, '<');
+  return (p == nullptr || p[1] == '!') ? nullptr : p;
+}
+
+int supprimerCommentaires(char* ligne, bool& dansCommentaire) {
+  char* debut = dansCommentaire ? ligne : commentaireDans(ligne);
+  while (debut != nullptr) {
+    char* fin = std::strchr(debut, '>');
+    if (fin == nullptr) {
+      // The construct runs on past this line. An empty remainder stays
+      // empty: writing a line feed there would lengthen the text.
+      if (*debut != '\0') {
+        debut[0] = '\n';
+        debut[1] = '\0';
+      }
+      dansCommentaire = true;
+      break;
+    }
+    std::memmove(debut, fin + 1, std::strlen(fin + 1) + 1);
+    dansCommentaire = false;
+    debut = commentaireDans(debut);
+  }
+  return static_cast<int>(std::strlen(ligne));
+}
+
+int retirerBalises(bool& horsBalise, const char* source, char* destination) {
+  if (horsBalise && premiereBalise(source) == nullptr) {
+    const size_t longueur = std::strlen(source);
+    if (destination != source) {
+      std::memmove(destination, source, longueur + 1);
+    }
+    return static_cast<int>(longueur);
+  }
+  // The write cursor never overtakes the read cursor, so source and
+  // destination may be the same buffer.
+  char* ecriture = destination;
+  for (const char* p = source; *p != '\0'; ++p) {
+    if (horsBalise) {
+      if (*p == '<') {
+        horsBalise = false;
+      } else {
+        *ecriture++ = *p;
+      }
+    } else if (*p == '>') {
+      horsBalise = true;
+    }
+  }
+  *ecriture = '\0';
+  return static_cast<int>(ecriture - destination);
+}
+
+bool compterBalises(const char* texte, int& nombre) {
+  nombre = 0;
+  const char* p = texte;
+  for (;;) {
+    p = std::strchr(p, '<');
+    if (p == nullptr) return false;
+    ++nombre;
+    p = std::strchr(p + 1, '>');
+    if (p == nullptr) return true;
+  }
+}
+
+const char* chercherBalise(const char* texte, const char* nom) {
+  for (const char* p = chercherMot(texte, nom); p != nullptr;
+       p = chercherMot(p + 1, nom)) {
+    // A name at the very start has no '<' before it.
+    if (p != texte && *reculerBlancs(p - 1, texte) == '<') return p;
+  }
+  return nullptr;
+}
+
+bool baliseConnue(const char* position) {
+  char nom[longueurMaxBalise];
+  int longueur = 0;
+  for (char c = position[0]; c == '/' || estLettre(c) || estChiffre(c);
+       c = position[longueur]) {
+    if (longueur == longueurMaxBalise - 1) return false;  // 20 or more
+    nom[longueur++] = c;
+  }
+  if (longueur == 0) return false;
+  nom[longueur] = '\0';
+  int bas = 0;
+  int haut = nombreBalises - 1;
+  while (bas <= haut) {
+    const int milieu = (bas + haut) / 2;
+    const int ordre = std::strcmp(nom, tableBalises[milieu]);
+    if (ordre == 0) return true;
+    if (ordre < 0) {
+      haut = milieu - 1;
+    } else {
+      bas = milieu + 1;
+    }
+  }
+  return false;
+}

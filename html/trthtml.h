@@ -1,0 +1,78 @@
+// Character-level and line-level HTML text operations: entity decoding,
+// accent folding, word separators, whole-word search and tag handling.
+#ifndef PAGEVET_HTML_TRTHTML_H_
+#define PAGEVET_HTML_TRTHTML_H_
+
+// All texts are NUL-terminated single-byte (Latin-1) strings. Operations that
+// change a text do it in place and never lengthen it. nullptr as a returned
+// position means "no position".
+
+// Replaces numeric references (&#N; with 1 to 3 digits, N modulo 256) and the
+// named entities of tableEntites. A decoded 0 ends the text. Returns texte.
+char* decoderEntites(char* texte);
+
+// Folds the accented letters of tableAccents to plain letters, then lowers
+// 'A'-'Z'. Returns texte.
+char* supprimerAccents(char* texte);
+
+// position points at a '&'. Tells whether the entity written there separates
+// words; longueur receives the number of characters it covers (at most 26,
+// never past the end of the text). Anything but a '&' at position answers
+// false with length 0.
+bool estEntiteSeparatrice(const char* position, int& longueur);
+
+// Membership in the 52 word separators; false for the terminator.
+bool estSeparateur(char c);
+
+// The 52 word separators in their defining order, built on first use.
+const char* texteSeparateurs();
+
+// First position at or after position that is not white space.
+const char* sauterBlancs(const char* position);
+
+// Moves back from position while it is after borne and on white space.
+const char* reculerBlancs(const char* position, const char* borne);
+
+// Copies at most n characters of source, pads with terminators up to index n
+// included (destination must hold n + 1 characters). Returns destination.
+char* copierN(char* destination, const char* source, int n);
+
+// Occurrences of c in texte.
+int compterCaractere(const char* texte, char c);
+
+// First whole-word occurrence of cherche at or after debut. Word characters
+// are letters, digits, '_' and '-'; debut and the text end are boundaries.
+const char* chercherMot(const char* debut, const char* cherche);
+
+// Number of whole-word occurrences of cherche in texte; premier receives the
+// first of them, or nullptr.
+int compterMot(const char* texte, const char* cherche, const char*& premier);
+
+// First '<' directly followed by '!'.
+const char* chercherCommentaire(const char* texte);
+
+// First '<' of texte, or nullptr when there is none or it opens a "<!".
+const char* premiereBalise(const char* texte);
+
+// Removes the "<!...>" constructs of ligne, carrying an unclosed one over to
+// the next line through dansCommentaire. Returns the new length.
+int supprimerCommentaires(char* ligne, bool& dansCommentaire);
+
+// Writes source without its tags into destination (at least as large as
+// source; may be source itself), carrying horsBalise from line to line.
+// Returns the length written.
+int retirerBalises(bool& horsBalise, const char* source, char* destination);
+
+// nombre receives the count of tags opened in texte; answers whether the last
+// one is left without its '>'.
+bool compterBalises(const char* texte, int& nombre);
+
+// Position of nom where it stands as a tag name right after a '<' (white
+// space allowed between), or nullptr.
+const char* chercherBalise(const char* texte, const char* nom);
+
+// Whether the run of '/', letters and digits starting at position is one of
+// tableBalises (case-sensitive).
+bool baliseConnue(const char* position);
+
+#endif  // PAGEVET_HTML_TRTHTML_H_
