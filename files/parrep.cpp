@@ -1,0 +1,184 @@
+// ParcoursRep: the recursive walk; ParcoursRepWin: its finder operations.
+#include "files/parrep.h"
+
+#include "foundation/meserreur.h"
+
+const int attrDefaut = 0;
+
+namespace {
+
+const char kModule[] = "parrep";
+constexpr int32_t kLigneAucunePasse = 112;
+constexpr int32_t kLigneAucunMasque = 114;
+// The result list starts with this many slots and grows by as many.
+constexpr int32_t kPasResultat = 100;
+
+}  // namespace
+
+ParcoursRep::ParcoursRep(const String& motif, int attributs, bool sansPoints)
+    : motif_(motif), attrRecherche_(attributs), sansPoints_(sansPoints) {}
+
+ParcoursRep::ParcoursRep(const ParcoursRep& autre)
+    : motif_(autre.motif_),
+      attrRecherche_(autre.attrRecherche_),
+      trouve_(autre.trouve_),
+      sansPoints_(autre.sansPoints_),
+      nom_(autre.nom_),
+      taille_(autre.taille_),
+      attrEntree_(autre.attrEntree_),
+      dateHeure_(autre.dateHeure_, true) {}
+
+ParcoursRep& ParcoursRep::operator=(const ParcoursRep& autre) {
+  if (this != &autre) {
+    const DateHeure dateHeure(autre.dateHeure_, true);
+    motif_ = autre.motif_;
+    attrRecherche_ = autre.attrRecherche_;
+    trouve_ = autre.trouve_;
+    sansPoints_ = autre.sansPoints_;
+    nom_ = autre.nom_;
+    taille_ = autre.taille_;
+    attrEntree_ = autre.attrEntree_;
+    dateHeure_ = dateHeure;
+  }
+  return *this;
+}
+
+bool ParcoursRep::chercher(const String& motif, int attributs, bool sansPoints) {
+  motif_ = motif;
+  attrRecherche_ = attributs;
+  sansPoints_ = sansPoints;
+  trouve_ = premier();
+  return trouve_;
+}
+
+String ParcoursRep::chemin() const {
+  const char* texte = motif_.Texte();
+  int32_t barre = -1;
+  for (int32_t k = 0; texte[k] != '\0'; ++k) {
+    if (texte[k] == '\\') barre = k;
+  }
+  if (barre < 0) return nom_;
+  return String(motif_, 0, barre + 1) + nom_;
+}
+
+int ParcoursRep::rechercher(String base, const Vecteur<String>& masques,
+                            Vecteur<String>& resultat, bool avecBase, bool avecSousReps) {
+  if (!avecBase && !avecSousReps) {
+    throw MesErreur("Ni repertoire de base ni sous-repertoire", kModule, kLigneAucunePasse);
+  }
+  if (masques.Nombre() == 0) throw MesErreur("Aucun masque defini", kModule, kLigneAucunMasque);
+  int32_t nombre = 0;
+  int32_t capacite = kPasResultat;
+  const int32_t longueur = base.Longueur();
+  if (longueur > 0 && base.Texte()[longueur - 1] != '\\') base += String("\\");
+  resultat.Redimensionne(capacite);
+  parcourir(base, masques, resultat, avecBase, avecSousReps, nombre, capacite);
+  resultat.Redimensionne(nombre);
+  return resultat.Nombre();
+}
+
+// One walker per level: this one lists rep's subdirectories while a single
+// walker made by nouveau() walks each of them in turn.
+void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
+                            Vecteur<String>& resultat, bool avecFichiers, bool avecSousReps,
+                            int32_t& nombre, int32_t& capacite) {
+  if (avecFichiers) {
+    for (int32_t m = 0; m < masques.Nombre(); ++m) {
+      chercher(rep + masques[m], attrFichiers(), false);
+      while (trouve_) {
+        if (nombre >= capacite) {
+          capacite += kPasResultat;
+          resultat.Redimensionne(capacite);
+        }
+        resultat[nombre++] = chemin();
+        suivant();
+      }
+    }
+  }
+  if (avecSousReps) {
+    const std::unique_ptr<ParcoursRep> sous = nouveau();
+    chercher(rep + String("*.*"), attrRepertoires(), true);
+    while (trouve_) {
+      sous->parcourir(rep + nom_ + String("\\"), masques, resultat, true, true, nombre, capacite);
+      suivant();
+    }
+  }
+}
+
+void ParcoursRep::prendreEntree(const char* nom, int32_t taille, int attributs, uint16_t motDate,
+                                uint16_t motHeure) {
+  nom_ = nom;
+  taille_ = taille;
+  attrEntree_ = attributs;
+  if (motDate != 0 || motHeure != 0) {
+    dateHeure_.depuisMotsFichier(motDate, motHeure, true);
+  } else {
+    dateHeure_ = DateHeure();
+  }
+}
+
+ParcoursRepWin::ParcoursRepWin(const String& motif, int attributs, bool sansPoints)
+    : ParcoursRep(motif, attributs, sansPoints),
+      bloc_(std::make_unique<plateforme::RechercheFichier>()) {
+  trouve_ = premier();
+}
+
+ParcoursRepWin::ParcoursRepWin(const ParcoursRepWin& autre)
+    : ParcoursRep(autre), bloc_(std::make_unique<plateforme::RechercheFichier>(*autre.bloc_)) {}
+
+ParcoursRepWin& ParcoursRepWin::operator=(const ParcoursRepWin& autre) {
+  if (this != &autre) {
+    auto bloc = std::make_unique<plateforme::RechercheFichier>(*autre.bloc_);
+    ParcoursRep::operator=(autre);
+    bloc_ = std::move(bloc);
+  }
+  return *this;
+}
+
+bool ParcoursRepWin::accepter() {
+  if (sansPoints_ && (bloc_->nom == "." || bloc_->nom == "..")) return false;
+  return (attrTous() & ~attrRecherche_ & bloc_->attributs) == 0;
+}
+
+void ParcoursRepWin::prendre() {
+  prendreEntree(bloc_->nom.c_str(), bloc_->taille, bloc_->attributs, bloc_->date, bloc_->heure);
+}
+
+std::unique_ptr<ParcoursRep> ParcoursRepWin::nouveau() const {
+  return std::make_unique<ParcoursRepWin>("*.*", attrDefaut, false);
+}
+
+bool ParcoursRepWin::premier() {
+  if (plateforme::findfirst(motif_.Texte(), bloc_.get(), attrRecherche_) != 0) {
+    trouve_ = false;
+  } else if (accepter()) {
+    trouve_ = true;
+    prendre();
+  } else {
+    suivant();
+  }
+  return trouve_;
+}
+
+bool ParcoursRepWin::suivant() {
+  bool encore = plateforme::findnext(bloc_.get()) == 0;
+  while (encore && !accepter()) encore = plateforme::findnext(bloc_.get()) == 0;
+  trouve_ = encore;
+  if (trouve_) prendre();
+  return trouve_;
+}
+
+int ParcoursRepWin::attrNormal() const { return 0; }
+
+int ParcoursRepWin::attrRepertoires() const { return plateforme::kCache | plateforme::kRepertoire; }
+
+int ParcoursRepWin::attrFichiers() const {
+  return plateforme::kLectureSeule | plateforme::kCache | plateforme::kSysteme |
+         plateforme::kArchive;
+}
+
+int ParcoursRepWin::attrFichiersRep() const { return attrFichiers() | plateforme::kRepertoire; }
+
+int ParcoursRepWin::attrTous() const {
+  return attrFichiers() | plateforme::kRepertoire | plateforme::kVolume;
+}

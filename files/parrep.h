@@ -1,0 +1,106 @@
+// ParcoursRep: collects the paths of the files that match a list of masks in
+// a directory and its subdirectories; ParcoursRepWin runs it on the finder.
+#ifndef PAGEVET_FILES_PARREP_H_
+#define PAGEVET_FILES_PARREP_H_
+
+#include <cstdint>
+#include <memory>
+
+#include "datetime/datehr.h"
+#include "files/plateforme.h"
+#include "foundation/mystring.h"
+#include "foundation/vecteur.h"
+
+// The attribute set a walker starts its first search with.
+extern const int attrDefaut;
+
+// The walk itself; every contact with the file finder goes through the
+// virtual operations, which a platform walker supplies.
+class ParcoursRep {
+ public:
+  ParcoursRep(const String& motif, int attributs, bool sansPoints);
+  ParcoursRep(const ParcoursRep& autre);
+  ParcoursRep& operator=(const ParcoursRep& autre);
+  virtual ~ParcoursRep() = default;
+
+  // Whether the finder's current entry is taken.
+  virtual bool accepter() = 0;
+  // Copies the finder's current entry into the current-entry fields.
+  virtual void prendre() = 0;
+  // A fresh walker of the same kind, on "*.*" with attrDefaut.
+  virtual std::unique_ptr<ParcoursRep> nouveau() const = 0;
+  // Starts the search on motif and moves to the first accepted entry.
+  virtual bool premier() = 0;
+  // Moves to the next accepted entry.
+  virtual bool suivant() = 0;
+  // Attribute sets: none, the subdirectory pass, the file pass, files and
+  // directories, everything.
+  virtual int attrNormal() const = 0;
+  virtual int attrRepertoires() const = 0;
+  virtual int attrFichiers() const = 0;
+  virtual int attrFichiersRep() const = 0;
+  virtual int attrTous() const = 0;
+
+  // Replaces the current search by one on motif; returns trouve().
+  bool chercher(const String& motif, int attributs, bool sansPoints);
+  // Directory part of the pattern followed by the current entry's name.
+  String chemin() const;
+
+  // Fills resultat with the paths under base (a directory, "" for the
+  // current one) that match a mask: the base directory's own files with
+  // avecBase, every subdirectory at any depth with avecSousReps. Returns the
+  // number of paths. Throws MesErreur "parrep" 112 (no pass) or 114 (no mask).
+  int rechercher(String base, const Vecteur<String>& masques, Vecteur<String>& resultat,
+                 bool avecBase, bool avecSousReps);
+
+  bool trouve() const { return trouve_; }
+  const String& nom() const { return nom_; }
+  int32_t taille() const { return taille_; }
+  int attrEntree() const { return attrEntree_; }
+  const DateHeure& dateHeure() const { return dateHeure_; }
+
+ protected:
+  // Walks one directory rep ("" or ending in '\'); nombre and capacite are
+  // shared by the whole walk.
+  void parcourir(const String& rep, const Vecteur<String>& masques, Vecteur<String>& resultat,
+                 bool avecFichiers, bool avecSousReps, int32_t& nombre, int32_t& capacite);
+  // Stores an entry as the current one; its packed words are checked, and
+  // two zero words stand for 1 January 1900, 00:00:00.00.
+  void prendreEntree(const char* nom, int32_t taille, int attributs, uint16_t motDate,
+                     uint16_t motHeure);
+
+  String motif_;
+  int attrRecherche_;
+  bool trouve_ = false;
+  bool sansPoints_;
+  String nom_;
+  int32_t taille_ = 0;
+  int attrEntree_ = 0;
+  DateHeure dateHeure_;
+};
+
+// The walker over findfirst/findnext. Constructing one already runs the
+// search for its pattern in the current directory.
+class ParcoursRepWin : public ParcoursRep {
+ public:
+  ParcoursRepWin(const String& motif, int attributs, bool sansPoints);
+  ParcoursRepWin(const ParcoursRepWin& autre);
+  ParcoursRepWin& operator=(const ParcoursRepWin& autre);
+  ~ParcoursRepWin() override = default;
+
+  bool accepter() override;
+  void prendre() override;
+  std::unique_ptr<ParcoursRep> nouveau() const override;
+  bool premier() override;
+  bool suivant() override;
+  int attrNormal() const override;
+  int attrRepertoires() const override;
+  int attrFichiers() const override;
+  int attrFichiersRep() const override;
+  int attrTous() const override;
+
+ private:
+  std::unique_ptr<plateforme::RechercheFichier> bloc_;
+};
+
+#endif  // PAGEVET_FILES_PARREP_H_

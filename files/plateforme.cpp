@@ -1,0 +1,284 @@
+// Platform layer on a POSIX host: paths, finder, file times, attributes,
+// the single drive and the clock.
+#include "files/plateforme.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <memory>
+
+namespace plateforme {
+
+namespace {
+
+struct FermeRepertoire {
+  void operator()(DIR* repertoire) const { closedir(repertoire); }
+};
+using Repertoire = std::unique_ptr<DIR, FermeRepertoire>;
+
+bool estLettreAscii(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+char minusculeAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The last component of a host path, trailing '/' ignored.
+std::string nomDe(const std::string& chemin) {
+  std::string::size_type fin = chemin.find_last_not_of('/');
+  if (fin == std::string::npos) return std::string();
+  const std::string::size_type barre = chemin.rfind('/', fin);
+  const std::string::size_type debut = barre == std::string::npos ? 0 : barre + 1;
+  return chemin.substr(debut, fin + 1 - debut);
+}
+
+// Attribute bits of an entry, from its name and what stat and lstat tell.
+int attributsDe(const std::string& nom, const struct stat& cible, bool estLien) {
+  int attributs = 0;
+  if (S_ISDIR(cible.st_mode)) {
+    attributs |= kRepertoire;
+    // A link to a directory is marked system so that no walk follows it.
+    if (estLien) attributs |= kSysteme;
+  } else if (S_ISREG(cible.st_mode)) {
+    attributs |= kArchive;
+  }
+  if (!nom.empty() && nom[0] == '.' && nom != "." && nom != "..") attributs |= kCache;
+  if ((cible.st_mode & S_IWUSR) == 0) attributs |= kLectureSeule;
+  return attributs;
+}
+
+// Packs a host time as the file finder presents it. Times outside what the
+// words can hold are clamped, and a leap second counts as 58, so that the
+// words of a real file always decode to a valid date and time.
+HorodatageFichier emballer(time_t instant) {
+  struct tm local {};
+  int annee = 1980, mois = 1, jour = 1, heure = 0, minute = 0, seconde = 0;
+  if (localtime_r(&instant, &local) != nullptr) {
+    annee = local.tm_year + 1900;
+    if (annee > 2107) {
+      annee = 2107, mois = 12, jour = 31, heure = 23, minute = 59, seconde = 58;
+    } else if (annee >= 1980) {
+      mois = local.tm_mon + 1;
+      jour = local.tm_mday;
+      heure = local.tm_hour;
+      minute = local.tm_min;
+      seconde = std::min(local.tm_sec, 59);
+    } else {
+      annee = 1980;
+    }
+  }
+  HorodatageFichier mots;
+  mots.date = static_cast<uint16_t>(((annee - 1980) << 9) | (mois << 5) | jour);
+  mots.heure = static_cast<uint16_t>((heure << 11) | (minute << 5) | (seconde / 2));
+  return mots;
+}
+
+// The current directory of the host, or false.
+bool repertoireHote(std::string* repertoire) {
+  std::vector<char> tampon(256);
+  while (getcwd(tampon.data(), tampon.size()) == nullptr) {
+    if (errno != ERANGE || tampon.size() >= (1u << 20)) return false;
+    tampon.resize(tampon.size() * 2);
+  }
+  *repertoire = tampon.data();
+  return true;
+}
+
+}  // namespace
+
+std::string cheminHote(const char* chemin) {
+  if (estLettreAscii(chemin[0]) && chemin[1] == ':') chemin += 2;
+  std::string hote(chemin);
+  std::replace(hote.begin(), hote.end(), '\\', '/');
+  return hote;
+}
+
+bool correspond(const char* masque, const char* nom) {
+  if (std::strcmp(masque, "*.*") == 0) return true;
+  // Greedy match with one backtracking point: the last '*' seen.
+  const char* etoile = nullptr;
+  const char* reprise = nullptr;
+  while (*nom != '\0') {
+    if (*masque == '*') {
+      etoile = masque++;
+      reprise = nom;
+    } else if (*masque != '\0' &&
+               (*masque == '?' || minusculeAscii(*masque) == minusculeAscii(*nom))) {
+      ++masque;
+      ++nom;
+    } else if (etoile != nullptr) {
+      masque = etoile + 1;
+      nom = ++reprise;
+    } else {
+      return false;
+    }
+  }
+  while (*masque == '*') ++masque;
+  return *masque == '\0';
+}
+
+int findfirst(const char* motif, RechercheFichier* bloc, int attributs) {
+  std::vector<std::string>().swap(bloc->noms);
+  bloc->prochain = 0;
+  bloc->attrRecherche = attributs;
+
+  const std::string hote = cheminHote(motif);
+  const std::string::size_type barre = hote.rfind('/');
+  const std::string masque = barre == std::string::npos ? hote : hote.substr(barre + 1);
+  bloc->prefixe = barre == std::string::npos ? std::string() : hote.substr(0, barre + 1);
+
+  Repertoire repertoire(opendir(bloc->prefixe.empty() ? "." : bloc->prefixe.c_str()));
+  if (!repertoire) return -1;
+  while (const struct dirent* entree = readdir(repertoire.get())) {
+    // A name holding '\' could not be written back as a program path.
+    if (std::strchr(entree->d_name, '\\') != nullptr) continue;
+    if (correspond(masque.c_str(), entree->d_name)) bloc->noms.emplace_back(entree->d_name);
+  }
+  repertoire.reset();
+  std::sort(bloc->noms.begin(), bloc->noms.end());
+  return findnext(bloc);
+}
+
+int findnext(RechercheFichier* bloc) {
+  constexpr int kVisibles = kCache | kSysteme | kRepertoire;
+  while (bloc->prochain < bloc->noms.size()) {
+    const std::string& nom = bloc->noms[bloc->prochain++];
+    const std::string chemin = bloc->prefixe + nom;
+    struct stat lien {};
+    struct stat cible {};
+    if (lstat(chemin.c_str(), &lien) != 0 || stat(chemin.c_str(), &cible) != 0) continue;
+    // Only files and directories: FIFOs, sockets, devices and broken links
+    // are never handed out, so nothing can block on opening them.
+    if (!S_ISREG(cible.st_mode) && !S_ISDIR(cible.st_mode)) continue;
+    const int attributs = attributsDe(nom, cible, S_ISLNK(lien.st_mode));
+    if ((attributs & kVisibles & ~bloc->attrRecherche) != 0) continue;
+    const HorodatageFichier mots = emballer(cible.st_mtime);
+    bloc->nom = nom;
+    bloc->taille = static_cast<int32_t>(
+        std::min<off_t>(cible.st_size, static_cast<off_t>(INT32_MAX)));
+    bloc->attributs = attributs;
+    bloc->heure = mots.heure;
+    bloc->date = mots.date;
+    return 0;
+  }
+  std::vector<std::string>().swap(bloc->noms);
+  bloc->prochain = 0;
+  return -1;
+}
+
+int getftime(int descripteur, HorodatageFichier* horodatage) {
+  struct stat infos {};
+  if (fstat(descripteur, &infos) != 0) return -1;
+  *horodatage = emballer(infos.st_mtime);
+  return 0;
+}
+
+int setftime(int descripteur, const HorodatageFichier& horodatage) {
+  struct tm local {};
+  local.tm_year = (horodatage.date >> 9) + 80;
+  local.tm_mon = ((horodatage.date >> 5) & 15) - 1;
+  local.tm_mday = horodatage.date & 31;
+  local.tm_hour = horodatage.heure >> 11;
+  local.tm_min = (horodatage.heure >> 5) & 63;
+  local.tm_sec = (horodatage.heure & 31) * 2;
+  local.tm_isdst = -1;
+  const time_t instant = mktime(&local);
+  if (instant == static_cast<time_t>(-1)) return -1;
+  struct timespec temps[2];
+  temps[0].tv_sec = 0;
+  temps[0].tv_nsec = UTIME_OMIT;
+  temps[1].tv_sec = instant;
+  temps[1].tv_nsec = 0;
+  return futimens(descripteur, temps) == 0 ? 0 : -1;
+}
+
+int _rtl_chmod(const char* chemin, int fonction, int attributs) {
+  const std::string hote = cheminHote(chemin);
+  struct stat lien {};
+  struct stat cible {};
+  if (lstat(hote.c_str(), &lien) != 0 || stat(hote.c_str(), &cible) != 0) return -1;
+  if (fonction == 1) {
+    mode_t mode = cible.st_mode & 07777;
+    if ((attributs & kLectureSeule) != 0) {
+      mode &= static_cast<mode_t>(~(S_IWUSR | S_IWGRP | S_IWOTH));
+    } else {
+      const mode_t masque = umask(0);
+      umask(masque);
+      mode |= S_IWUSR | ((S_IWGRP | S_IWOTH) & ~masque);
+    }
+    if (chmod(hote.c_str(), mode) != 0 || stat(hote.c_str(), &cible) != 0) return -1;
+  } else if (fonction != 0) {
+    return -1;
+  }
+  return attributsDe(nomDe(hote), cible, S_ISLNK(lien.st_mode));
+}
+
+int getdisk() { return kDisqueUnique; }
+
+void setdisk(int /*disque*/) {}
+
+int getcurdir(int disque, char* tampon, std::size_t taille) {
+  if (taille == 0) return -1;
+  tampon[0] = '\0';
+  std::string repertoire;
+  if ((disque != 0 && disque != kDisqueUnique + 1) || !repertoireHote(&repertoire)) return -1;
+  repertoire.erase(0, repertoire.find_first_not_of('/'));
+  std::replace(repertoire.begin(), repertoire.end(), '/', '\\');
+  std::snprintf(tampon, taille, "%s", repertoire.c_str());
+  return repertoire.size() < taille ? 0 : -1;
+}
+
+int chdir(const char* chemin) { return ::chdir(cheminHote(chemin).c_str()) == 0 ? 0 : -1; }
+
+std::FILE* ouvrirFlux(const char* chemin, const char* mode) {
+  const std::string hote = cheminHote(chemin);
+  struct stat infos {};
+  if (stat(hote.c_str(), &infos) == 0) {
+    // Opening a FIFO for reading would wait for a writer; a directory is no file.
+    if (S_ISDIR(infos.st_mode)) {
+      errno = EISDIR;
+      return nullptr;
+    }
+    if (S_ISFIFO(infos.st_mode)) {
+      errno = ENXIO;
+      return nullptr;
+    }
+  }
+  return std::fopen(hote.c_str(), mode);
+}
+
+namespace {
+
+struct tm maintenant(long* nanosecondes) {
+  struct timespec instant {};
+  clock_gettime(CLOCK_REALTIME, &instant);
+  struct tm local {};
+  localtime_r(&instant.tv_sec, &local);
+  *nanosecondes = instant.tv_nsec;
+  return local;
+}
+
+}  // namespace
+
+void getdate(DateJour* date) {
+  long nanosecondes = 0;
+  const struct tm local = maintenant(&nanosecondes);
+  date->annee = local.tm_year + 1900;
+  date->mois = local.tm_mon + 1;
+  date->jour = local.tm_mday;
+}
+
+void gettime(HeureJour* heure) {
+  long nanosecondes = 0;
+  const struct tm local = maintenant(&nanosecondes);
+  heure->heure = local.tm_hour;
+  heure->minute = local.tm_min;
+  heure->seconde = std::min(local.tm_sec, 59);
+  heure->centiemes = static_cast<int>(nanosecondes / 10000000);
+}
+
+}  // namespace plateforme

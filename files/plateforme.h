@@ -1,0 +1,122 @@
+// Platform layer: the file finder, file times, attributes, drives, current
+// directory and clock, with DOS meaning, built on the POSIX host.
+#ifndef PAGEVET_FILES_PLATEFORME_H_
+#define PAGEVET_FILES_PLATEFORME_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// This is the only code that talks to the host's file system and clock. The
+// rest of the program writes paths with '\' and may start them with a drive
+// ("C:"); the layer presents the host as a single drive C: and maps paths.
+namespace plateforme {
+
+// Attribute bits of a directory entry (FAT attribute byte).
+constexpr int kLectureSeule = 0x01;
+constexpr int kCache = 0x02;
+constexpr int kSysteme = 0x04;
+constexpr int kVolume = 0x08;
+constexpr int kRepertoire = 0x10;
+constexpr int kArchive = 0x20;
+
+// The one drive the host offers: C:, numbered from 0 for A.
+constexpr int kDisqueUnique = 2;
+
+// Length of the program's path buffers, terminator included.
+constexpr std::size_t kTailleChemin = 512;
+
+// A file's modification time as two packed words: the time word (seconds / 2
+// in bits 0-4, minute in bits 5-10, hour in bits 11-15) then the date word
+// (day in bits 0-4, month in bits 5-8, year - 1980 in bits 9-15).
+struct HorodatageFichier {
+  uint16_t heure = 0;
+  uint16_t date = 0;
+};
+
+struct DateJour {
+  int annee = 0;
+  int mois = 0;
+  int jour = 0;
+};
+
+struct HeureJour {
+  int heure = 0;
+  int minute = 0;
+  int seconde = 0;
+  int centiemes = 0;
+};
+
+// The search record of findfirst/findnext: the current entry, readable by the
+// caller, and the state of the search, which only the finder uses. The
+// directory is read whole when the search starts (and its handle closed at
+// once), so a record holds no host resource and copies like a value.
+class RechercheFichier {
+ public:
+  std::string nom;      // entry name, no directory part
+  int32_t taille = 0;   // size in bytes, capped at 2^31 - 1
+  int attributs = 0;    // attribute bits above
+  uint16_t heure = 0;   // packed time word
+  uint16_t date = 0;    // packed date word
+
+ private:
+  friend int findfirst(const char* motif, RechercheFichier* bloc, int attributs);
+  friend int findnext(RechercheFichier* bloc);
+
+  std::string prefixe;             // host directory of the search, "" or ending in '/'
+  std::vector<std::string> noms;   // matching names, byte order
+  std::size_t prochain = 0;        // index of the next name to examine
+  int attrRecherche = 0;
+};
+
+// Maps a program path to the host: drops a leading drive ("C:") and turns
+// every '\' into '/'.
+std::string cheminHote(const char* chemin);
+
+// Whether a name matches a mask: '*' is any run, '?' one character, ASCII
+// letters match either case; "*.*" matches every name.
+bool correspond(const char* masque, const char* nom);
+
+// Starts a search on motif (a directory part then a mask). Entries come in
+// byte order of their names. An entry is returned unless it carries a hidden,
+// system or directory bit that attributs lacks. Returns 0 with the first entry
+// in bloc, or -1 when there is none. What a previous search held is released.
+int findfirst(const char* motif, RechercheFichier* bloc, int attributs);
+// Moves to the next entry: 0, or -1 when the search is over.
+int findnext(RechercheFichier* bloc);
+
+// Modification time of an open file, packed; 0 or -1.
+int getftime(int descripteur, HorodatageFichier* horodatage);
+// Sets the modification time of an open file from packed words; 0 or -1.
+int setftime(int descripteur, const HorodatageFichier& horodatage);
+
+// fonction 0: returns the attribute bits of chemin. fonction 1: sets the
+// read-only state from attributs (other bits are ignored) and returns the new
+// bits. -1 on failure.
+int _rtl_chmod(const char* chemin, int fonction, int attributs = 0);
+
+// The current drive: always C: (2).
+int getdisk();
+// Makes disque the current drive: there is only one, so nothing changes.
+void setdisk(int disque);
+// Writes the current directory of a drive (0 current, 1 A, 3 C) into
+// tampon, without drive and leading '\', with '\' separators. Returns 0, or -1
+// for an unknown drive or a host failure (tampon empty) or when the text does
+// not fit (tampon holds as much of it as fits).
+int getcurdir(int disque, char* tampon, std::size_t taille);
+// Changes the current directory; 0 or -1.
+int chdir(const char* chemin);
+
+// Opens a stream on a program path with fopen; a directory or a FIFO is
+// refused (nullptr), as the program only ever opens files.
+std::FILE* ouvrirFlux(const char* chemin, const char* mode);
+
+// Today's date and the current time, local time.
+void getdate(DateJour* date);
+void gettime(HeureJour* heure);
+
+}  // namespace plateforme
+
+#endif  // PAGEVET_FILES_PLATEFORME_H_
