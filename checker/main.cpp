@@ -1,1 +1,14 @@
-int main() { return 0; }
+#include <cstdio>
+#include <new>
+
+#include "checker/pagevet.h"
+
+int main(int argc, char** argv) {
+  try {
+    return pagevet(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fflush(stdout);
+    std::fputs("pagevet: out of memory\n", stderr);
+  }
+  return 0;
+}

@@ -1,0 +1,44 @@
+// EtatFichier: what the scan of one page knows while it reads it: the
+// current line, the section states, the counters and the keyword state.
+#ifndef PAGEVET_CHECKER_ETATFICHIER_H_
+#define PAGEVET_CHECKER_ETATFICHIER_H_
+
+#include "checker/motcle.h"
+#include "checker/nomsmeta.h"
+#include "foundation/arbrebinaire.h"
+#include "foundation/mystring.h"
+#include "foundation/vecteur.h"
+
+struct EtatFichier {
+  // fgets reads at most 8191 characters at a time: longer lines arrive in
+  // pieces, and each piece counts as a line.
+  static constexpr int kTailleLigne = 8192;
+
+  EtatFichier(NomsMeta& noms, bool developpe, bool simple)
+      : nomsMeta(noms), developpe(developpe), simple(simple && !developpe) {}
+
+  NomsMeta& nomsMeta;
+  const bool developpe;  // "/d": keyword analysis
+  const bool simple;     // "/s": syntax only (never with "/d")
+
+  char ligne[kTailleLigne];       // as read, comments removed
+  char minuscules[kTailleLigne];  // lower-case copy that every test reads
+  int numeroLigne = 0;
+  bool ligneSignalee = false;
+  int nbProblemes = 0;
+
+  int nbTitle = 0;
+  int nbHorsHead = 0;
+  int nbHead = 0;
+  int nbBody = 0;
+  bool dansCommentaire = false;
+  bool dansHead = false;
+  bool dansBody = false;
+
+  bool horsBalise = true;
+  bool motsClesLus = false;
+  Vecteur<MotCle> motsCles;
+  ArbreBinaire<String> motsVus;
+};
+
+#endif  // PAGEVET_CHECKER_ETATFICHIER_H_

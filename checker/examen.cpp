@@ -1,0 +1,151 @@
+#include "checker/examen.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "checker/diagnostic.h"
+#include "checker/etatfichier.h"
+#include "checker/metatags.h"
+#include "checker/motscles.h"
+#include "files/ficbase.h"
+#include "foundation/affichage.h"
+#include "html/trthtml.h"
+
+namespace {
+
+// Reads the next piece of the page into etat.ligne, as fgets does, and turns
+// a "\r\n" ending into "\n" so that CRLF pages read like LF pages.
+bool lireLigne(FILE* fichier, EtatFichier& etat) {
+  if (std::fgets(etat.ligne, EtatFichier::kTailleLigne, fichier) == nullptr) return false;
+  const size_t n = std::strlen(etat.ligne);
+  if (n >= 2 && etat.ligne[n - 1] == '\n' && etat.ligne[n - 2] == '\r') {
+    etat.ligne[n - 2] = '\n';
+    etat.ligne[n - 1] = '\0';
+  }
+  return true;
+}
+
+void signaler(EtatFichier& etat, Anomalie code) {
+  signalerAnomalie(etat.numeroLigne, etat.ligne, code, etat.ligneSignalee);
+}
+
+bool verifierTags(EtatFichier& etat, bool derniereOuverte, int nbBalises, int nbPermises) {
+  return verifierTagsLigne(etat.numeroLigne, etat.ligne, derniereOuverte, nbBalises,
+                           nbPermises, etat.ligneSignalee);
+}
+
+// The first tag name of the line that HTML 3.2 does not know.
+void chercherBaliseInconnue(EtatFichier& etat) {
+  for (const char* p = std::strchr(etat.minuscules, '<'); p != nullptr;
+       p = std::strchr(p + 1, '<')) {
+    if (!baliseConnue(sauterBlancs(p + 1))) {
+      signaler(etat, kBaliseInconnue);
+      return;
+    }
+  }
+}
+
+// HEAD, BODY, meta and TITLE rules on a line that holds a '<'.
+void verifierBalises(EtatFichier& etat) {
+  const char* const texte = etat.minuscules;
+  int nbBalises = 0;
+  const bool derniereOuverte = compterBalises(texte, nbBalises);
+
+  if (chercherBalise(texte, "head") != nullptr) {
+    if (etat.nbBody > 0) signaler(etat, kHeadApresBody);
+    ++etat.nbHead;
+    etat.dansHead = true;
+    verifierTags(etat, derniereOuverte, nbBalises, 1);
+  }
+  if (chercherBalise(texte, "/head") != nullptr) {
+    if (!etat.dansHead) signaler(etat, kFinHeadMalPlacee);
+    etat.dansHead = false;
+    if (!etat.ligneSignalee) verifierTags(etat, derniereOuverte, nbBalises, 1);
+  }
+  if (!etat.simple) {
+    if (chercherBalise(texte, "body") != nullptr) {
+      if (etat.dansHead) signaler(etat, kPasDeFinHead);
+      ++etat.nbBody;
+      etat.dansBody = true;
+    }
+    if (chercherBalise(texte, "/body") != nullptr) {
+      if (!etat.dansBody) signaler(etat, kFinBodyMalPlacee);
+      etat.dansBody = false;
+    }
+  }
+
+  const char* const meta = chercherBalise(texte, "meta");
+  if (meta != nullptr) verifierMeta(etat, meta, derniereOuverte, nbBalises);
+
+  const bool titre = chercherBalise(texte, "title") != nullptr;
+  if (titre) {
+    if (!etat.dansHead) ++etat.nbHorsHead;
+    ++etat.nbTitle;
+    // A title and its closing tag must stand on one line.
+    const bool suite = etat.ligneSignalee || verifierTags(etat, derniereOuverte, nbBalises, 2);
+    if (suite && chercherBalise(texte, "/title") == nullptr) signaler(etat, kTitreIncomplet);
+  } else if (etat.dansHead && !etat.ligneSignalee && meta == nullptr) {
+    verifierTags(etat, derniereOuverte, nbBalises, 1);
+  }
+
+  if (!etat.ligneSignalee && meta == nullptr && !titre) chercherBaliseInconnue(etat);
+}
+
+// Prints the "No" or "Several" line for a count other than 1.
+void resumer(EtatFichier& etat, int compte, const char* aucun, const char* plusieurs,
+             const char* nom) {
+  if (compte == 1) return;
+  std::printf(compte == 0 ? aucun : plusieurs, nom);
+  ++etat.nbProblemes;
+}
+
+void imprimerResume(EtatFichier& etat) {
+  if (!etat.simple) {
+    for (int i = 0; i < NomsMeta::kNombre; ++i) {
+      resumer(etat, etat.nomsMeta.Compteur(i), "+ No %s tag found\n",
+              "+ Several %s tags found\n", etat.nomsMeta.Affichage(i));
+    }
+    resumer(etat, etat.nbTitle, "+ No %s tag found\n", "+ Several %s tags found\n", "<TITLE>");
+  }
+  resumer(etat, etat.nbHead, "+ No <%s> section found\n", "+ Several <%s> sections found\n",
+          "HEAD");
+  if (!etat.simple) {
+    resumer(etat, etat.nbBody, "+ No <%s> section found\n", "+ Several <%s> sections found\n",
+            "BODY");
+  }
+  if (etat.nbHorsHead > 0 && etat.nbHead > 0) {
+    std::printf("+ %d meta-tag%s or title outside the <HEAD> section\n", etat.nbHorsHead,
+                etat.nbHorsHead > 1 ? "s" : "");
+    ++etat.nbProblemes;
+  }
+  if (etat.developpe) etat.nbProblemes += rapporterMotsCles(etat.motsCles);
+  if (etat.nbProblemes > 0) std::putc('\n', stdout);
+}
+
+}  // namespace
+
+void examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& nomsMeta) {
+  FicBase fichier(chemin, "r");
+  // Two 8 KiB line buffers: kept off the stack.
+  auto etat = std::make_unique<EtatFichier>(nomsMeta, developpe, simple);
+  affichage.Affiche(chemin, true);
+  nomsMeta.RemetAZero();
+
+  while (lireLigne(fichier.Fichier(), *etat)) {
+    ++etat->numeroLigne;
+    // A line left empty (or wholly inside a comment) is passed over.
+    if (supprimerCommentaires(etat->ligne, etat->dansCommentaire) < 2) continue;
+    etat->ligneSignalee = false;
+    std::strcpy(etat->minuscules, etat->ligne);
+    Minuscules(etat->minuscules);
+
+    if (std::strchr(etat->minuscules, '<') != nullptr) verifierBalises(*etat);
+    if (etat->developpe) {
+      noterMotsLigne(etat->ligne, etat->horsBalise, etat->motsClesLus, etat->motsCles,
+                     etat->motsVus);
+    }
+    if (etat->ligneSignalee) ++etat->nbProblemes;
+  }
+  imprimerResume(*etat);
+}

@@ -1,0 +1,127 @@
+#include "checker/metatags.h"
+
+#include <cstring>
+
+#include "checker/diagnostic.h"
+#include "checker/motscles.h"
+#include "html/trthtml.h"
+
+namespace {
+
+// The attribute words of a meta tag and their lengths.
+constexpr char kMeta[] = "meta";
+constexpr char kHttpEquiv[] = "http-equiv";
+constexpr char kName[] = "name";
+constexpr char kContent[] = "content";
+constexpr size_t kLongueurMeta = sizeof kMeta - 1;
+constexpr size_t kLongueurHttpEquiv = sizeof kHttpEquiv - 1;
+constexpr size_t kLongueurName = sizeof kName - 1;
+constexpr size_t kLongueurContent = sizeof kContent - 1;
+
+constexpr char kCleKeywords[] = "\"keywords\"";
+
+bool commencePar(const char* texte, const char* prefixe, size_t longueur) {
+  return std::strncmp(texte, prefixe, longueur) == 0;
+}
+
+// After `p`: blanks, '=', blanks, a double quote and its closing quote.
+// Gives the closing quote, or null when the value is not there.
+const char* valeurEntreGuillemets(const char* p) {
+  p = sauterBlancs(p);
+  if (*p != '=') return nullptr;
+  p = sauterBlancs(p + 1);
+  if (*p != '"') return nullptr;
+  return std::strchr(p + 1, '"');
+}
+
+// The opening quote of the value that follows the attribute word at `mot`.
+const char* ouvertureValeur(const char* mot) {
+  return std::strchr(std::strchr(mot, '='), '"');
+}
+
+// Whether the value after the first double quote that follows `mot` holds
+// nothing but blanks.
+bool valeurVide(const char* mot) {
+  const char* guillemet = std::strchr(mot, '"');
+  return guillemet != nullptr && *sauterBlancs(guillemet + 1) == '"';
+}
+
+}  // namespace
+
+bool syntaxeStricte(const char* meta) {
+  if (!commencePar(meta, kMeta, kLongueurMeta)) return false;
+  const char* p = sauterBlancs(meta + kLongueurMeta);
+  if (commencePar(p, kHttpEquiv, kLongueurHttpEquiv)) {
+    p += kLongueurHttpEquiv;
+  } else if (commencePar(p, kName, kLongueurName)) {
+    p += kLongueurName;
+  } else {
+    return false;
+  }
+  const char* ferme = valeurEntreGuillemets(p);
+  if (ferme == nullptr) return false;
+  p = sauterBlancs(ferme + 1);
+  if (!commencePar(p, kContent, kLongueurContent)) return false;
+  ferme = valeurEntreGuillemets(p + kLongueurContent);
+  if (ferme == nullptr) return false;
+  p = sauterBlancs(ferme + 1);
+  if (*p != '>') return false;
+  return *sauterBlancs(p + 1) != '>';
+}
+
+void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int nbBalises) {
+  const char* httpEquiv = nullptr;
+  const char* name = nullptr;
+  const char* content = nullptr;
+  const int nbHttpEquiv = compterMot(meta, kHttpEquiv, httpEquiv);
+  const int nbName = compterMot(meta, kName, name);
+  const int nbContent = compterMot(meta, kContent, content);
+  const int nbGuillemets = compterCaractere(meta, '"');
+  const bool formeReguliere = nbContent == 1 && nbGuillemets == 4 &&
+                              nbHttpEquiv * nbName == 0 && nbHttpEquiv + nbName == 1;
+  const char* cle = (name != nullptr) ? name : httpEquiv;
+
+  // Outside HEAD a meta tag is only counted for the summary.
+  if (!etat.dansHead) {
+    ++etat.nbHorsHead;
+    return;
+  }
+  if (!etat.ligneSignalee &&
+      !verifierTagsLigne(etat.numeroLigne, etat.ligne, derniereOuverte, nbBalises, 1,
+                         etat.ligneSignalee)) {
+    return;
+  }
+  if (nbGuillemets < 4) {
+    signalerAnomalie(etat.numeroLigne, etat.ligne, kGuillemetsManquants, etat.ligneSignalee);
+    return;
+  }
+  if (!formeReguliere || cle > content || !syntaxeStricte(meta)) {
+    signalerAnomalie(etat.numeroLigne, etat.ligne, kFormatInconnu, etat.ligneSignalee);
+    return;
+  }
+
+  // Accepted: the strict form guarantees both values and their quotes.
+  const char* ouvreCle = ouvertureValeur(cle);
+  const char* fermeCle = std::strchr(ouvreCle + 1, '"');
+  const char* ouvreContent = ouvertureValeur(content);
+  const char* fermeContent = std::strchr(ouvreContent + 1, '"');
+
+  if (httpEquiv != nullptr && valeurVide(httpEquiv)) {
+    signalerAnomalie(etat.numeroLigne, etat.ligne, kHttpEquivVide, etat.ligneSignalee);
+  }
+  if (name != nullptr && valeurVide(name)) {
+    signalerAnomalie(etat.numeroLigne, etat.ligne, kNameVide, etat.ligneSignalee);
+  }
+  if (valeurVide(content)) {
+    signalerAnomalie(etat.numeroLigne, etat.ligne, kContentVide, etat.ligneSignalee);
+  }
+
+  const size_t longueurCle = static_cast<size_t>(fermeCle - ouvreCle) + 1;
+  etat.nomsMeta.Compte(ouvreCle, longueurCle);
+
+  if (etat.developpe && !etat.motsClesLus && longueurCle == sizeof kCleKeywords - 1 &&
+      std::memcmp(ouvreCle, kCleKeywords, longueurCle) == 0) {
+    etat.motsClesLus = true;
+    lireMotsCles(ouvreContent, fermeContent, etat.motsCles);
+  }
+}

@@ -1,0 +1,24 @@
+// Keyword analysis ("/d"): reads the keywords meta-tag into a list, marks the
+// keywords that words of the text match, and reports repeated and unused ones.
+#ifndef PAGEVET_CHECKER_MOTSCLES_H_
+#define PAGEVET_CHECKER_MOTSCLES_H_
+
+#include "checker/motcle.h"
+#include "foundation/arbrebinaire.h"
+#include "foundation/mystring.h"
+#include "foundation/vecteur.h"
+
+// Splits the content value between the quotes `ouvre` and `ferme` (in the
+// lower-case line) at each ',' into motsCles, trimmed. Throws MesErreur
+// "Mot cle trop long" for a keyword of 255 characters or more.
+void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCles);
+
+// Reads the words of one line (tags removed, the tag state carried in
+// horsBalise) and marks the keywords they match, once the list is read.
+void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
+                    Vecteur<MotCle>& motsCles, ArbreBinaire<String>& motsVus);
+
+// Prints the repeated and the unused keywords; gives the number of lines.
+int rapporterMotsCles(const Vecteur<MotCle>& motsCles);
+
+#endif  // PAGEVET_CHECKER_MOTSCLES_H_
