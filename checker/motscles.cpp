@@ -54,9 +54,9 @@ void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
   if (html.supprimerBalises(horsBalise) <= 1) return;
   for (char* mot = html.motSuivant(); *mot != '\0'; mot = html.motSuivant()) {
     if (!motsClesLus) continue;
-    const String tel(mot);
-    if (motsVus.Cherche(tel) > 0) continue;
-    motsVus.Insere(tel, 1);
+    // Looked up as a C string: no String is built for a word already seen.
+    if (motsVus.Cherche(static_cast<const char*>(mot)) > 0) continue;
+    motsVus.Insere(String(mot), 1);
     supprimerAccents(decoderEntites(mot));
     for (int k = 0; k < motsCles.Nombre(); ++k) {
       if (std::strcmp(mot, motsCles[k].motReduit.Texte()) == 0) {

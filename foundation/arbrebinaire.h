@@ -7,6 +7,14 @@
 #include <utility>
 #include <vector>
 
+// Three-way comparison used by the tree walks, from T's == and >. A type can
+// offer a cheaper overload found by argument-dependent lookup (String does).
+template <typename T, typename K>
+int comparerValeurs(const T& valeur, const K& cle) {
+  if (valeur == cle) return 0;
+  return (valeur > cle) ? 1 : -1;
+}
+
 template <typename T>
 class ArbreBinaire {
  public:
@@ -26,21 +34,25 @@ class ArbreBinaire {
     Noeud** place = &racine;
     while (*place != nullptr) {
       Noeud* noeud = *place;
-      if (noeud->valeur == valeur) {
+      const int ordre = comparerValeurs(noeud->valeur, valeur);
+      if (ordre == 0) {
         noeud->compte += nombre;
         return;
       }
-      place = (noeud->valeur > valeur) ? &noeud->gauche : &noeud->droite;
+      place = (ordre > 0) ? &noeud->gauche : &noeud->droite;
     }
     *place = new Noeud(valeur, nombre);
   }
 
-  // The count of valeur, or 0 when it is not in the tree.
-  int32_t Cherche(const T& valeur) const {
+  // The count of the value equal to cle, or 0 when there is none. cle may be
+  // of another type that compares with T (a C string for String, say).
+  template <typename K>
+  int32_t Cherche(const K& cle) const {
     const Noeud* noeud = racine;
     while (noeud != nullptr) {
-      if (noeud->valeur == valeur) return noeud->compte;
-      noeud = (noeud->valeur > valeur) ? noeud->gauche : noeud->droite;
+      const int ordre = comparerValeurs(noeud->valeur, cle);
+      if (ordre == 0) return noeud->compte;
+      noeud = (ordre > 0) ? noeud->gauche : noeud->droite;
     }
     return 0;
   }

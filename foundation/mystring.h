@@ -47,6 +47,10 @@ class String {
   char* texte;  // never null; the empty text is a one-byte block
 };
 
+// Byte-order three-way comparison, for the search tree.
+int comparerValeurs(const String& valeur, const String& cle);
+int comparerValeurs(const String& valeur, const char* cle);
+
 // qsort-style comparison of two String objects (byte order).
 int CompareString(const void* a, const void* b);
 
