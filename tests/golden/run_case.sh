@@ -4,8 +4,8 @@
 # with the case's arguments (one per line in `args`), stdout on a pipe, and
 # compares the output byte for byte with `expected`.
 set -euo pipefail
-pagevet=$1
-case_dir=$2
+pagevet=$(realpath "$1")
+case_dir=$(realpath "$2")
 
 work=$(mktemp -d)
 trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
