@@ -1,0 +1,57 @@
+// Fuzz harness: the meta-tag checks on one arbitrary line, prepared as the
+// page scan prepares it. The first byte chooses the flags and the state.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "checker/etatfichier.h"
+#include "checker/metatags.h"
+#include "checker/nomsmeta.h"
+#include "foundation/meserreur.h"
+#include "foundation/mystring.h"
+#include "html/trthtml.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  static NomsMeta nomsMeta;
+  const uint8_t choix = data[0];
+  ++data;
+  --size;
+
+  auto etat = std::make_unique<EtatFichier>(nomsMeta, (choix & 1) != 0, (choix & 2) != 0);
+  etat->dansHead = (choix & 4) != 0;
+  etat->motsClesLus = (choix & 8) != 0;
+  nomsMeta.RemetAZero();
+
+  // One line as fgets gives it: at most 8191 bytes, ending after a '\n'.
+  size_t n = 0;
+  while (n < size && n < EtatFichier::kTailleLigne - 1) {
+    if (data[n++] == '\n') break;
+  }
+  std::memcpy(etat->ligne, data, n);
+  etat->ligne[n] = '\0';
+  etat->numeroLigne = 1;
+  if (supprimerCommentaires(etat->ligne, etat->dansCommentaire) < 2) return 0;
+  std::strcpy(etat->minuscules, etat->ligne);
+  Minuscules(etat->minuscules);
+
+  int nbBalises = 0;
+  const bool derniereOuverte = compterBalises(etat->minuscules, nbBalises);
+  const char* const meta = chercherBalise(etat->minuscules, "meta");
+  if (meta == nullptr) return 0;
+  try {
+    verifierMeta(*etat, meta, derniereOuverte, nbBalises);
+  } catch (const MesErreur&) {
+    // A keyword too long is a fatal error: expected.
+  }
+  syntaxeStricte(meta);
+  std::fflush(stdout);
+  return 0;
+}
