@@ -9,8 +9,10 @@ case_dir=$(realpath "$2")
 
 work=$(mktemp -d)
 trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+# Pages shared by several cases are symbolic links into pages/: the copy
+# follows them, so every case gets files of its own.
 if [ -d "$case_dir/tree" ]; then
-  cp -a "$case_dir/tree/." "$work/"
+  cp -RL --preserve=mode "$case_dir/tree/." "$work/"
 fi
 if [ -f "$case_dir/setup.sh" ]; then
   (cd "$work" && bash "$case_dir/setup.sh")
