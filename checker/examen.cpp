@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "checker/balisesligne.h"
 #include "checker/diagnostic.h"
 #include "checker/etatfichier.h"
 #include "checker/metatags.h"
@@ -24,6 +25,13 @@ bool lireLigne(FILE* fichier, EtatFichier& etat) {
     etat.ligne[n - 1] = '\0';
   }
   return true;
+}
+
+// Copies the n characters of source, and a terminator, in lower case. The
+// length is known, so the loop runs without looking for the end.
+void copierEnMinuscules(char* destination, const char* source, int n) {
+  for (int i = 0; i < n; ++i) destination[i] = enMinuscule(source[i]);
+  destination[n] = '\0';
 }
 
 void signaler(EtatFichier& etat, Anomalie code) {
@@ -51,40 +59,41 @@ void verifierBalises(EtatFichier& etat) {
   const char* const texte = etat.minuscules;
   int nbBalises = 0;
   const bool derniereOuverte = compterBalises(texte, nbBalises);
+  const BalisesLigne balises(texte);
 
-  if (chercherBalise(texte, "head") != nullptr) {
+  if (balises.Position(BalisesLigne::kHead) != nullptr) {
     if (etat.nbBody > 0) signaler(etat, kHeadApresBody);
     ++etat.nbHead;
     etat.dansHead = true;
     verifierTags(etat, derniereOuverte, nbBalises, 1);
   }
-  if (chercherBalise(texte, "/head") != nullptr) {
+  if (balises.Position(BalisesLigne::kFinHead) != nullptr) {
     if (!etat.dansHead) signaler(etat, kFinHeadMalPlacee);
     etat.dansHead = false;
     if (!etat.ligneSignalee) verifierTags(etat, derniereOuverte, nbBalises, 1);
   }
   if (!etat.simple) {
-    if (chercherBalise(texte, "body") != nullptr) {
+    if (balises.Position(BalisesLigne::kBody) != nullptr) {
       if (etat.dansHead) signaler(etat, kPasDeFinHead);
       ++etat.nbBody;
       etat.dansBody = true;
     }
-    if (chercherBalise(texte, "/body") != nullptr) {
+    if (balises.Position(BalisesLigne::kFinBody) != nullptr) {
       if (!etat.dansBody) signaler(etat, kFinBodyMalPlacee);
       etat.dansBody = false;
     }
   }
 
-  const char* const meta = chercherBalise(texte, "meta");
+  const char* const meta = balises.Position(BalisesLigne::kMeta);
   if (meta != nullptr) verifierMeta(etat, meta, derniereOuverte, nbBalises);
 
-  const bool titre = chercherBalise(texte, "title") != nullptr;
+  const bool titre = balises.Position(BalisesLigne::kTitle) != nullptr;
   if (titre) {
     if (!etat.dansHead) ++etat.nbHorsHead;
     ++etat.nbTitle;
     // A title and its closing tag must stand on one line.
     const bool suite = etat.ligneSignalee || verifierTags(etat, derniereOuverte, nbBalises, 2);
-    if (suite && chercherBalise(texte, "/title") == nullptr) signaler(etat, kTitreIncomplet);
+    if (suite && balises.Position(BalisesLigne::kFinTitle) == nullptr) signaler(etat, kTitreIncomplet);
   } else if (etat.dansHead && !etat.ligneSignalee && meta == nullptr) {
     verifierTags(etat, derniereOuverte, nbBalises, 1);
   }
@@ -135,10 +144,10 @@ void examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& 
   while (lireLigne(fichier.Fichier(), *etat)) {
     ++etat->numeroLigne;
     // A line left empty (or wholly inside a comment) is passed over.
-    if (supprimerCommentaires(etat->ligne, etat->dansCommentaire) < 2) continue;
+    const int longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
+    if (longueur < 2) continue;
     etat->ligneSignalee = false;
-    std::strcpy(etat->minuscules, etat->ligne);
-    Minuscules(etat->minuscules);
+    copierEnMinuscules(etat->minuscules, etat->ligne, longueur);
 
     if (std::strchr(etat->minuscules, '<') != nullptr) verifierBalises(*etat);
     if (etat->developpe) {

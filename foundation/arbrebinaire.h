@@ -30,19 +30,9 @@ class ArbreBinaire {
   ~ArbreBinaire() { Vide(); }
 
   // Adds nombre to the count of valeur, inserting a leaf if it is new.
-  void Insere(const T& valeur, int32_t nombre) {
-    Noeud** place = &racine;
-    while (*place != nullptr) {
-      Noeud* noeud = *place;
-      const int ordre = comparerValeurs(noeud->valeur, valeur);
-      if (ordre == 0) {
-        noeud->compte += nombre;
-        return;
-      }
-      place = (ordre > 0) ? &noeud->gauche : &noeud->droite;
-    }
-    *place = new Noeud(valeur, nombre);
-  }
+  void Insere(const T& valeur, int32_t nombre) { InsereValeur(valeur, nombre); }
+  // The same, moving valeur into the new leaf instead of copying it.
+  void Insere(T&& valeur, int32_t nombre) { InsereValeur(std::move(valeur), nombre); }
 
   // The count of the value equal to cle, or 0 when there is none. cle may be
   // of another type that compares with T (a C string for String, say).
@@ -75,12 +65,28 @@ class ArbreBinaire {
 
  private:
   struct Noeud {
-    Noeud(const T& v, int32_t c) : valeur(v), compte(c) {}
+    template <typename V>
+    Noeud(V&& v, int32_t c) : valeur(std::forward<V>(v)), compte(c) {}
     Noeud* gauche = nullptr;
     Noeud* droite = nullptr;
     T valeur;
     int32_t compte;
   };
+
+  template <typename V>
+  void InsereValeur(V&& valeur, int32_t nombre) {
+    Noeud** place = &racine;
+    while (*place != nullptr) {
+      Noeud* noeud = *place;
+      const int ordre = comparerValeurs(noeud->valeur, valeur);
+      if (ordre == 0) {
+        noeud->compte += nombre;
+        return;
+      }
+      place = (ordre > 0) ? &noeud->gauche : &noeud->droite;
+    }
+    *place = new Noeud(std::forward<V>(valeur), nombre);
+  }
 
   // Same shape, values and counts as autre; assumes this tree is empty.
   void CopieDe(const ArbreBinaire& autre) {

@@ -161,14 +161,6 @@ bool String::operator<(const String& autre) const {
 
 int32_t String::Longueur() const { return static_cast<int32_t>(std::strlen(texte)); }
 
-int comparerValeurs(const String& valeur, const String& cle) {
-  return std::strcmp(valeur.Texte(), cle.Texte());
-}
-
-int comparerValeurs(const String& valeur, const char* cle) {
-  return std::strcmp(valeur.Texte(), cle);
-}
-
 int CompareString(const void* a, const void* b) {
   return std::strcmp(static_cast<const String*>(a)->Texte(),
                      static_cast<const String*>(b)->Texte());

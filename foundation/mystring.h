@@ -47,9 +47,20 @@ class String {
   char* texte;  // never null; the empty text is a one-byte block
 };
 
-// Byte-order three-way comparison, for the search tree.
-int comparerValeurs(const String& valeur, const String& cle);
-int comparerValeurs(const String& valeur, const char* cle);
+// Byte-order three-way comparison (strcmp's order), for the search tree.
+// Inline: the tree compares short words millions of times, and most
+// comparisons end on the first byte.
+inline int comparerValeurs(const String& valeur, const char* cle) {
+  const char* a = valeur.Texte();
+  while (*a != '\0' && *a == *cle) {
+    ++a;
+    ++cle;
+  }
+  return static_cast<unsigned char>(*a) - static_cast<unsigned char>(*cle);
+}
+inline int comparerValeurs(const String& valeur, const String& cle) {
+  return comparerValeurs(valeur, cle.Texte());
+}
 
 // qsort-style comparison of two String objects (byte order).
 int CompareString(const void* a, const void* b);

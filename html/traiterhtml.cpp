@@ -15,8 +15,8 @@ char tamponMot[tailleTamponMot];
 
 // Separators are white space, the separator set, and the separating
 // entities (which the caller tests apart, as they span several characters).
-inline bool estBlancOuSeparateur(char c) {
-  return estBlanc(c) || estSeparateur(c);
+inline bool estBlancOuSeparateur(const bool* separateurs, char c) {
+  return estBlanc(c) || separateurs[static_cast<unsigned char>(c)];
 }
 
 // Appends c to the word being built, refusing to let it reach the buffer's
@@ -51,13 +51,14 @@ int TraiterHtml::supprimerBalises(bool& horsBalise) {
 }
 
 char* TraiterHtml::motSuivant() {
+  const bool* const separateurs = tableSeparateurs();
   int longueurEntite = 0;
   // Skips what separates words.
   while (*curseur != '\0') {
     if (*curseur == '&') {
       if (!estEntiteSeparatrice(curseur, longueurEntite)) break;
       curseur += longueurEntite;
-    } else if (estBlancOuSeparateur(*curseur)) {
+    } else if (estBlancOuSeparateur(separateurs, *curseur)) {
       ++curseur;
     } else {
       break;
@@ -76,7 +77,7 @@ char* TraiterHtml::motSuivant() {
         ++curseur;
         if (e == ';') break;
       }
-    } else if (estBlancOuSeparateur(c)) {
+    } else if (estBlancOuSeparateur(separateurs, c)) {
       break;
     } else {
       ajouter(longueur, c);

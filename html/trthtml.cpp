@@ -16,34 +16,51 @@ constexpr int longueurMaxEntite = 26;
 constexpr int longueurMaxBalise = 20;
 
 // The word separators: the separating entities decoded, then the
-// punctuation. Built once, on first use, and constant afterwards.
+// punctuation. Built once, on first use, and constant afterwards, with two
+// byte-indexed tables that make the tests on the hot path one load each.
 class Separateurs {
  public:
-  Separateurs() : texte_(), membre_() {
+  Separateurs() : texte_(), membre_(), suiteEsperluette_(), pli_() {
     std::memcpy(texte_, entitesSeparatrices, sizeof(entitesSeparatrices));
     decoderEntites(texte_);
     std::strcat(texte_, ponctuation);
     for (const char* p = texte_; *p != '\0'; ++p) {
       membre_[static_cast<unsigned char>(*p)] = true;
     }
+    for (const char* p = entitesSeparatrices; *p != '\0'; ++p) {
+      if (*p == '&') suiteEsperluette_[static_cast<unsigned char>(p[1])] = true;
+    }
+    // Accent folding then lower case, as supprimerAccents applies them; the
+    // first occurrence of a letter in the table wins, as a search would.
+    for (int c = 0; c < 256; ++c) {
+      char plie = static_cast<char>(c);
+      if (c >= 0x80) {
+        const void* trouve = std::memchr(tableAccents.accentues, c, nombreAccents);
+        if (trouve != nullptr) {
+          plie = tableAccents.simples[static_cast<const char*>(trouve) - tableAccents.accentues];
+        }
+      }
+      pli_[c] = enMinuscule(plie);
+    }
   }
 
   const char* Texte() const { return texte_; }
+  const bool* Membres() const { return membre_; }
   bool Contient(char c) const { return membre_[static_cast<unsigned char>(c)]; }
+  // Whether some separating entity has c right after its '&'.
+  bool SuitEsperluette(char c) const { return suiteEsperluette_[static_cast<unsigned char>(c)]; }
+  char Plie(char c) const { return pli_[static_cast<unsigned char>(c)]; }
 
  private:
   char texte_[sizeof(entitesSeparatrices) + sizeof(ponctuation)];
   bool membre_[256];  // membre_[0] stays false
+  bool suiteEsperluette_[256];
+  char pli_[256];
 };
 
 const Separateurs& separateurs() {
   static const Separateurs instance;
   return instance;
-}
-
-// Letters, digits, '_' and '-' make up whole words.
-inline bool estCaractereMot(char c) {
-  return estLettre(c) || estChiffre(c) || c == '_' || c == '-';
 }
 
 // Recognises the reference written at position (a '&'): "&#N;" with 1 to 3
@@ -83,6 +100,15 @@ bool reconnaitreEntite(const char* position, unsigned char& code,
   return false;
 }
 
+// strcmp for names of a few characters, without the cost of a library call.
+inline int comparerCourt(const char* a, const char* b) {
+  while (*a != '\0' && *a == *b) {
+    ++a;
+    ++b;
+  }
+  return static_cast<unsigned char>(*a) - static_cast<unsigned char>(*b);
+}
+
 // chercherCommentaire for a writable line.
 char* commentaireDans(char* ligne) {
   const char* commentaire = chercherCommentaire(ligne);
@@ -112,17 +138,8 @@ char* decoderEntites(char* texte) {
 }
 
 char* supprimerAccents(char* texte) {
-  for (char* p = texte; *p != '\0'; ++p) {
-    if (static_cast<unsigned char>(*p) >= 0x80) {
-      const void* trouve =
-          std::memchr(tableAccents.accentues, *p, nombreAccents);
-      if (trouve != nullptr) {
-        const char* accent = static_cast<const char*>(trouve);
-        *p = tableAccents.simples[accent - tableAccents.accentues];
-      }
-    }
-    *p = enMinuscule(*p);
-  }
+  const Separateurs& table = separateurs();
+  for (char* p = texte; *p != '\0'; ++p) *p = table.Plie(*p);
   return texte;
 }
 
@@ -148,7 +165,9 @@ bool estEntiteSeparatrice(const char* position, int& longueur) {
     return c == '\0' || estSeparateur(c);
   }
   // A name cut short by the end of the text matches the beginning of a
-  // separating entity; a complete one matches exactly one of them.
+  // separating entity; a complete one matches exactly one of them. Most
+  // entities of a text (&eacute;, &amp;) fail on their first letter.
+  if (longueur >= 2 && !separateurs().SuitEsperluette(position[1])) return false;
   const std::string_view liste(entitesSeparatrices,
                                sizeof(entitesSeparatrices) - 1);
   const std::string_view lu(position, static_cast<size_t>(longueur));
@@ -156,6 +175,8 @@ bool estEntiteSeparatrice(const char* position, int& longueur) {
 }
 
 bool estSeparateur(char c) { return separateurs().Contient(c); }
+
+const bool* tableSeparateurs() { return separateurs().Membres(); }
 
 const char* texteSeparateurs() { return separateurs().Texte(); }
 
@@ -252,18 +273,25 @@ int retirerBalises(bool& horsBalise, const char* source, char* destination) {
     }
     return static_cast<int>(longueur);
   }
-  // The write cursor never overtakes the read cursor, so source and
-  // destination may be the same buffer.
+  // Jumps from '<' to '>' and back, moving the text between whole. The
+  // write cursor never overtakes the read cursor, so source and destination
+  // may be the same buffer.
   char* ecriture = destination;
-  for (const char* p = source; *p != '\0'; ++p) {
+  const char* p = source;
+  for (;;) {
     if (horsBalise) {
-      if (*p == '<') {
-        horsBalise = false;
-      } else {
-        *ecriture++ = *p;
-      }
-    } else if (*p == '>') {
+      const char* chevron = std::strchr(p, '<');
+      const size_t longueur = chevron != nullptr ? static_cast<size_t>(chevron - p) : std::strlen(p);
+      std::memmove(ecriture, p, longueur);
+      ecriture += longueur;
+      if (chevron == nullptr) break;
+      horsBalise = false;
+      p = chevron + 1;
+    } else {
+      const char* fin = std::strchr(p, '>');
+      if (fin == nullptr) break;
       horsBalise = true;
+      p = fin + 1;
     }
   }
   *ecriture = '\0';
@@ -305,7 +333,7 @@ bool baliseConnue(const char* position) {
   int haut = nombreBalises - 1;
   while (bas <= haut) {
     const int milieu = (bas + haut) / 2;
-    const int ordre = std::strcmp(nom, tableBalises[milieu]);
+    const int ordre = comparerCourt(nom, tableBalises[milieu]);
     if (ordre == 0) return true;
     if (ordre < 0) {
       haut = milieu - 1;

@@ -3,6 +3,8 @@
 #ifndef PAGEVET_HTML_TRTHTML_H_
 #define PAGEVET_HTML_TRTHTML_H_
 
+#include "foundation/mystring.h"
+
 // All texts are NUL-terminated single-byte (Latin-1) strings. Operations that
 // change a text do it in place and never lengthen it. nullptr as a returned
 // position means "no position".
@@ -23,6 +25,15 @@ bool estEntiteSeparatrice(const char* position, int& longueur);
 
 // Membership in the 52 word separators; false for the terminator.
 bool estSeparateur(char c);
+
+// The same membership for every byte value, indexed by unsigned char: 256
+// entries, for loops that test many characters.
+const bool* tableSeparateurs();
+
+// Letters, digits, '_' and '-' make up whole words.
+inline bool estCaractereMot(char c) {
+  return estLettre(c) || estChiffre(c) || c == '_' || c == '-';
+}
 
 // The 52 word separators in their defining order, built on first use.
 const char* texteSeparateurs();

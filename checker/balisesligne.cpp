@@ -1,0 +1,41 @@
+#include "checker/balisesligne.h"
+
+#include <cstring>
+
+#include "html/trthtml.h"
+
+namespace {
+
+bool egal(const char* nom, const char* attendu, size_t longueur) {
+  return std::memcmp(nom, attendu, longueur) == 0;
+}
+
+}  // namespace
+
+BalisesLigne::BalisesLigne(const char* texte) {
+  // A name stands as a tag name when only blanks part it from a '<' and it
+  // is a whole word: the run of word characters after the '<', and after
+  // the '/' of a closing tag, must be exactly the name.
+  for (const char* chevron = std::strchr(texte, '<'); chevron != nullptr;
+       chevron = std::strchr(chevron + 1, '<')) {
+    const char* const position = sauterBlancs(chevron + 1);
+    const bool fermante = *position == '/';
+    const char* const nom = position + (fermante ? 1 : 0);
+    size_t longueur = 0;
+    while (estCaractereMot(nom[longueur])) ++longueur;
+
+    int trouve = -1;
+    if (longueur == 4) {
+      if (egal(nom, "head", 4)) {
+        trouve = fermante ? kFinHead : kHead;
+      } else if (egal(nom, "body", 4)) {
+        trouve = fermante ? kFinBody : kBody;
+      } else if (!fermante && egal(nom, "meta", 4)) {
+        trouve = kMeta;
+      }
+    } else if (longueur == 5 && egal(nom, "title", 5)) {
+      trouve = fermante ? kFinTitle : kTitle;
+    }
+    if (trouve >= 0 && positions_[trouve] == nullptr) positions_[trouve] = position;
+  }
+}
