@@ -59,7 +59,7 @@ void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
     motsVus.Insere(String(mot), 1);
     supprimerAccents(decoderEntites(mot));
     for (int k = 0; k < motsCles.Nombre(); ++k) {
-      if (std::strcmp(mot, motsCles[k].motReduit.Texte()) == 0) {
+      if (comparerValeurs(motsCles[k].motReduit, static_cast<const char*>(mot)) == 0) {
         motsCles[k].utilise = true;
         break;
       }

@@ -10,7 +10,9 @@ namespace {
 const char kModule[] = "parrep";
 constexpr int32_t kLigneAucunePasse = 112;
 constexpr int32_t kLigneAucunMasque = 114;
-// The result list starts with this many slots and grows by as many.
+// The result list starts with this many slots and doubles when full, so a
+// site of n pages costs a few moves per path rather than n / 100 each. The
+// list is cut to its exact size at the end.
 constexpr int32_t kPasResultat = 100;
 
 }  // namespace
@@ -87,7 +89,7 @@ void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
       chercher(rep + masques[m], attrFichiers(), false);
       while (trouve_) {
         if (nombre >= capacite) {
-          capacite += kPasResultat;
+          capacite = capacite <= INT32_MAX / 2 ? capacite * 2 : INT32_MAX;
           resultat.Redimensionne(capacite);
         }
         resultat[nombre++] = chemin();

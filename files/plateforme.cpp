@@ -148,9 +148,12 @@ int findnext(RechercheFichier* bloc) {
   while (bloc->prochain < bloc->noms.size()) {
     const std::string& nom = bloc->noms[bloc->prochain++];
     const std::string chemin = bloc->prefixe + nom;
+    // What the entry is, and what it leads to: the same thing unless it is
+    // a link, so only a link costs a second lookup.
     struct stat lien {};
-    struct stat cible {};
-    if (lstat(chemin.c_str(), &lien) != 0 || stat(chemin.c_str(), &cible) != 0) continue;
+    if (lstat(chemin.c_str(), &lien) != 0) continue;
+    struct stat cible = lien;
+    if (S_ISLNK(lien.st_mode) && stat(chemin.c_str(), &cible) != 0) continue;
     // Only files and directories: FIFOs, sockets, devices and broken links
     // are never handed out, so nothing can block on opening them.
     if (!S_ISREG(cible.st_mode) && !S_ISDIR(cible.st_mode)) continue;

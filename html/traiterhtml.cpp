@@ -2,6 +2,8 @@
 // line's tags and hands out its words one at a time.
 #include "html/traiterhtml.h"
 
+#include <cstring>
+
 #include "foundation/meserreur.h"
 #include "html/trthtml.h"
 
@@ -13,20 +15,43 @@ constexpr int ligneDepassementMot = 260;
 // Where motSuivant builds the word it returns; one for the whole run.
 char tamponMot[tailleTamponMot];
 
-// Separators are white space, the separator set, and the separating
-// entities (which the caller tests apart, as they span several characters).
-inline bool estBlancOuSeparateur(const bool* separateurs, char c) {
-  return estBlanc(c) || separateurs[static_cast<unsigned char>(c)];
+// What each byte is to word extraction: part of a word, a separator (white
+// space or one of the separator set), a '&' (an entity, which may or may
+// not separate), or the end of the text. Built once, from the separators.
+enum Classe : unsigned char { kMot, kSepare, kEsperluette, kFin };
+
+class Classes {
+ public:
+  Classes() {
+    const bool* const separateurs = tableSeparateurs();
+    for (int c = 0; c < 256; ++c) {
+      classes_[c] = (estBlanc(static_cast<char>(c)) || separateurs[c]) ? kSepare : kMot;
+    }
+    classes_[static_cast<unsigned char>('&')] = kEsperluette;
+    classes_[0] = kFin;
+  }
+  Classe De(char c) const { return classes_[static_cast<unsigned char>(c)]; }
+
+ private:
+  Classe classes_[256];
+};
+
+const Classes& classes() {
+  static const Classes instance;
+  return instance;
 }
 
-// Appends c to the word being built, refusing to let it reach the buffer's
-// size.
-inline void ajouter(int& longueur, char c) {
-  if (longueur == tailleTamponMot - 1) {
-    throw MesErreur("Depassement de capacite pour extraire un mot", "trthtml",
-                    ligneDepassementMot);
-  }
-  tamponMot[longueur++] = c;
+// A word would fill the buffer: its terminator would not fit.
+[[noreturn]] void depassement() {
+  throw MesErreur("Depassement de capacite pour extraire un mot", "trthtml", ligneDepassementMot);
+}
+
+// Appends the n characters at debut to the word being built, refusing to
+// let it reach the buffer's size.
+inline void ajouter(int& longueur, const char* debut, size_t n) {
+  if (n > static_cast<size_t>(tailleTamponMot - 1 - longueur)) depassement();
+  std::memcpy(tamponMot + longueur, debut, n);
+  longueur += static_cast<int>(n);
 }
 
 }  // namespace
@@ -51,37 +76,40 @@ int TraiterHtml::supprimerBalises(bool& horsBalise) {
 }
 
 char* TraiterHtml::motSuivant() {
-  const bool* const separateurs = tableSeparateurs();
+  const Classes& classe = classes();
   int longueurEntite = 0;
   // Skips what separates words.
-  while (*curseur != '\0') {
-    if (*curseur == '&') {
-      if (!estEntiteSeparatrice(curseur, longueurEntite)) break;
-      curseur += longueurEntite;
-    } else if (estBlancOuSeparateur(separateurs, *curseur)) {
+  for (;;) {
+    const Classe k = classe.De(*curseur);
+    if (k == kSepare) {
       ++curseur;
+    } else if (k == kEsperluette && estEntiteSeparatrice(curseur, longueurEntite)) {
+      curseur += longueurEntite;
     } else {
       break;
     }
   }
 
   int longueur = 0;
-  while (*curseur != '\0') {
-    const char c = *curseur;
-    if (c == '&') {
+  for (;;) {
+    const Classe k = classe.De(*curseur);
+    if (k == kMot) {
+      // Copied as it is scanned: most words are a few characters long.
+      do {
+        if (longueur == tailleTamponMot - 1) depassement();
+        tamponMot[longueur++] = *curseur++;
+      } while (classe.De(*curseur) == kMot);
+    } else if (k == kEsperluette) {
       if (longueur > 0 && estEntiteSeparatrice(curseur, longueurEntite)) break;
       // The whole entity joins the word, or the rest of the text when no
       // ';' closes it.
-      for (char e = *curseur; e != '\0'; e = *curseur) {
-        ajouter(longueur, e);
-        ++curseur;
-        if (e == ';') break;
-      }
-    } else if (estBlancOuSeparateur(separateurs, c)) {
-      break;
+      const char* const pointVirgule = std::strchr(curseur, ';');
+      const char* const fin =
+          pointVirgule != nullptr ? pointVirgule + 1 : curseur + std::strlen(curseur);
+      ajouter(longueur, curseur, static_cast<size_t>(fin - curseur));
+      curseur = fin;
     } else {
-      ajouter(longueur, c);
-      ++curseur;
+      break;  // a separator or the end of the text
     }
   }
   tamponMot[longueur] = '\0';

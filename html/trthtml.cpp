@@ -20,15 +20,18 @@ constexpr int longueurMaxBalise = 20;
 // byte-indexed tables that make the tests on the hot path one load each.
 class Separateurs {
  public:
-  Separateurs() : texte_(), membre_(), suiteEsperluette_(), pli_() {
+  Separateurs() : texte_(), membre_(), pli_() {
     std::memcpy(texte_, entitesSeparatrices, sizeof(entitesSeparatrices));
     decoderEntites(texte_);
     std::strcat(texte_, ponctuation);
     for (const char* p = texte_; *p != '\0'; ++p) {
       membre_[static_cast<unsigned char>(*p)] = true;
     }
-    for (const char* p = entitesSeparatrices; *p != '\0'; ++p) {
-      if (*p == '&') suiteEsperluette_[static_cast<unsigned char>(p[1])] = true;
+    // Each name runs from its '&' to its ';'.
+    for (const char* p = entitesSeparatrices; *p != '\0' && nombreEntites_ < kEntites;) {
+      const char* const fin = std::strchr(p, ';');
+      entites_[nombreEntites_++] = std::string_view(p, static_cast<size_t>(fin - p) + 1);
+      p = fin + 1;
     }
     // Accent folding then lower case, as supprimerAccents applies them; the
     // first occurrence of a letter in the table wins, as a search would.
@@ -47,14 +50,27 @@ class Separateurs {
   const char* Texte() const { return texte_; }
   const bool* Membres() const { return membre_; }
   bool Contient(char c) const { return membre_[static_cast<unsigned char>(c)]; }
-  // Whether some separating entity has c right after its '&'.
-  bool SuitEsperluette(char c) const { return suiteEsperluette_[static_cast<unsigned char>(c)]; }
+  // Whether lu (a '&' and what follows it) is a separating entity or the
+  // beginning of one: what a search for lu in entitesSeparatrices finds, as
+  // a '&' there only ever starts a name.
+  bool DebutEntite(std::string_view lu) const {
+    for (int i = 0; i < nombreEntites_; ++i) {
+      const std::string_view entite = entites_[i];
+      if (lu.size() <= entite.size() && (lu.size() < 2 || lu[1] == entite[1]) &&
+          entite.compare(0, lu.size(), lu) == 0) {
+        return true;
+      }
+    }
+    return false;
+  }
   char Plie(char c) const { return pli_[static_cast<unsigned char>(c)]; }
 
  private:
   char texte_[sizeof(entitesSeparatrices) + sizeof(ponctuation)];
   bool membre_[256];  // membre_[0] stays false
-  bool suiteEsperluette_[256];
+  static constexpr int kEntites = 36;
+  std::string_view entites_[kEntites];
+  int nombreEntites_ = 0;
   char pli_[256];
 };
 
@@ -100,13 +116,47 @@ bool reconnaitreEntite(const char* position, unsigned char& code,
   return false;
 }
 
-// strcmp for names of a few characters, without the cost of a library call.
-inline int comparerCourt(const char* a, const char* b) {
-  while (*a != '\0' && *a == *b) {
-    ++a;
-    ++b;
+// strcmp of the name made of the n characters at nom with entree, without
+// copying the name out of its line.
+inline int comparerNom(const char* nom, int n, const char* entree) {
+  for (int i = 0; i < n; ++i) {
+    if (nom[i] != entree[i]) {
+      return static_cast<unsigned char>(nom[i]) - static_cast<unsigned char>(entree[i]);
+    }
   }
-  return static_cast<unsigned char>(*a) - static_cast<unsigned char>(*b);
+  return entree[n] == '\0' ? 0 : -1;
+}
+
+// The slice of tableBalises whose names start like a given name: with the
+// same character, or for a closing name with '/' and the same character.
+// The table is sorted, so such names stand together.
+struct Tranche {
+  int debut = 0;
+  int fin = 0;
+};
+
+class Tranches {
+ public:
+  Tranches() {
+    for (int i = nombreBalises - 1; i >= 0; --i) {
+      Tranche& tranche = tranches_[Cle(tableBalises[i])];
+      if (tranche.fin == 0) tranche.fin = i + 1;
+      tranche.debut = i;
+    }
+  }
+  const Tranche& De(const char* nom) const { return tranches_[Cle(nom)]; }
+
+ private:
+  static int Cle(const char* nom) {
+    return nom[0] == '/' ? 256 + static_cast<unsigned char>(nom[1])
+                         : static_cast<unsigned char>(nom[0]);
+  }
+  Tranche tranches_[512];
+};
+
+const Tranches& tranches() {
+  static const Tranches instance;
+  return instance;
 }
 
 // chercherCommentaire for a writable line.
@@ -165,13 +215,8 @@ bool estEntiteSeparatrice(const char* position, int& longueur) {
     return c == '\0' || estSeparateur(c);
   }
   // A name cut short by the end of the text matches the beginning of a
-  // separating entity; a complete one matches exactly one of them. Most
-  // entities of a text (&eacute;, &amp;) fail on their first letter.
-  if (longueur >= 2 && !separateurs().SuitEsperluette(position[1])) return false;
-  const std::string_view liste(entitesSeparatrices,
-                               sizeof(entitesSeparatrices) - 1);
-  const std::string_view lu(position, static_cast<size_t>(longueur));
-  return liste.find(lu) != std::string_view::npos;
+  // separating entity; a complete one matches exactly one of them.
+  return separateurs().DebutEntite(std::string_view(position, static_cast<size_t>(longueur)));
 }
 
 bool estSeparateur(char c) { return separateurs().Contient(c); }
@@ -199,10 +244,9 @@ char* copierN(char* destination, const char* source, int n) {
 }
 
 int compterCaractere(const char* texte, char c) {
+  if (c == '\0') return 0;
   int nombre = 0;
-  for (; *texte != '\0'; ++texte) {
-    if (*texte == c) ++nombre;
-  }
+  for (const char* p = std::strchr(texte, c); p != nullptr; p = std::strchr(p + 1, c)) ++nombre;
   return nombre;
 }
 
@@ -320,20 +364,19 @@ const char* chercherBalise(const char* texte, const char* nom) {
 }
 
 bool baliseConnue(const char* position) {
-  char nom[longueurMaxBalise];
   int longueur = 0;
-  for (char c = position[0]; c == '/' || estLettre(c) || estChiffre(c);
-       c = position[longueur]) {
-    if (longueur == longueurMaxBalise - 1) return false;  // 20 or more
-    nom[longueur++] = c;
+  while (position[longueur] == '/' || estLettre(position[longueur]) ||
+         estChiffre(position[longueur])) {
+    if (++longueur == longueurMaxBalise) return false;  // 20 or more
   }
   if (longueur == 0) return false;
-  nom[longueur] = '\0';
-  int bas = 0;
-  int haut = nombreBalises - 1;
+  // Binary search within the names that start the same way.
+  const Tranche tranche = tranches().De(position);
+  int bas = tranche.debut;
+  int haut = tranche.fin - 1;
   while (bas <= haut) {
     const int milieu = (bas + haut) / 2;
-    const int ordre = comparerCourt(nom, tableBalises[milieu]);
+    const int ordre = comparerNom(position, longueur, tableBalises[milieu]);
     if (ordre == 0) return true;
     if (ordre < 0) {
       haut = milieu - 1;
