@@ -284,4 +284,30 @@ TEST(BaliseConnue, Cases) {
   }
 }
 
+// Names close to the table's, as a plain scan of the table judges them:
+// every shortened name, and every name with a letter or digit added, at
+// the edges of each group of names sharing a first character.
+TEST(BaliseConnue, AgreesWithAScanOfTheTable) {
+  const auto dansLaTable = [](const std::string& nom) {
+    for (const char* entree : tableBalises) {
+      if (nom == entree) return true;
+    }
+    return false;
+  };
+  std::vector<std::string> noms;
+  for (const char* entree : tableBalises) {
+    const std::string nom = entree;
+    for (size_t n = 1; n <= nom.size(); ++n) noms.push_back(nom.substr(0, n));
+    for (const char ajout : std::string("0169az")) noms.push_back(nom + ajout);
+  }
+  for (char c = 'a'; c <= 'z'; ++c) {
+    noms.push_back(std::string(1, c));
+    noms.push_back(std::string("/") + c);
+  }
+  for (const std::string& nom : noms) {
+    Tampon tampon(nom + ">");
+    EXPECT_EQ(baliseConnue(tampon.Texte()), dansLaTable(nom)) << nom;
+  }
+}
+
 }  // namespace
