@@ -13,12 +13,28 @@ bool egal(const char* nom, const char* attendu, size_t longueur) {
 }  // namespace
 
 BalisesLigne::BalisesLigne(const char* texte) {
+  // A tag is counted at a '<' met outside the previous counted tag, which
+  // runs to the first '>' after its '<'; once a tag has no '>', no more are.
+  const char* finBalise = texte;
+  bool compte = true;
   // A name stands as a tag name when only blanks part it from a '<' and it
   // is a whole word: the run of word characters after the '<', and after
   // the '/' of a closing tag, must be exactly the name.
   for (const char* chevron = std::strchr(texte, '<'); chevron != nullptr;
        chevron = std::strchr(chevron + 1, '<')) {
+    if (compte && chevron >= finBalise) {
+      ++nombreBalises_;
+      const char* const fin = std::strchr(chevron + 1, '>');
+      if (fin == nullptr) {
+        derniereOuverte_ = true;
+        compte = false;
+      } else {
+        finBalise = fin;
+      }
+    }
+
     const char* const position = sauterBlancs(chevron + 1);
+    if (!baliseInconnue_ && !baliseConnue(position)) baliseInconnue_ = true;
     const bool fermante = *position == '/';
     const char* const nom = position + (fermante ? 1 : 0);
     size_t longueur = 0;

@@ -1,5 +1,5 @@
-// BalisesLigne: where the tag names that the checks look for first stand in
-// a lower-case line, found in a single pass over the line's '<' characters.
+// BalisesLigne: what the checks need to know of the tags of a lower-case
+// line, found in a single pass over the line's '<' characters.
 #ifndef PAGEVET_CHECKER_BALISESLIGNE_H_
 #define PAGEVET_CHECKER_BALISESLIGNE_H_
 
@@ -14,8 +14,20 @@ class BalisesLigne {
   // "body", "/body", "meta", "title" or "/title"), without a search each.
   const char* Position(Nom nom) const { return positions_[nom]; }
 
+  // What compterBalises(texte, nombre) gives: the count of tags opened and
+  // whether the last one is left without its '>'.
+  int NombreBalises() const { return nombreBalises_; }
+  bool DerniereOuverte() const { return derniereOuverte_; }
+
+  // Whether a '<' of the line is followed (after blanks) by a name that
+  // baliseConnue does not know.
+  bool BaliseInconnue() const { return baliseInconnue_; }
+
  private:
   const char* positions_[kNombre] = {};
+  int nombreBalises_ = 0;
+  bool derniereOuverte_ = false;
+  bool baliseInconnue_ = false;
 };
 
 #endif  // PAGEVET_CHECKER_BALISESLIGNE_H_

@@ -74,17 +74,17 @@ int32_t Position(const char* texte, char c);
 int32_t Position(const char* texte, const char* sousChaine);
 
 // "C" locale character classes on the byte value: no byte 0x80-0xFF belongs.
-inline bool estBlanc(char c) {
+constexpr bool estBlanc(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
 }
-inline bool estChiffre(char c) { return c >= '0' && c <= '9'; }
-inline bool estLettre(char c) {
+constexpr bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+constexpr bool estLettre(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
-inline char enMinuscule(char c) {
+constexpr char enMinuscule(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
-inline char enMajuscule(char c) {
+constexpr char enMajuscule(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 

@@ -127,6 +127,19 @@ inline int comparerNom(const char* nom, int n, const char* entree) {
   return entree[n] == '\0' ? 0 : -1;
 }
 
+// The characters of a tag name as baliseConnue reads it: '/', letters and
+// digits, one table load each.
+struct CaracteresNom {
+  constexpr CaracteresNom() : de() {
+    for (int c = 0; c < 256; ++c) {
+      const char x = static_cast<char>(c);
+      de[c] = x == '/' || estLettre(x) || estChiffre(x);
+    }
+  }
+  bool de[256];
+};
+constexpr CaracteresNom kCaracteresNom;
+
 // The slice of tableBalises whose names start like a given name: with the
 // same character, or for a closing name with '/' and the same character.
 // The table is sorted, so such names stand together.
@@ -275,13 +288,7 @@ int compterMot(const char* texte, const char* cherche, const char*& premier) {
   return nombre;
 }
 
-const char* chercherCommentaire(const char* texte) {
-  for (const char* p = std::strchr(texte, '<'); p != nullptr;
-       p = std::strchr(p + 1, '<')) {
-    if (p[1] == '!') return p;
-  }
-  return nullptr;
-}
+const char* chercherCommentaire(const char* texte) { return std::strstr(texte, "<!"); }
 
 const char* premiereBalise(const char* texte) {
   const char* p = std::strchr(texte, '<');
@@ -365,8 +372,7 @@ const char* chercherBalise(const char* texte, const char* nom) {
 
 bool baliseConnue(const char* position) {
   int longueur = 0;
-  while (position[longueur] == '/' || estLettre(position[longueur]) ||
-         estChiffre(position[longueur])) {
+  while (kCaracteresNom.de[static_cast<unsigned char>(position[longueur])]) {
     if (++longueur == longueurMaxBalise) return false;  // 20 or more
   }
   if (longueur == 0) return false;

@@ -1,0 +1,99 @@
+// LecteurLignes must cut a stream into exactly the pieces fgets gives.
+#include "files/lecteurlignes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct FermeFichier {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using Fichier = std::unique_ptr<std::FILE, FermeFichier>;
+
+Fichier fluxSur(const std::string& contenu) {
+  Fichier f(std::tmpfile());
+  if (f != nullptr) {
+    std::fwrite(contenu.data(), 1, contenu.size(), f.get());
+    std::rewind(f.get());
+  }
+  return f;
+}
+
+// The pieces as fgets cuts them, each as the bytes fgets wrote: fgets does
+// not say how many, so a piece is taken up to its '\n', its taille - 1
+// bytes, or the end of the stream, whichever comes first.
+std::vector<std::string> piecesFgets(const std::string& contenu, int taille) {
+  std::vector<std::string> pieces;
+  size_t debut = 0;
+  Fichier f = fluxSur(contenu);
+  std::vector<char> ligne(static_cast<size_t>(taille));
+  while (std::fgets(ligne.data(), taille, f.get()) != nullptr) {
+    size_t n = 0;
+    while (debut + n < contenu.size() && n < static_cast<size_t>(taille) - 1) {
+      if (contenu[debut + n++] == '\n') break;
+    }
+    pieces.push_back(contenu.substr(debut, n));
+    EXPECT_EQ(std::string(ligne.data(), n), pieces.back());
+    debut += n;
+  }
+  return pieces;
+}
+
+std::vector<std::string> piecesLecteur(const std::string& contenu, int taille) {
+  std::vector<std::string> pieces;
+  Fichier f = fluxSur(contenu);
+  LecteurLignes lecteur(f.get());
+  std::vector<char> ligne(static_cast<size_t>(taille));
+  for (int n = lecteur.Lire(ligne.data(), taille); n >= 0; n = lecteur.Lire(ligne.data(), taille)) {
+    EXPECT_EQ(ligne[static_cast<size_t>(n)], '\0');
+    pieces.emplace_back(ligne.data(), static_cast<size_t>(n));
+  }
+  return pieces;
+}
+
+TEST(LecteurLignes, CutsLikeFgets) {
+  const struct {
+    std::string contenu;
+    int taille;
+  } cas[] = {
+      {"", 8192},
+      {"\n", 8192},
+      {"one\ntwo\n", 8192},
+      {"no newline at the end", 8192},
+      {"\n\n\nx", 8192},
+      {"a\r\nb\rc\n", 8192},
+      {std::string("nul\0inside\nnext", 15), 8192},
+      {std::string(8191, 'x') + "\n", 8192},  // the newline comes alone
+      {std::string(8190, 'x') + "\n", 8192},
+      {std::string(20000, 'y') + "\nshort\n", 8192},
+      {"abcdefgh\n", 4},
+      {"ab\n", 2},  // one byte at a time
+      {std::string(200000, 'z'), 8192},  // several blocks, no newline
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(piecesLecteur(c.contenu, c.taille), piecesFgets(c.contenu, c.taille))
+        << c.contenu.substr(0, 40) << " / " << c.taille;
+  }
+}
+
+TEST(LecteurLignes, CutsLikeFgetsAcrossBlocks) {
+  // Lines of every length around the piece and block sizes, drawn from a
+  // fixed sequence, so that pieces straddle the reader's 64 KiB blocks.
+  std::string contenu;
+  uint64_t etat = 7;
+  while (contenu.size() < 600000) {
+    etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
+    const size_t longueur = (etat >> 33) % 10000;
+    contenu.append(longueur, static_cast<char>('a' + longueur % 26));
+    contenu += (etat >> 20) % 7 == 0 ? '\r' : '\n';
+  }
+  EXPECT_EQ(piecesLecteur(contenu, 8192), piecesFgets(contenu, 8192));
+}
+
+}  // namespace
