@@ -1,17 +1,50 @@
 // Fuzz harness: the meta-tag checks on one arbitrary line, prepared as the
-// page scan prepares it. The first byte chooses the flags and the state.
+// page scan prepares it, and the one-pass tag reading checked against the
+// searches it stands for. The first byte chooses the flags and the state.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
+#include "checker/balisesligne.h"
 #include "checker/etatfichier.h"
 #include "checker/metatags.h"
 #include "checker/nomsmeta.h"
 #include "foundation/meserreur.h"
 #include "foundation/mystring.h"
 #include "html/trthtml.h"
+
+namespace {
+
+// The one-pass reading of a line's tags must agree with the searches it
+// replaces in the scan; any difference is a fault.
+void verifierBalisesLigne(const char* texte) {
+  const BalisesLigne balises(texte);
+  const struct {
+    BalisesLigne::Nom nom;
+    const char* texte;
+  } noms[] = {
+      {BalisesLigne::kHead, "head"},   {BalisesLigne::kFinHead, "/head"},
+      {BalisesLigne::kBody, "body"},   {BalisesLigne::kFinBody, "/body"},
+      {BalisesLigne::kMeta, "meta"},   {BalisesLigne::kTitle, "title"},
+      {BalisesLigne::kFinTitle, "/title"},
+  };
+  for (const auto& n : noms) {
+    if (balises.Position(n.nom) != chercherBalise(texte, n.texte)) std::abort();
+  }
+  int nombre = 0;
+  const bool ouverte = compterBalises(texte, nombre);
+  if (balises.NombreBalises() != nombre || balises.DerniereOuverte() != ouverte) std::abort();
+  bool inconnue = false;
+  for (const char* p = std::strchr(texte, '<'); p != nullptr && !inconnue;
+       p = std::strchr(p + 1, '<')) {
+    inconnue = !baliseConnue(sauterBlancs(p + 1));
+  }
+  if (balises.BaliseInconnue() != inconnue) std::abort();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
@@ -45,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int nbBalises = 0;
   const bool derniereOuverte = compterBalises(etat->minuscules, nbBalises);
   const char* const meta = chercherBalise(etat->minuscules, "meta");
+  verifierBalisesLigne(etat->minuscules);
   if (meta == nullptr) return 0;
   try {
     verifierMeta(*etat, meta, derniereOuverte, nbBalises);
