@@ -7,44 +7,13 @@
 #include <cstring>
 #include <memory>
 
-#include "checker/balisesligne.h"
 #include "checker/etatfichier.h"
 #include "checker/metatags.h"
 #include "checker/nomsmeta.h"
 #include "foundation/meserreur.h"
 #include "foundation/mystring.h"
 #include "html/trthtml.h"
-
-namespace {
-
-// The one-pass reading of a line's tags must agree with the searches it
-// replaces in the scan; any difference is a fault.
-void verifierBalisesLigne(const char* texte) {
-  const BalisesLigne balises(texte);
-  const struct {
-    BalisesLigne::Nom nom;
-    const char* texte;
-  } noms[] = {
-      {BalisesLigne::kHead, "head"},   {BalisesLigne::kFinHead, "/head"},
-      {BalisesLigne::kBody, "body"},   {BalisesLigne::kFinBody, "/body"},
-      {BalisesLigne::kMeta, "meta"},   {BalisesLigne::kTitle, "title"},
-      {BalisesLigne::kFinTitle, "/title"},
-  };
-  for (const auto& n : noms) {
-    if (balises.Position(n.nom) != chercherBalise(texte, n.texte)) std::abort();
-  }
-  int nombre = 0;
-  const bool ouverte = compterBalises(texte, nombre);
-  if (balises.NombreBalises() != nombre || balises.DerniereOuverte() != ouverte) std::abort();
-  bool inconnue = false;
-  for (const char* p = std::strchr(texte, '<'); p != nullptr && !inconnue;
-       p = std::strchr(p + 1, '<')) {
-    inconnue = !baliseConnue(sauterBlancs(p + 1));
-  }
-  if (balises.BaliseInconnue() != inconnue) std::abort();
-}
-
-}  // namespace
+#include "tests/checker/balises_reference.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
@@ -78,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int nbBalises = 0;
   const bool derniereOuverte = compterBalises(etat->minuscules, nbBalises);
   const char* const meta = chercherBalise(etat->minuscules, "meta");
-  verifierBalisesLigne(etat->minuscules);
+  // The scan's one-pass reading of the tags must agree with the searches.
+  if (!ecartBalisesLigne(etat->minuscules).empty()) std::abort();
   if (meta == nullptr) return 0;
   try {
     verifierMeta(*etat, meta, derniereOuverte, nbBalises);

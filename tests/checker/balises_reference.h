@@ -1,0 +1,43 @@
+// What BalisesLigne must find on a line, worked out with the tag searches it
+// stands for; shared by the unit test and the fuzz harness.
+#ifndef PAGEVET_TESTS_CHECKER_BALISES_REFERENCE_H_
+#define PAGEVET_TESTS_CHECKER_BALISES_REFERENCE_H_
+
+#include <cstring>
+#include <string>
+
+#include "checker/balisesligne.h"
+#include "html/trthtml.h"
+
+// The first thing BalisesLigne reads differently from the searches on
+// texte (a lower-case line), or "" when it agrees on everything.
+inline std::string ecartBalisesLigne(const char* texte) {
+  const BalisesLigne balises(texte);
+  const struct {
+    BalisesLigne::Nom nom;
+    const char* texte;
+  } noms[] = {
+      {BalisesLigne::kHead, "head"},   {BalisesLigne::kFinHead, "/head"},
+      {BalisesLigne::kBody, "body"},   {BalisesLigne::kFinBody, "/body"},
+      {BalisesLigne::kMeta, "meta"},   {BalisesLigne::kTitle, "title"},
+      {BalisesLigne::kFinTitle, "/title"},
+  };
+  for (const auto& n : noms) {
+    if (balises.Position(n.nom) != chercherBalise(texte, n.texte)) {
+      return std::string("position of ") + n.texte;
+    }
+  }
+  int nombre = 0;
+  const bool ouverte = compterBalises(texte, nombre);
+  if (balises.NombreBalises() != nombre) return "tag count";
+  if (balises.DerniereOuverte() != ouverte) return "last tag left open";
+  bool inconnue = false;
+  for (const char* p = std::strchr(texte, '<'); p != nullptr && !inconnue;
+       p = std::strchr(p + 1, '<')) {
+    inconnue = !baliseConnue(sauterBlancs(p + 1));
+  }
+  if (balises.BaliseInconnue() != inconnue) return "unknown tag";
+  return "";
+}
+
+#endif  // PAGEVET_TESTS_CHECKER_BALISES_REFERENCE_H_
