@@ -396,7 +396,8 @@ class PageBuilder {
 
   // One word token: capitals, punctuation, inline tags and the odd entity-only token.
   void emit(const Word& w, bool capital, const char* punct) {
-    static const char* const kEntityTokens[] = {"R&amp;D", "&nbsp;", "&lt;", "&gt;", "&amp;", "&quot;"};
+    static const char* const kEntityTokens[] = {"R&amp;D", "&nbsp;", "&lt;",
+                                                "&gt;",    "&amp;",  "&quot;"};
     if (r_.chance(2)) put(r_.pick(kEntityTokens), true);
     token_ = spelling(w);
     if (capital) token_[0] = upper(token_[0]);

@@ -90,7 +90,9 @@ void verifierBalises(EtatFichier& etat) {
     ++etat.nbTitle;
     // A title and its closing tag must stand on one line.
     const bool suite = etat.ligneSignalee || verifierTags(etat, derniereOuverte, nbBalises, 2);
-    if (suite && balises.Position(BalisesLigne::kFinTitle) == nullptr) signaler(etat, kTitreIncomplet);
+    if (suite && balises.Position(BalisesLigne::kFinTitle) == nullptr) {
+      signaler(etat, kTitreIncomplet);
+    }
   } else if (etat.dansHead && !etat.ligneSignalee && meta == nullptr) {
     verifierTags(etat, derniereOuverte, nbBalises, 1);
   }

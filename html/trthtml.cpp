@@ -332,7 +332,8 @@ int retirerBalises(bool& horsBalise, const char* source, char* destination) {
   for (;;) {
     if (horsBalise) {
       const char* chevron = std::strchr(p, '<');
-      const size_t longueur = chevron != nullptr ? static_cast<size_t>(chevron - p) : std::strlen(p);
+      const size_t longueur =
+          chevron != nullptr ? static_cast<size_t>(chevron - p) : std::strlen(p);
       std::memmove(ecriture, p, longueur);
       ecriture += longueur;
       if (chevron == nullptr) break;
