@@ -16,8 +16,10 @@ constexpr int longueurMaxEntite = 26;
 constexpr int longueurMaxBalise = 20;
 
 // The word separators: the separating entities decoded, then the
-// punctuation. Built once, on first use, and constant afterwards, with two
-// byte-indexed tables that make the tests on the hot path one load each.
+// punctuation. Built once, on first use, and constant afterwards, with what
+// makes the tests on the hot path cheap: the membership and the accent
+// folding of every byte value, one load each, and the separating entities'
+// names one by one.
 class Separateurs {
  public:
   Separateurs() : texte_(), membre_(), pli_() {
@@ -30,6 +32,7 @@ class Separateurs {
     // Each name runs from its '&' to its ';'.
     for (const char* p = entitesSeparatrices; *p != '\0' && nombreEntites_ < kEntites;) {
       const char* const fin = std::strchr(p, ';');
+      if (fin == nullptr) break;
       entites_[nombreEntites_++] = std::string_view(p, static_cast<size_t>(fin - p) + 1);
       p = fin + 1;
     }
