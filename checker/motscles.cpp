@@ -55,11 +55,11 @@ void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
   for (char* mot = html.motSuivant(); *mot != '\0'; mot = html.motSuivant()) {
     if (!motsClesLus) continue;
     // Looked up as a C string: no String is built for a word already seen.
-    if (motsVus.Cherche(static_cast<const char*>(mot)) > 0) continue;
+    if (motsVus.Cherche(mot) > 0) continue;
     motsVus.Insere(String(mot), 1);
     supprimerAccents(decoderEntites(mot));
     for (int k = 0; k < motsCles.Nombre(); ++k) {
-      if (comparerValeurs(motsCles[k].motReduit, static_cast<const char*>(mot)) == 0) {
+      if (comparerValeurs(motsCles[k].motReduit, mot) == 0) {
         motsCles[k].utilise = true;
         break;
       }

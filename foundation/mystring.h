@@ -61,6 +61,11 @@ inline int comparerValeurs(const String& valeur, const char* cle) {
 inline int comparerValeurs(const String& valeur, const String& cle) {
   return comparerValeurs(valeur, cle.Texte());
 }
+// A writable buffer compares as its text. Without this, the tree's generic
+// comparison (an exact match for char*) would build a String per call.
+inline int comparerValeurs(const String& valeur, char* cle) {
+  return comparerValeurs(valeur, static_cast<const char*>(cle));
+}
 
 // qsort-style comparison of two String objects (byte order).
 int CompareString(const void* a, const void* b);
