@@ -1,6 +1,8 @@
 // DateHeure: construction from the clock, copies and packed file words.
 #include "datetime/datehr.h"
 
+#include "files/plateforme.h"
+
 namespace {
 
 Date lireDateDuJour() {

@@ -7,7 +7,7 @@
 
 #include "datetime/date.h"
 #include "datetime/heure.h"
-#include "files/plateforme.h"
+#include "files/typesplateforme.h"
 
 class DateHeure {
  public:

@@ -1,11 +1,10 @@
 // FicBase and the free functions of the file access module.
 #include "files/ficbase.h"
 
-#include <unistd.h>
-
 #include <string>
 #include <vector>
 
+#include "files/plateforme.h"
 #include "foundation/meserreur.h"
 #include "foundation/mystring.h"
 
@@ -61,12 +60,12 @@ FicBase::~FicBase() { fermer(); }
 DateHeure FicBase::copierDate(const FicBase& source) {
   plateforme::HorodatageFichier horodatage;
   if (fichier_ == nullptr || source.fichier_ == nullptr ||
-      plateforme::getftime(fileno(source.fichier_), &horodatage) != 0) {
+      plateforme::getftime(plateforme::descripteur(source.fichier_), &horodatage) != 0) {
     return DateHeure();
   }
   // Data still buffered would reach the file after the new time and undo it.
   std::fflush(fichier_);
-  plateforme::setftime(fileno(fichier_), horodatage);
+  plateforme::setftime(plateforme::descripteur(fichier_), horodatage);
   return DateHeure(horodatage);
 }
 
@@ -95,13 +94,15 @@ void FicBase::rembobiner() {
 int32_t FicBase::lire(void* tampon, int32_t nbOctets) {
   if (fichier_ == nullptr) lancer(ERR_NON_OUVERT, nomFichier(), kLigneLire);
   if (nbOctets < 0) return -1;
-  return static_cast<int32_t>(read(fileno(fichier_), tampon, static_cast<std::size_t>(nbOctets)));
+  return static_cast<int32_t>(plateforme::lire(plateforme::descripteur(fichier_), tampon,
+                                               static_cast<std::size_t>(nbOctets)));
 }
 
 int32_t FicBase::ecrire(const void* tampon, int32_t nbOctets) {
   if (fichier_ == nullptr) lancer(ERR_NON_OUVERT, nomFichier(), kLigneEcrireNonOuvert);
   if (nbOctets < 0) lancer(ERR_ECRITURE, nomFichier(), kLigneEcriture);
-  const ssize_t ecrits = write(fileno(fichier_), tampon, static_cast<std::size_t>(nbOctets));
+  const long ecrits = plateforme::ecrire(plateforme::descripteur(fichier_), tampon,
+                                         static_cast<std::size_t>(nbOctets));
   if (ecrits != nbOctets) lancer(ERR_ECRITURE, nomFichier(), kLigneEcriture);
   return nbOctets;
 }

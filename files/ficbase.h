@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "datetime/datehr.h"
-#include "files/plateforme.h"
+#include "files/typesplateforme.h"
 
 // Codes of the module's error messages.
 enum CodeErreurFichier {

@@ -1,6 +1,7 @@
 // ParcoursRep: the recursive walk; ParcoursRepWin: its finder operations.
 #include "files/parrep.h"
 
+#include "files/plateforme.h"
 #include "foundation/meserreur.h"
 
 const int attrDefaut = 0;
@@ -127,6 +128,8 @@ ParcoursRepWin::ParcoursRepWin(const String& motif, int attributs, bool sansPoin
 
 ParcoursRepWin::ParcoursRepWin(const ParcoursRepWin& autre)
     : ParcoursRep(autre), bloc_(std::make_unique<plateforme::RechercheFichier>(*autre.bloc_)) {}
+
+ParcoursRepWin::~ParcoursRepWin() = default;
 
 ParcoursRepWin& ParcoursRepWin::operator=(const ParcoursRepWin& autre) {
   if (this != &autre) {

@@ -7,9 +7,12 @@
 #include <memory>
 
 #include "datetime/datehr.h"
-#include "files/plateforme.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
+
+namespace plateforme {
+class RechercheFichier;
+}  // namespace plateforme
 
 // The attribute set a walker starts its first search with.
 extern const int attrDefaut;
@@ -86,7 +89,7 @@ class ParcoursRepWin : public ParcoursRep {
   ParcoursRepWin(const String& motif, int attributs, bool sansPoints);
   ParcoursRepWin(const ParcoursRepWin& autre);
   ParcoursRepWin& operator=(const ParcoursRepWin& autre);
-  ~ParcoursRepWin() override = default;
+  ~ParcoursRepWin() override;
 
   bool accepter() override;
   void prendre() override;

@@ -1,8 +1,10 @@
 // Platform layer on a POSIX host: paths, finder, file times, attributes,
-// the single drive and the clock.
+// the single drive, descriptors, the clock and the console.
 #include "files/plateforme.h"
 
 #include <dirent.h>
+#include <langinfo.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -282,6 +284,36 @@ void gettime(HeureJour* heure) {
   heure->minute = local.tm_min;
   heure->seconde = std::min(local.tm_sec, 59);
   heure->centiemes = static_cast<int>(nanosecondes / 10000000);
+}
+
+int descripteur(std::FILE* flux) { return fileno(flux); }
+
+long lire(int descripteur, void* tampon, std::size_t nombre) {
+  return static_cast<long>(::read(descripteur, tampon, nombre));
+}
+
+long ecrire(int descripteur, const void* tampon, std::size_t nombre) {
+  return static_cast<long>(::write(descripteur, tampon, nombre));
+}
+
+bool estTerminal(std::FILE* flux) { return isatty(fileno(flux)) == 1; }
+
+bool localeEnUtf8() {
+  // Asked of a private locale object, so the program's own stays "C".
+  locale_t locale = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(0));
+  if (locale == static_cast<locale_t>(0)) return false;
+  const char* codeset = nl_langinfo_l(CODESET, locale);
+  const bool utf8 = codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 ||
+                                           std::strcmp(codeset, "utf8") == 0);
+  freelocale(locale);
+  return utf8;
+}
+
+bool memeFichierOuvert(std::FILE* a, std::FILE* b) {
+  struct stat infosA {};
+  struct stat infosB {};
+  return fstat(fileno(a), &infosA) == 0 && fstat(fileno(b), &infosB) == 0 &&
+         infosA.st_dev == infosB.st_dev && infosA.st_ino == infosB.st_ino;
 }
 
 }  // namespace plateforme

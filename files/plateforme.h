@@ -1,5 +1,5 @@
 // Platform layer: the file finder, file times, attributes, drives, current
-// directory and clock, with DOS meaning, built on the POSIX host.
+// directory, descriptors, clock and console, built on the POSIX host.
 #ifndef PAGEVET_FILES_PLATEFORME_H_
 #define PAGEVET_FILES_PLATEFORME_H_
 
@@ -9,45 +9,16 @@
 #include <string>
 #include <vector>
 
-// This is the only code that talks to the host's file system and clock. The
-// rest of the program writes paths with '\' and may start them with a drive
-// ("C:"); the layer presents the host as a single drive C: and maps paths.
-namespace plateforme {
+#include "files/typesplateforme.h"
 
-// Attribute bits of a directory entry (FAT attribute byte).
-constexpr int kLectureSeule = 0x01;
-constexpr int kCache = 0x02;
-constexpr int kSysteme = 0x04;
-constexpr int kVolume = 0x08;
-constexpr int kRepertoire = 0x10;
-constexpr int kArchive = 0x20;
+// This is the only code that talks to the host's file system, descriptors,
+// clock and console. The rest of the program writes paths with '\' and may
+// start them with a drive ("C:"); the layer presents the host as a single
+// drive C: and maps paths.
+namespace plateforme {
 
 // The one drive the host offers: C:, numbered from 0 for A.
 constexpr int kDisqueUnique = 2;
-
-// Length of the program's path buffers, terminator included.
-constexpr std::size_t kTailleChemin = 512;
-
-// A file's modification time as two packed words: the time word (seconds / 2
-// in bits 0-4, minute in bits 5-10, hour in bits 11-15) then the date word
-// (day in bits 0-4, month in bits 5-8, year - 1980 in bits 9-15).
-struct HorodatageFichier {
-  uint16_t heure = 0;
-  uint16_t date = 0;
-};
-
-struct DateJour {
-  int annee = 0;
-  int mois = 0;
-  int jour = 0;
-};
-
-struct HeureJour {
-  int heure = 0;
-  int minute = 0;
-  int seconde = 0;
-  int centiemes = 0;
-};
 
 // The search record of findfirst/findnext: the current entry, readable by the
 // caller, and the state of the search, which only the finder uses. The
@@ -113,9 +84,22 @@ int chdir(const char* chemin);
 // refused (nullptr), as the program only ever opens files.
 std::FILE* ouvrirFlux(const char* chemin, const char* mode);
 
+// The descriptor under an open stream, and unbuffered reads and writes on a
+// descriptor: the count transferred, 0 at the end, -1 on failure.
+int descripteur(std::FILE* flux);
+long lire(int descripteur, void* tampon, std::size_t nombre);
+long ecrire(int descripteur, const void* tampon, std::size_t nombre);
+
 // Today's date and the current time, local time.
 void getdate(DateJour* date);
 void gettime(HeureJour* heure);
+
+// The console query, asked at start-up: whether a stream is a terminal,
+// whether the user's locale writes UTF-8 (the program's own locale stays
+// "C"), and whether two streams write to the same open file.
+bool estTerminal(std::FILE* flux);
+bool localeEnUtf8();
+bool memeFichierOuvert(std::FILE* a, std::FILE* b);
 
 }  // namespace plateforme
 
