@@ -1,43 +1,44 @@
 #include "checker/diagnostic.h"
 
-#include <cstdio>
-
-#include "foundation/affichage.h"
+#include <iterator>
 
 namespace {
 
-const char* const kFormats[] = {
-    "%4d, Incomplete tag : \n  ",
-    "%4d, More than one tag : \n  ",
-    "%4d, Incomplete title : \n  ",
-    "%4d, Unknown format : \n  ",
-    "%4d, <HEAD> section after <BODY> tag : \n  ",
-    "%4d, No </HEAD> tag before <BODY> : \n  ",
-    "%4d, Misplaced </HEAD> tag : \n  ",
-    "%4d, Misplaced </BODY> tag : \n  ",
-    "%4d, Missing quote(s) : \n  ",
-    "%4d, Unknown tag (HTML 3.2) : \n  ",
-    "%4d, http-equiv is empty : \n  ",
-    "%4d, name is empty : \n  ",
-    "%4d, content is empty : \n  ",
+// Indexed by Anomalie.
+const char* const kMessages[] = {
+    "Incomplete tag",
+    "More than one tag",
+    "Incomplete title",
+    "Unknown format",
+    "<HEAD> section after <BODY> tag",
+    "No </HEAD> tag before <BODY>",
+    "Misplaced </HEAD> tag",
+    "Misplaced </BODY> tag",
+    "Missing quote(s)",
+    "Unknown tag (HTML 3.2)",
+    "http-equiv is empty",
+    "name is empty",
+    "content is empty",
 };
+static_assert(std::size(kMessages) == kNombreAnomalies, "one message per diagnostic");
 
 }  // namespace
 
-void signalerAnomalie(int numeroLigne, const char* ligne, Anomalie code, bool& ligneSignalee) {
-  std::printf(kFormats[code], numeroLigne);
-  affichage.Affiche(ligne, false);
-  ligneSignalee = true;
+void signalerAnomalie(EtatFichier& etat, Anomalie code) {
+  // The line number right-aligned in four columns, then the message; the
+  // echoed line comes under it, indented by two spaces.
+  etat.sortie.Imprime("%4d, %s : \n  ", etat.numeroLigne, kMessages[code]);
+  etat.sortie.Affiche(etat.ligne, false);
+  etat.ligneSignalee = true;
 }
 
-bool verifierTagsLigne(int numeroLigne, const char* ligne, bool derniereOuverte,
-                       int nbOuvertes, int nbPermises, bool& ligneSignalee) {
+bool verifierTagsLigne(EtatFichier& etat, bool derniereOuverte, int nbOuvertes, int nbPermises) {
   if (derniereOuverte) {
-    signalerAnomalie(numeroLigne, ligne, kBaliseIncomplete, ligneSignalee);
+    signalerAnomalie(etat, kBaliseIncomplete);
     return false;
   }
   if (nbOuvertes > nbPermises) {
-    signalerAnomalie(numeroLigne, ligne, kPlusieursBalises, ligneSignalee);
+    signalerAnomalie(etat, kPlusieursBalises);
     return false;
   }
   return true;

@@ -5,21 +5,23 @@
 
 #include "checker/motcle.h"
 #include "checker/nomsmeta.h"
+#include "foundation/affichage.h"
 #include "foundation/arbrebinaire.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
 
 struct EtatFichier {
-  // fgets reads at most 8191 characters at a time: longer lines arrive in
-  // pieces, and each piece counts as a line.
+  // The line reader hands out at most 8191 characters at a time: longer
+  // lines arrive in pieces, and each piece counts as a line.
   static constexpr int kTailleLigne = 8192;
 
-  EtatFichier(NomsMeta& noms, bool developpe, bool simple)
-      : nomsMeta(noms), developpe(developpe), simple(simple && !developpe) {}
+  EtatFichier(NomsMeta& noms, bool developpe, bool simple, const Affichage& sortie)
+      : nomsMeta(noms), developpe(developpe), simple(simple && !developpe), sortie(sortie) {}
 
   NomsMeta& nomsMeta;
   const bool developpe;  // "/d": keyword analysis
   const bool simple;     // "/s": syntax only (never with "/d")
+  const Affichage& sortie;  // where the page's report goes
 
   char ligne[kTailleLigne];       // as read, comments removed
   char minuscules[kTailleLigne];  // lower-case copy that every test reads

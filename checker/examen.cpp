@@ -1,6 +1,5 @@
 #include "checker/examen.h"
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -10,27 +9,9 @@
 #include "checker/metatags.h"
 #include "checker/motscles.h"
 #include "files/ficbase.h"
-#include "files/lecteurlignes.h"
-#include "foundation/affichage.h"
 #include "html/trthtml.h"
 
 namespace {
-
-// Reads the next piece of the page into etat.ligne, as fgets does, and turns
-// a "\r\n" ending into "\n" so that CRLF pages read like LF pages. The
-// line is a C string from here on: a NUL byte read from the page ends it.
-bool lireLigne(LecteurLignes& lecteur, EtatFichier& etat) {
-  const int lus = lecteur.Lire(etat.ligne, EtatFichier::kTailleLigne);
-  if (lus < 0) return false;
-  const void* const nul = std::memchr(etat.ligne, '\0', static_cast<size_t>(lus));
-  const size_t n = nul != nullptr ? static_cast<size_t>(static_cast<const char*>(nul) - etat.ligne)
-                                  : static_cast<size_t>(lus);
-  if (n >= 2 && etat.ligne[n - 1] == '\n' && etat.ligne[n - 2] == '\r') {
-    etat.ligne[n - 2] = '\n';
-    etat.ligne[n - 1] = '\0';
-  }
-  return true;
-}
 
 // Copies the n characters of source, and a terminator, in lower case. The
 // length is known and the buffers are distinct, so the loop runs without
@@ -43,15 +24,6 @@ void copierEnMinuscules(char* __restrict destination, const char* __restrict sou
   destination[n] = '\0';
 }
 
-void signaler(EtatFichier& etat, Anomalie code) {
-  signalerAnomalie(etat.numeroLigne, etat.ligne, code, etat.ligneSignalee);
-}
-
-bool verifierTags(EtatFichier& etat, bool derniereOuverte, int nbBalises, int nbPermises) {
-  return verifierTagsLigne(etat.numeroLigne, etat.ligne, derniereOuverte, nbBalises,
-                           nbPermises, etat.ligneSignalee);
-}
-
 // HEAD, BODY, meta and TITLE rules on a line that holds a '<'.
 void verifierBalises(EtatFichier& etat) {
   const BalisesLigne balises(etat.minuscules);
@@ -59,24 +31,24 @@ void verifierBalises(EtatFichier& etat) {
   const bool derniereOuverte = balises.DerniereOuverte();
 
   if (balises.Position(BalisesLigne::kHead) != nullptr) {
-    if (etat.nbBody > 0) signaler(etat, kHeadApresBody);
+    if (etat.nbBody > 0) signalerAnomalie(etat, kHeadApresBody);
     ++etat.nbHead;
     etat.dansHead = true;
-    verifierTags(etat, derniereOuverte, nbBalises, 1);
+    verifierTagsLigne(etat, derniereOuverte, nbBalises, 1);
   }
   if (balises.Position(BalisesLigne::kFinHead) != nullptr) {
-    if (!etat.dansHead) signaler(etat, kFinHeadMalPlacee);
+    if (!etat.dansHead) signalerAnomalie(etat, kFinHeadMalPlacee);
     etat.dansHead = false;
-    if (!etat.ligneSignalee) verifierTags(etat, derniereOuverte, nbBalises, 1);
+    if (!etat.ligneSignalee) verifierTagsLigne(etat, derniereOuverte, nbBalises, 1);
   }
   if (!etat.simple) {
     if (balises.Position(BalisesLigne::kBody) != nullptr) {
-      if (etat.dansHead) signaler(etat, kPasDeFinHead);
+      if (etat.dansHead) signalerAnomalie(etat, kPasDeFinHead);
       ++etat.nbBody;
       etat.dansBody = true;
     }
     if (balises.Position(BalisesLigne::kFinBody) != nullptr) {
-      if (!etat.dansBody) signaler(etat, kFinBodyMalPlacee);
+      if (!etat.dansBody) signalerAnomalie(etat, kFinBodyMalPlacee);
       etat.dansBody = false;
     }
   }
@@ -89,61 +61,59 @@ void verifierBalises(EtatFichier& etat) {
     if (!etat.dansHead) ++etat.nbHorsHead;
     ++etat.nbTitle;
     // A title and its closing tag must stand on one line.
-    const bool suite = etat.ligneSignalee || verifierTags(etat, derniereOuverte, nbBalises, 2);
+    const bool suite = etat.ligneSignalee || verifierTagsLigne(etat, derniereOuverte, nbBalises, 2);
     if (suite && balises.Position(BalisesLigne::kFinTitle) == nullptr) {
-      signaler(etat, kTitreIncomplet);
+      signalerAnomalie(etat, kTitreIncomplet);
     }
   } else if (etat.dansHead && !etat.ligneSignalee && meta == nullptr) {
-    verifierTags(etat, derniereOuverte, nbBalises, 1);
+    verifierTagsLigne(etat, derniereOuverte, nbBalises, 1);
   }
 
   if (!etat.ligneSignalee && meta == nullptr && !titre && balises.BaliseInconnue()) {
-    signaler(etat, kBaliseInconnue);
+    signalerAnomalie(etat, kBaliseInconnue);
   }
 }
 
-// Prints the "No" or "Several" line for a count other than 1.
-void resumer(EtatFichier& etat, int compte, const char* aucun, const char* plusieurs,
-             const char* nom) {
+// Prints the "No" or "Several" line of a tag or a section counted `compte`
+// times; a count of 1 says nothing.
+void resumer(EtatFichier& etat, int compte, const char* nom, bool section) {
   if (compte == 1) return;
-  std::printf(compte == 0 ? aucun : plusieurs, nom);
+  const char* const combien = compte == 0 ? "No" : "Several";
+  const char* const pluriel = compte == 0 ? "" : "s";
+  if (section) {
+    etat.sortie.Imprime("+ %s <%s> section%s found\n", combien, nom, pluriel);
+  } else {
+    etat.sortie.Imprime("+ %s %s tag%s found\n", combien, nom, pluriel);
+  }
   ++etat.nbProblemes;
 }
 
 void imprimerResume(EtatFichier& etat) {
   if (!etat.simple) {
     for (int i = 0; i < NomsMeta::kNombre; ++i) {
-      resumer(etat, etat.nomsMeta.Compteur(i), "+ No %s tag found\n",
-              "+ Several %s tags found\n", etat.nomsMeta.Affichage(i));
+      resumer(etat, etat.nomsMeta.Compteur(i), etat.nomsMeta.Affichage(i), false);
     }
-    resumer(etat, etat.nbTitle, "+ No %s tag found\n", "+ Several %s tags found\n", "<TITLE>");
+    resumer(etat, etat.nbTitle, "<TITLE>", false);
   }
-  resumer(etat, etat.nbHead, "+ No <%s> section found\n", "+ Several <%s> sections found\n",
-          "HEAD");
-  if (!etat.simple) {
-    resumer(etat, etat.nbBody, "+ No <%s> section found\n", "+ Several <%s> sections found\n",
-            "BODY");
-  }
+  resumer(etat, etat.nbHead, "HEAD", true);
+  if (!etat.simple) resumer(etat, etat.nbBody, "BODY", true);
   if (etat.nbHorsHead > 0 && etat.nbHead > 0) {
-    std::printf("+ %d meta-tag%s or title outside the <HEAD> section\n", etat.nbHorsHead,
-                etat.nbHorsHead > 1 ? "s" : "");
+    etat.sortie.Imprime("+ %d meta-tag%s or title outside the <HEAD> section\n", etat.nbHorsHead,
+                        etat.nbHorsHead > 1 ? "s" : "");
     ++etat.nbProblemes;
   }
-  if (etat.developpe) etat.nbProblemes += rapporterMotsCles(etat.motsCles);
-  if (etat.nbProblemes > 0) std::putc('\n', stdout);
+  if (etat.developpe) etat.nbProblemes += rapporterMotsCles(etat.motsCles, etat.sortie);
+  if (etat.nbProblemes > 0) etat.sortie.Imprime("\n");
 }
 
 }  // namespace
 
-void examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& nomsMeta) {
-  FicBase fichier(chemin, "r");
+bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta& nomsMeta,
+                  const Affichage& sortie) {
   // Two 8 KiB line buffers: kept off the stack.
-  auto etat = std::make_unique<EtatFichier>(nomsMeta, developpe, simple);
-  affichage.Affiche(chemin, true);
+  auto etat = std::make_unique<EtatFichier>(nomsMeta, developpe, simple, sortie);
   nomsMeta.RemetAZero();
-
-  LecteurLignes lecteur(fichier.Fichier());
-  while (lireLigne(lecteur, *etat)) {
+  while (lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne) >= 0) {
     ++etat->numeroLigne;
     // A line left empty (or wholly inside a comment) is passed over.
     const int longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
@@ -162,4 +132,13 @@ void examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& 
     if (etat->ligneSignalee) ++etat->nbProblemes;
   }
   imprimerResume(*etat);
+  return etat->nbProblemes > 0;
+}
+
+bool examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& nomsMeta,
+                     const Affichage& sortie) {
+  FicBase fichier(chemin, "r");
+  sortie.Affiche(chemin, true);
+  LecteurLignes lecteur(fichier.Fichier());
+  return examinerPage(lecteur, developpe, simple, nomsMeta, sortie);
 }

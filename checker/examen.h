@@ -1,13 +1,22 @@
-// examinerFichier: the scan of one page, line by line, printing its path, a
-// diagnostic for every line that breaks a rule, then the summary lines.
+// The scan of one page, line by line: a diagnostic for every line that
+// breaks a rule, then the summary lines; and the whole report of one file.
 #ifndef PAGEVET_CHECKER_EXAMEN_H_
 #define PAGEVET_CHECKER_EXAMEN_H_
 
 #include "checker/nomsmeta.h"
+#include "files/lecteurlignes.h"
+#include "foundation/affichage.h"
 
-// Throws MesErreur when the file cannot be opened, and lets through the
-// errors of the keyword analysis; nothing is printed for the page then but
-// what was printed before the error.
-void examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& nomsMeta);
+// Scans the page that lecteur reads and prints its diagnostics and summary
+// lines through sortie, then an empty line if there was anything to say.
+// Gives whether there was (false: the page passed). Lets through the fatal
+// errors of the keyword analysis; nothing more is printed for the page then.
+bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta& nomsMeta,
+                  const Affichage& sortie);
+
+// Opens the page at chemin, prints its path, scans it and closes it. Throws
+// MesErreur when it cannot be opened, before anything is printed.
+bool examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& nomsMeta,
+                     const Affichage& sortie = affichage);
 
 #endif  // PAGEVET_CHECKER_EXAMEN_H_

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <exception>
 #include <new>
 
 #include "checker/pagevet.h"
@@ -9,6 +10,9 @@ int main(int argc, char** argv) {
   } catch (const std::bad_alloc&) {
     std::fflush(stdout);
     std::fputs("pagevet: out of memory\n", stderr);
+  } catch (const std::exception& erreur) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "pagevet: %s\n", erreur.what());
   }
   return 0;
 }

@@ -86,17 +86,13 @@ void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int
     ++etat.nbHorsHead;
     return;
   }
-  if (!etat.ligneSignalee &&
-      !verifierTagsLigne(etat.numeroLigne, etat.ligne, derniereOuverte, nbBalises, 1,
-                         etat.ligneSignalee)) {
-    return;
-  }
+  if (!etat.ligneSignalee && !verifierTagsLigne(etat, derniereOuverte, nbBalises, 1)) return;
   if (nbGuillemets < 4) {
-    signalerAnomalie(etat.numeroLigne, etat.ligne, kGuillemetsManquants, etat.ligneSignalee);
+    signalerAnomalie(etat, kGuillemetsManquants);
     return;
   }
   if (!formeReguliere || cle > content || !syntaxeStricte(meta)) {
-    signalerAnomalie(etat.numeroLigne, etat.ligne, kFormatInconnu, etat.ligneSignalee);
+    signalerAnomalie(etat, kFormatInconnu);
     return;
   }
 
@@ -106,15 +102,9 @@ void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int
   const char* ouvreContent = ouvertureValeur(content);
   const char* fermeContent = std::strchr(ouvreContent + 1, '"');
 
-  if (httpEquiv != nullptr && valeurVide(httpEquiv)) {
-    signalerAnomalie(etat.numeroLigne, etat.ligne, kHttpEquivVide, etat.ligneSignalee);
-  }
-  if (name != nullptr && valeurVide(name)) {
-    signalerAnomalie(etat.numeroLigne, etat.ligne, kNameVide, etat.ligneSignalee);
-  }
-  if (valeurVide(content)) {
-    signalerAnomalie(etat.numeroLigne, etat.ligne, kContentVide, etat.ligneSignalee);
-  }
+  if (httpEquiv != nullptr && valeurVide(httpEquiv)) signalerAnomalie(etat, kHttpEquivVide);
+  if (name != nullptr && valeurVide(name)) signalerAnomalie(etat, kNameVide);
+  if (valeurVide(content)) signalerAnomalie(etat, kContentVide);
 
   const size_t longueurCle = static_cast<size_t>(fermeCle - ouvreCle) + 1;
   etat.nomsMeta.Compte(ouvreCle, longueurCle);

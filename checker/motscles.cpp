@@ -1,9 +1,7 @@
 #include "checker/motscles.h"
 
-#include <cstdio>
 #include <cstring>
 
-#include "foundation/affichage.h"
 #include "foundation/meserreur.h"
 #include "html/traiterhtml.h"
 #include "html/trthtml.h"
@@ -67,7 +65,7 @@ void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
   }
 }
 
-int rapporterMotsCles(const Vecteur<MotCle>& motsCles) {
+int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie) {
   const int n = motsCles.Nombre();
   int nbLignes = 0;
   // 0: not looked at yet; n >= 1: first of n equal keywords; -1: a repeat.
@@ -85,8 +83,8 @@ int rapporterMotsCles(const Vecteur<MotCle>& motsCles) {
       }
     }
     if (nbFois[j] > 1) {
-      std::printf("+ Keyword [%s] appears %d times in the list\n", motsCles[j].mot.Texte(),
-                  nbFois[j]);
+      sortie.Imprime("+ Keyword [%s] appears %d times in the list\n", motsCles[j].mot.Texte(),
+                     nbFois[j]);
       ++nbLignes;
     }
   }
@@ -95,13 +93,13 @@ int rapporterMotsCles(const Vecteur<MotCle>& motsCles) {
   for (int j = 0; j < n; ++j) nbInutilises += (!motsCles[j].utilise && nbFois[j] > 0);
   if (nbInutilises > 0) {
     ++nbLignes;
-    std::printf("Keyword%s unused in the text : ", nbInutilises > 1 ? "s" : "");
+    sortie.Imprime("Keyword%s unused in the text : ", nbInutilises > 1 ? "s" : "");
     int restants = nbInutilises;
     for (int j = 0; j < n; ++j) {
       if (motsCles[j].utilise || nbFois[j] <= 0) continue;
       --restants;
       const String entree = motsCles[j].mot + (restants > 0 ? ", " : "\n");
-      affichage.Affiche(entree.Texte(), false);
+      sortie.Affiche(entree.Texte(), false);
     }
   }
   return nbLignes;

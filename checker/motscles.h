@@ -4,6 +4,7 @@
 #define PAGEVET_CHECKER_MOTSCLES_H_
 
 #include "checker/motcle.h"
+#include "foundation/affichage.h"
 #include "foundation/arbrebinaire.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
@@ -18,7 +19,8 @@ void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCle
 void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
                     Vecteur<MotCle>& motsCles, ArbreBinaire<String>& motsVus);
 
-// Prints the repeated and the unused keywords; gives the number of lines.
-int rapporterMotsCles(const Vecteur<MotCle>& motsCles);
+// Prints the repeated and the unused keywords through sortie; gives the
+// number of lines.
+int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie);
 
 #endif  // PAGEVET_CHECKER_MOTSCLES_H_

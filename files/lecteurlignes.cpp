@@ -33,3 +33,16 @@ int LecteurLignes::Lire(char* ligne, int taille) {
   ligne[n] = '\0';
   return static_cast<int>(n);
 }
+
+int LecteurLignes::LireLigne(char* ligne, int taille) {
+  const int lus = Lire(ligne, taille);
+  if (lus < 0) return -1;
+  const void* const nul = std::memchr(ligne, '\0', static_cast<size_t>(lus));
+  const int n = nul != nullptr ? static_cast<int>(static_cast<const char*>(nul) - ligne) : lus;
+  if (n >= 2 && ligne[n - 1] == '\n' && ligne[n - 2] == '\r') {
+    ligne[n - 2] = '\n';
+    ligne[n - 1] = '\0';
+    return n - 1;
+  }
+  return n;
+}

@@ -1,5 +1,5 @@
-// LecteurLignes: reads a stream piece by piece as fgets does (through the
-// next newline, at most the buffer's size less one), from a 64 KiB block.
+// LecteurLignes: reads a page piece by piece as fgets does (through the next
+// newline, at most the buffer's size less one), from a 64 KiB block.
 #ifndef PAGEVET_FILES_LECTEURLIGNES_H_
 #define PAGEVET_FILES_LECTEURLIGNES_H_
 
@@ -19,6 +19,11 @@ class LecteurLignes {
   // bytes of the stream included, or -1 when the stream is exhausted (or
   // fails) before any byte: where fgets would give a null pointer.
   int Lire(char* ligne, int taille);
+
+  // The next piece as the checks judge it: a C string that ends at the
+  // piece's first NUL byte, with a "\r\n" ending read as "\n", so that CRLF
+  // pages read like LF pages. Gives its length, or -1 as Lire does.
+  int LireLigne(char* ligne, int taille);
 
  private:
   // Large enough that a page takes few reads, small enough to stay in cache.

@@ -1,11 +1,10 @@
 #include "foundation/affichage.h"
 
-#include <clocale>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <langinfo.h>
-#include <locale.h>
-#include <unistd.h>
+
+#include "files/plateforme.h"
 
 namespace {
 
@@ -49,56 +48,55 @@ size_t LongueurUtf8(const unsigned char* p) {
   return 0;
 }
 
-bool LocaleEnUtf8() {
-  // Asked of a private locale object, so the program's own stays "C".
-  locale_t locale = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(0));
-  if (locale == static_cast<locale_t>(0)) return false;
-  const char* codeset = nl_langinfo_l(CODESET, locale);
-  const bool utf8 = codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 ||
-                                           std::strcmp(codeset, "utf8") == 0);
-  freelocale(locale);
-  return utf8;
-}
-
 }  // namespace
 
 Affichage affichage(Affichage::SortieConsole());
 
 Affichage::Affichage() : Affichage(Sortie::Oem850) {}
 
-Affichage::Affichage(Sortie sortie)
+Affichage::Affichage(Sortie sortie, std::FILE* flux)
     : conversion(sortie == Sortie::Oem850 ? new AsciiAnsi(true) : nullptr),
-      utf8(sortie == Sortie::Utf8) {}
+      utf8(sortie == Sortie::Utf8),
+      flux_(flux) {}
 
 Affichage::Affichage(const Affichage& autre)
     : conversion(autre.conversion ? new AsciiAnsi(*autre.conversion) : nullptr),
-      utf8(autre.utf8) {}
+      utf8(autre.utf8),
+      flux_(autre.flux_) {}
 
 Affichage& Affichage::operator=(const Affichage& autre) {
   if (this != &autre) {
     conversion.reset(autre.conversion ? new AsciiAnsi(*autre.conversion) : nullptr);
     utf8 = autre.utf8;
+    flux_ = autre.flux_;
   }
   return *this;
 }
 
 void Affichage::Affiche(const char* texte, bool finLigne) const {
   if (conversion) {
-    conversion->Affiche(texte, finLigne);
+    conversion->Affiche(texte, finLigne, flux_);
     return;
   }
   if (utf8) {
     std::string tampon;
     VersUtf8(texte, tampon);
-    std::fwrite(tampon.data(), 1, tampon.size(), stdout);
+    std::fwrite(tampon.data(), 1, tampon.size(), flux_);
   } else {
-    std::fputs(texte, stdout);
+    std::fputs(texte, flux_);
   }
-  if (finLigne) std::putc('\n', stdout);
+  if (finLigne) std::putc('\n', flux_);
+}
+
+void Affichage::Imprime(const char* format, ...) const {
+  va_list arguments;
+  va_start(arguments, format);
+  std::vfprintf(flux_, format, arguments);
+  va_end(arguments);
 }
 
 Affichage::Sortie Affichage::SortieConsole() {
-  if (isatty(STDOUT_FILENO) && LocaleEnUtf8()) return Sortie::Utf8;
+  if (plateforme::estTerminal(stdout) && plateforme::localeEnUtf8()) return Sortie::Utf8;
   return Sortie::Oem850;
 }
 

@@ -93,7 +93,7 @@ char AsciiAnsi::VersAnsi(char c) {
   return static_cast<char>(table[static_cast<unsigned char>(c)]);
 }
 
-void AsciiAnsi::Affiche(const char* texte, bool finLigne) const {
+void AsciiAnsi::Affiche(const char* texte, bool finLigne, std::FILE* flux) const {
   size_t n = std::strlen(texte);
   std::vector<char> tampon(n + (finLigne ? 2 : 1));
   std::memcpy(tampon.data(), texte, n);
@@ -101,5 +101,5 @@ void AsciiAnsi::Affiche(const char* texte, bool finLigne) const {
   tampon[n] = '\0';
   Convertit(tampon.data());
   // Written as bytes: a '%' in a page line or a file name is never a format.
-  std::fwrite(tampon.data(), 1, n, stdout);
+  std::fwrite(tampon.data(), 1, n, flux);
 }

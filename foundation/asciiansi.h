@@ -3,6 +3,7 @@
 #ifndef PAGEVET_FOUNDATION_ASCIIANSI_H_
 #define PAGEVET_FOUNDATION_ASCIIANSI_H_
 
+#include <cstdio>
 #include <memory>
 
 class AsciiAnsi {
@@ -23,8 +24,8 @@ class AsciiAnsi {
   char* VersAnsi(char* texte);
   char VersAnsi(char c);
 
-  // Prints texte translated, with a "\n" when finLigne is set.
-  void Affiche(const char* texte, bool finLigne) const;
+  // Writes texte translated to flux, with a "\n" when finLigne is set.
+  void Affiche(const char* texte, bool finLigne, std::FILE* flux = stdout) const;
 
   bool EstVersOem() const { return versOem; }
 

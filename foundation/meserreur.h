@@ -10,6 +10,7 @@
 class MesErreur : public String {
  public:
   MesErreur(const char* message, const char* module, int32_t ligne);
+  virtual ~MesErreur() = default;
 
   // Prints " -- message --" and "Ligne N de module" on standard output.
   virtual void Affiche() const;

@@ -9,11 +9,7 @@
 #include "files/arguments.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
-  return 0;
-}
+#include "tests/fuzz/commun.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> morceaux{"pagevet"};

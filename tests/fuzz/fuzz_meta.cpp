@@ -14,11 +14,7 @@
 #include "foundation/mystring.h"
 #include "html/trthtml.h"
 #include "tests/checker/balises_reference.h"
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
-  return 0;
-}
+#include "tests/fuzz/commun.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
@@ -27,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ++data;
   --size;
 
-  auto etat = std::make_unique<EtatFichier>(nomsMeta, (choix & 1) != 0, (choix & 2) != 0);
+  auto etat = std::make_unique<EtatFichier>(nomsMeta, (choix & 1) != 0, (choix & 2) != 0,
+                                            sortieMuette());
   etat->dansHead = (choix & 4) != 0;
   etat->motsClesLus = (choix & 8) != 0;
   nomsMeta.RemetAZero();
