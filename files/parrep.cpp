@@ -11,9 +11,9 @@ namespace {
 const char kModule[] = "parrep";
 constexpr int32_t kLigneAucunePasse = 112;
 constexpr int32_t kLigneAucunMasque = 114;
-// The result list starts with this many slots and doubles when full, so a
-// site of n pages costs a few moves per path rather than n / 100 each. The
-// list is cut to its exact size at the end.
+// The result list starts with this many slots and doubles when full, so each
+// path is moved a few times at most however many there are; the list is cut
+// to its exact size at the end.
 constexpr int32_t kPasResultat = 100;
 
 }  // namespace

@@ -27,7 +27,7 @@ class ArbreBinaire {
     }
     return *this;
   }
-  ~ArbreBinaire() { Vide(); }
+  virtual ~ArbreBinaire() { Vide(); }
 
   // Adds nombre to the count of valeur, inserting a leaf if it is new.
   void Insere(const T& valeur, int32_t nombre) { InsereValeur(valeur, nombre); }

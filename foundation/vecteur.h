@@ -34,8 +34,9 @@ class Vecteur {
     return *this;
   }
 
-  // Keeps the first min(old count, nombre) elements, moved into a new array
-  // of exactly nombre elements; new slots keep their default value.
+  // Keeps the first min(old count, nouveau) elements, moved into a new array
+  // of exactly nouveau elements; the slots beyond them are default-constructed
+  // (left uninitialised for a scalar T such as int).
   void Redimensionne(int32_t nouveau) {
     std::unique_ptr<T[]> anciens(elements);
     const int32_t gardes = std::min(nombre, nouveau);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -94,6 +95,30 @@ TEST(LecteurLignes, CutsLikeFgetsAcrossBlocks) {
     contenu += (etat >> 20) % 7 == 0 ? '\r' : '\n';
   }
   EXPECT_EQ(piecesLecteur(contenu, 8192), piecesFgets(contenu, 8192));
+}
+
+TEST(LecteurLignes, HandsOutTheLineTheChecksJudge) {
+  // A NUL byte ends the line, "\r\n" reads as "\n", a lone '\r' stays.
+  const struct {
+    std::string contenu;
+    std::vector<std::string> lignes;
+  } cas[] = {
+      {"a\r\nb\rc\r\n\r\n", {"a\n", "b\rc\n", "\n"}},
+      {std::string("x\0y\r\nz\n\0\n", 9), {"x", "z\n", ""}},
+      {"\r\r\n\r", {"\r\n", "\r"}},
+      {std::string(8190, 'w') + "\r\n", {std::string(8190, 'w') + "\r", "\n"}},
+  };
+  for (const auto& c : cas) {
+    Fichier f = fluxSur(c.contenu);
+    LecteurLignes lecteur(f.get());
+    std::vector<std::string> lignes;
+    char ligne[8192];
+    for (int n; (n = lecteur.LireLigne(ligne, sizeof ligne)) >= 0;) {
+      EXPECT_EQ(std::strlen(ligne), static_cast<size_t>(n));
+      lignes.emplace_back(ligne, static_cast<size_t>(n));
+    }
+    EXPECT_EQ(lignes, c.lignes) << c.contenu.substr(0, 20);
+  }
 }
 
 }  // namespace
