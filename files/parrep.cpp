@@ -24,6 +24,7 @@ ParcoursRep::ParcoursRep(const String& motif, int attributs, bool sansPoints)
 ParcoursRep::ParcoursRep(const ParcoursRep& autre)
     : motif_(autre.motif_),
       attrRecherche_(autre.attrRecherche_),
+      rechercheDifferee_(autre.rechercheDifferee_),
       trouve_(autre.trouve_),
       sansPoints_(autre.sansPoints_),
       nom_(autre.nom_),
@@ -36,6 +37,7 @@ ParcoursRep& ParcoursRep::operator=(const ParcoursRep& autre) {
     const DateHeure dateHeure(autre.dateHeure_, true);
     motif_ = autre.motif_;
     attrRecherche_ = autre.attrRecherche_;
+    rechercheDifferee_ = autre.rechercheDifferee_;
     trouve_ = autre.trouve_;
     sansPoints_ = autre.sansPoints_;
     nom_ = autre.nom_;
@@ -50,11 +52,13 @@ bool ParcoursRep::chercher(const String& motif, int attributs, bool sansPoints) 
   motif_ = motif;
   attrRecherche_ = attributs;
   sansPoints_ = sansPoints;
+  rechercheDifferee_ = false;
   trouve_ = premier();
   return trouve_;
 }
 
-String ParcoursRep::chemin() const {
+String ParcoursRep::chemin() {
+  resoudre();
   const char* texte = motif_.Texte();
   int32_t barre = -1;
   for (int32_t k = 0; texte[k] != '\0'; ++k) {
@@ -123,7 +127,7 @@ void ParcoursRep::prendreEntree(const char* nom, int32_t taille, int attributs, 
 ParcoursRepWin::ParcoursRepWin(const String& motif, int attributs, bool sansPoints)
     : ParcoursRep(motif, attributs, sansPoints),
       bloc_(std::make_unique<plateforme::RechercheFichier>()) {
-  trouve_ = premier();
+  rechercheDifferee_ = true;
 }
 
 ParcoursRepWin::ParcoursRepWin(const ParcoursRepWin& autre)
@@ -154,6 +158,7 @@ std::unique_ptr<ParcoursRep> ParcoursRepWin::nouveau() const {
 }
 
 bool ParcoursRepWin::premier() {
+  rechercheDifferee_ = false;
   if (plateforme::findfirst(motif_.Texte(), bloc_.get(), attrRecherche_) != 0) {
     trouve_ = false;
   } else if (accepter()) {
@@ -166,6 +171,7 @@ bool ParcoursRepWin::premier() {
 }
 
 bool ParcoursRepWin::suivant() {
+  resoudre();
   bool encore = plateforme::findnext(bloc_.get()) == 0;
   while (encore && !accepter()) encore = plateforme::findnext(bloc_.get()) == 0;
   trouve_ = encore;

@@ -47,7 +47,7 @@ class ParcoursRep {
   // Replaces the current search by one on motif; returns trouve().
   bool chercher(const String& motif, int attributs, bool sansPoints);
   // Directory part of the pattern followed by the current entry's name.
-  String chemin() const;
+  String chemin();
 
   // Fills resultat with the paths under base (a directory, "" for the
   // current one) that match a mask: the base directory's own files with
@@ -56,11 +56,28 @@ class ParcoursRep {
   int rechercher(String base, const Vecteur<String>& masques, Vecteur<String>& resultat,
                  bool avecBase, bool avecSousReps);
 
-  bool trouve() const { return trouve_; }
-  const String& nom() const { return nom_; }
-  int32_t taille() const { return taille_; }
-  int attrEntree() const { return attrEntree_; }
-  const DateHeure& dateHeure() const { return dateHeure_; }
+  // The current entry. A walker's first search may still be put off (see
+  // ParcoursRepWin): these run it before they answer.
+  bool trouve() {
+    resoudre();
+    return trouve_;
+  }
+  const String& nom() {
+    resoudre();
+    return nom_;
+  }
+  int32_t taille() {
+    resoudre();
+    return taille_;
+  }
+  int attrEntree() {
+    resoudre();
+    return attrEntree_;
+  }
+  const DateHeure& dateHeure() {
+    resoudre();
+    return dateHeure_;
+  }
 
  protected:
   // Walks one directory rep ("" or ending in '\'); nombre and capacite are
@@ -71,9 +88,17 @@ class ParcoursRep {
   // two zero words stand for 1 January 1900, 00:00:00.00.
   void prendreEntree(const char* nom, int32_t taille, int attributs, uint16_t motDate,
                      uint16_t motHeure);
+  // Runs the search that construction put off, if it still is.
+  void resoudre() {
+    if (!rechercheDifferee_) return;
+    rechercheDifferee_ = false;
+    trouve_ = premier();
+  }
 
   String motif_;
   int attrRecherche_;
+  // Set while the search for motif_ is put off; premier() clears it.
+  bool rechercheDifferee_ = false;
   bool trouve_ = false;
   bool sansPoints_;
   String nom_;
@@ -82,8 +107,10 @@ class ParcoursRep {
   DateHeure dateHeure_;
 };
 
-// The walker over findfirst/findnext. Constructing one already runs the
-// search for its pattern in the current directory.
+// The walker over findfirst/findnext. A walker is born with a search for its
+// pattern in the current directory under way; that search runs when its
+// result is first looked at, so a walker whose first act is a new search
+// (as every walker of the walk does) never lists the current directory.
 class ParcoursRepWin : public ParcoursRep {
  public:
   ParcoursRepWin(const String& motif, int attributs, bool sansPoints);

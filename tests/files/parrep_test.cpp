@@ -212,4 +212,24 @@ TEST(ParcoursRep, CopyGetsItsOwnSearch) {
   EXPECT_TRUE(original.suivant());
 }
 
+TEST(ParcoursRep, ConstructionSearchRunsWhenFirstLookedAt) {
+  RepertoireTemporaire temporaire;
+  for (const char* nom : {"a.htm", "b.htm"}) creerFichier(nom);
+  // Each of these looks first in another way; each sees the search its
+  // construction started, as if it had run at once.
+  ParcoursRepWin parSuivant("*.htm", 0x27, false);
+  ASSERT_TRUE(parSuivant.suivant());
+  EXPECT_STREQ(parSuivant.nom().Texte(), "b.htm");
+  ParcoursRepWin parCopie("*.htm", 0x27, false);
+  ParcoursRepWin copie(parCopie);
+  EXPECT_STREQ(copie.chemin().Texte(), "a.htm");
+  EXPECT_TRUE(parCopie.trouve());
+  ParcoursRepWin parRien("*.txt", 0x27, false);
+  EXPECT_FALSE(parRien.trouve());
+  // A new search replaces the one put off, which then never runs.
+  ParcoursRepWin remplace("*.txt", 0x27, false);
+  ASSERT_TRUE(remplace.chercher("b.htm", 0x27, false));
+  EXPECT_FALSE(remplace.suivant());
+}
+
 }  // namespace
