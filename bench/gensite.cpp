@@ -1,5 +1,7 @@
 // Benchmark site generator: writes a reproducible tree of Windows-1252 HTML pages,
-// mostly clean, some with the head and keyword faults that pagevet reports.
+// mostly clean, some with the head and keyword faults that pagevet reports. Two more
+// modes write the shapes whose cost can grow with the square of their size: many
+// sibling directories of one page each, and one page of many distinct words.
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -536,7 +538,13 @@ int refuse(const std::string& root, const char* why) {
 
 int usage(const char* message) {
   if (message != nullptr) std::fprintf(stderr, "pagevet_gensite: %s\n", message);
-  std::fprintf(stderr, "usage: pagevet_gensite [-n PAGES] [-s SEED] [--small] DIR\n");
+  std::fprintf(stderr,
+               "usage: pagevet_gensite [-n PAGES] [-s SEED] [--small] DIR\n"
+               "       pagevet_gensite --siblings N DIR\n"
+               "       pagevet_gensite --words N [--sorted | --shuffled] [-s SEED] DIR\n"
+               "  --siblings N  N sibling directories of one small clean index.htm each\n"
+               "  --words N     one index.htm whose text holds N distinct words, in sorted\n"
+               "                byte order (the default) or shuffled by SEED\n");
   return 2;
 }
 
@@ -548,19 +556,116 @@ bool parseNumber(const char* text, uint64_t& value) {
   return errno == 0 && *end == '\0';
 }
 
+// The site goes into a new or empty directory, so that nothing left over is timed with it.
+// Returns 0, or the exit status after saying why not.
+int prepareRoot(const std::string& root) {
+  struct stat st;
+  if (stat(root.c_str(), &st) == 0) {
+    if (!S_ISDIR(st.st_mode)) return refuse(root, "exists and is not a directory");
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(root.c_str()), closedir);
+    if (dir == nullptr) throw IoError{root, errno};
+    while (const dirent* e = readdir(dir.get()))
+      if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+        return refuse(root, "is not empty: the site goes into a new or empty directory");
+  } else if (errno != ENOENT || mkdir(root.c_str(), 0755) != 0) {
+    throw IoError{root, errno};
+  }
+  return 0;
+}
+
+// The six known meta tags in the one form every check accepts: one per line, name first.
+std::string cleanHead(const std::string& title, const std::string& description,
+                      const std::string& keywords) {
+  return "<html>\n<head>\n<title>" + title + "</title>\n"
+         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\n"
+         "<meta http-equiv=\"Content-Language\" content=\"en\">\n"
+         "<meta name=\"description\" content=\"" + description + "\">\n"
+         "<meta name=\"keywords\" content=\"" + keywords + "\">\n"
+         "<meta name=\"reply-to\" content=\"webmaster@example.org\">\n"
+         "<meta name=\"robots\" content=\"index, follow\">\n"
+         "</head>\n";
+}
+
+// One directory per page, all siblings, as static-site generators write posts/<slug>/.
+// Every page is clean, so a run reports nothing but the file names.
+void writeSiblings(const std::string& root, size_t count) {
+  // p00000, p00001...: zero-padded, so that the names sort like the numbers.
+  const size_t width = std::max<size_t>(5, std::to_string(count - 1).size());
+  uint64_t bytes = 0;
+  for (size_t i = 0; i < count; ++i) {
+    std::string number = std::to_string(i);
+    number.insert(0, width - number.size(), '0');
+    const std::string dir = root + "/p" + number;
+    if (mkdir(dir.c_str(), 0755) != 0) throw IoError{dir, errno};
+    const std::string title = "Post " + number;
+    const std::string text =
+        cleanHead(title, title + " of the garden blog", "post, blog, garden") +
+        "<body>\n<h1>" + title + "</h1>\n"
+        "<p>This post of the garden blog is one page in its own directory.</p>\n"
+        "</body>\n</html>\n";
+    writeFile(dir + "/index.htm", text);
+    bytes += text.size();
+  }
+  std::printf("%zu pages, %llu bytes, %zu sibling directories in %s\n", count,
+              static_cast<unsigned long long>(bytes), count, root.c_str());
+}
+
+// One page listing `count` distinct lower-case words: the counter 0, 1, 2... written in base 26
+// with a fixed number of letters, so counter order is byte order. Sorted, the words reach the
+// page's word tree in order, the shape of an index or a glossary; shuffled, in random order.
+void writeWords(const std::string& root, size_t count, bool sorted, uint64_t seed) {
+  size_t letters = 4;
+  for (uint64_t room = 26 * 26 * 26 * 26; room < count; room *= 26) ++letters;
+  std::vector<size_t> order(count);
+  for (size_t i = 0; i < count; ++i) order[i] = i;
+  if (!sorted) {  // Fisher-Yates on the generator's own stream
+    Rng rng(seed, 3, 0);
+    for (size_t i = count - 1; i > 0; --i) std::swap(order[i], order[rng.below(i + 1)]);
+  }
+  const auto word = [letters](size_t n) {
+    std::string w(letters, 'a');
+    for (size_t k = letters; k-- > 0; n /= 26) w[k] = static_cast<char>('a' + n % 26);
+    return w;
+  };
+  // The first, middle and last words, which the text holds (each once however small the page),
+  // and one it cannot hold: a letter longer than every word.
+  std::string keywords;
+  for (size_t i : {size_t{0}, count / 2, count - 1})
+    if (keywords.find(word(i)) == std::string::npos) keywords += word(i) + ", ";
+  keywords += std::string(letters + 1, 'z');
+  std::string text = cleanHead("Word index", "An index of distinct words", keywords) +
+                     "<body>\n<h1>Word index</h1>\n<p>\n";
+  // Ten words a line: lines stay short of the 8191-byte pieces pagevet reads.
+  for (size_t i = 0; i < count; ++i) text += word(order[i]) + (i % 10 == 9 ? "\n" : " ");
+  if (count % 10 != 0) text.back() = '\n';
+  text += "</p>\n</body>\n</html>\n";
+  writeFile(root + "/index.htm", text);
+  std::printf("1 page, %zu bytes, %zu distinct words of %zu letters, %s, in %s\n", text.size(),
+              count, letters, sorted ? "sorted" : "shuffled", root.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  uint64_t pages = 20000, seed = 1;
-  bool small = false;
+  uint64_t pages = 20000, seed = 1, siblings = 0, words = 0;
+  bool small = false, siteOption = false, sorted = true, orderOption = false;
   std::string root;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-n" || arg == "-s") {
       uint64_t& value = arg == "-n" ? pages : seed;
       if (!parseNumber(i + 1 < argc ? argv[++i] : nullptr, value)) return usage("bad number");
+      siteOption = siteOption || arg == "-n";
+    } else if (arg == "--siblings" || arg == "--words") {
+      uint64_t& value = arg == "--words" ? words : siblings;
+      if (!parseNumber(i + 1 < argc ? argv[++i] : nullptr, value) || value == 0 ||
+          value > 10000000)
+        return usage("N must be between 1 and 10000000");
     } else if (arg == "--small") {
-      small = true;
+      small = siteOption = true;
+    } else if (arg == "--sorted" || arg == "--shuffled") {
+      sorted = arg == "--sorted";
+      orderOption = true;
     } else if (arg.empty() || arg[0] == '-' || !root.empty()) {
       return usage(nullptr);
     } else {
@@ -569,20 +674,22 @@ int main(int argc, char** argv) {
   }
   if (root.empty()) return usage(nullptr);
   if (pages == 0 || pages > 10000000) return usage("PAGES must be between 1 and 10000000");
+  if (siblings > 0 && (words > 0 || siteOption))
+    return usage("--siblings goes with none of -n, --small, --words");
+  if (words > 0 && siteOption) return usage("--words goes with neither -n nor --small");
+  if (orderOption && words == 0) return usage("--sorted and --shuffled go with --words");
   while (root.size() > 1 && root.back() == '/') root.pop_back();
 
   umask(022);  // pages 0644, directories 0755 whatever the caller's mask
   try {
-    struct stat st;
-    if (stat(root.c_str(), &st) == 0) {
-      if (!S_ISDIR(st.st_mode)) return refuse(root, "exists and is not a directory");
-      const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(root.c_str()), closedir);
-      if (dir == nullptr) throw IoError{root, errno};
-      while (const dirent* e = readdir(dir.get()))
-        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
-          return refuse(root, "is not empty: the site goes into a new or empty directory");
-    } else if (errno != ENOENT || mkdir(root.c_str(), 0755) != 0) {
-      throw IoError{root, errno};
+    if (const int status = prepareRoot(root)) return status;
+    if (siblings > 0) {
+      writeSiblings(root, static_cast<size_t>(siblings));
+      return 0;
+    }
+    if (words > 0) {
+      writeWords(root, static_cast<size_t>(words), sorted, seed);
+      return 0;
     }
 
     // About 9 pages per directory, in a tree stored in heap order: directory i has the
