@@ -40,6 +40,7 @@ struct EtatFichier {
   bool horsBalise = true;
   bool motsClesLus = false;
   Vecteur<MotCle> motsCles;
+  Vecteur<int32_t> ordreMotsCles;  // motsCles by reduced form
   ArbreBinaire<String> motsVus;
 };
 

@@ -127,7 +127,7 @@ bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta&
     }
     if (etat->developpe) {
       noterMotsLigne(etat->ligne, etat->horsBalise, etat->motsClesLus, etat->motsCles,
-                     etat->motsVus);
+                     etat->ordreMotsCles, etat->motsVus);
     }
     if (etat->ligneSignalee) ++etat->nbProblemes;
   }

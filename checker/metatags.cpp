@@ -113,5 +113,6 @@ void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int
       std::memcmp(ouvreCle, kCleKeywords, longueurCle) == 0) {
     etat.motsClesLus = true;
     lireMotsCles(ouvreContent, fermeContent, etat.motsCles);
+    ordonnerMotsCles(etat.motsCles, etat.ordreMotsCles);
   }
 }

@@ -1,5 +1,6 @@
 #include "checker/motscles.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "foundation/meserreur.h"
@@ -12,6 +13,43 @@ namespace {
 constexpr int kTailleMotCle = 256;
 constexpr int kLongueurMaxMotCle = 254;
 constexpr int kLigneMotCleTropLong = 514;
+
+// The indices 0 to n - 1 sorted by the text that champ gives of each
+// keyword, in byte order, list order among equals.
+template <typename Champ>
+Vecteur<int32_t> trier(const Vecteur<MotCle>& motsCles, Champ champ) {
+  const int32_t n = motsCles.Nombre();
+  Vecteur<int32_t> ordre(n);
+  for (int32_t i = 0; i < n; ++i) ordre[i] = i;
+  if (n > 0) {
+    std::stable_sort(&ordre[0], &ordre[0] + n, [&](int32_t a, int32_t b) {
+      return std::strcmp(champ(motsCles[a]), champ(motsCles[b])) < 0;
+    });
+  }
+  return ordre;
+}
+
+const char* reduit(const MotCle& motCle) { return motCle.motReduit.Texte(); }
+const char* ecrit(const MotCle& motCle) { return motCle.mot.Texte(); }
+
+// The first keyword, in list order, whose reduced form is mot; -1 if none.
+int32_t premierEgal(const Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
+                    const char* mot) {
+  int32_t bas = 0;
+  int32_t haut = ordre.Nombre();
+  while (bas < haut) {
+    const int32_t milieu = bas + (haut - bas) / 2;
+    if (std::strcmp(reduit(motsCles[ordre[milieu]]), mot) < 0) {
+      bas = milieu + 1;
+    } else {
+      haut = milieu;
+    }
+  }
+  if (bas < ordre.Nombre() && std::strcmp(reduit(motsCles[ordre[bas]]), mot) == 0) {
+    return ordre[bas];
+  }
+  return -1;
+}
 
 }  // namespace
 
@@ -46,8 +84,13 @@ void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCle
   motsCles.Redimensionne(j);
 }
 
+void ordonnerMotsCles(const Vecteur<MotCle>& motsCles, Vecteur<int32_t>& ordre) {
+  ordre = trier(motsCles, reduit);
+}
+
 void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
-                    Vecteur<MotCle>& motsCles, ArbreBinaire<String>& motsVus) {
+                    Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
+                    ArbreBinaire<String>& motsVus) {
   TraiterHtml html(ligne);
   if (html.supprimerBalises(horsBalise) <= 1) return;
   for (char* mot = html.motSuivant(); *mot != '\0'; mot = html.motSuivant()) {
@@ -56,32 +99,27 @@ void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
     if (motsVus.Cherche(mot) > 0) continue;
     motsVus.Insere(String(mot), 1);
     supprimerAccents(decoderEntites(mot));
-    for (int k = 0; k < motsCles.Nombre(); ++k) {
-      if (comparerValeurs(motsCles[k].motReduit, mot) == 0) {
-        motsCles[k].utilise = true;
-        break;
-      }
-    }
+    // Only the first keyword of the list that the word matches is marked.
+    const int32_t k = premierEgal(motsCles, ordre, mot);
+    if (k >= 0) motsCles[k].utilise = true;
   }
 }
 
 int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie) {
   const int n = motsCles.Nombre();
   int nbLignes = 0;
-  // 0: not looked at yet; n >= 1: first of n equal keywords; -1: a repeat.
-  Vecteur<int> nbFois(n);
-  for (int j = 0; j < n; ++j) nbFois[j] = 0;
-
-  for (int j = 0; j < n; ++j) {
-    if (nbFois[j] == 0) {
-      nbFois[j] = 1;
-      for (int k = j + 1; k < n; ++k) {
-        if (motsCles[k].mot == motsCles[j].mot) {
-          ++nbFois[j];
-          nbFois[k] = -1;
-        }
-      }
+  // n >= 1: the first of n equal keywords; -1: a later one. Equal keywords
+  // stand together once sorted, the first of the list first.
+  Vecteur<int32_t> nbFois(n);
+  const Vecteur<int32_t> ordre = trier(motsCles, ecrit);
+  for (int32_t debut = 0, fin; debut < n; debut = fin) {
+    fin = debut + 1;
+    while (fin < n && motsCles[ordre[fin]].mot == motsCles[ordre[debut]].mot) {
+      nbFois[ordre[fin++]] = -1;
     }
+    nbFois[ordre[debut]] = fin - debut;
+  }
+  for (int j = 0; j < n; ++j) {
     if (nbFois[j] > 1) {
       sortie.Imprime("+ Keyword [%s] appears %d times in the list\n", motsCles[j].mot.Texte(),
                      nbFois[j]);

@@ -14,10 +14,16 @@
 // "Mot cle trop long" for a keyword of 255 characters or more.
 void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCles);
 
+// The indices of motsCles sorted by reduced form, list order among equals,
+// so that a word finds the first keyword it matches by binary search.
+void ordonnerMotsCles(const Vecteur<MotCle>& motsCles, Vecteur<int32_t>& ordre);
+
 // Reads the words of one line (tags removed, the tag state carried in
-// horsBalise) and marks the keywords they match, once the list is read.
+// horsBalise) and marks the keywords they match, once the list is read;
+// ordre is the list's order from ordonnerMotsCles.
 void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
-                    Vecteur<MotCle>& motsCles, ArbreBinaire<String>& motsVus);
+                    Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
+                    ArbreBinaire<String>& motsVus);
 
 // Prints the repeated and the unused keywords through sortie; gives the
 // number of lines.

@@ -1,5 +1,5 @@
-// ArbreBinaire<T>: an unbalanced binary search tree that counts occurrences
-// of values. Every walk is iterative, so a chain of any depth is safe.
+// ArbreBinaire<T>: a balanced binary search tree (an AA tree) that counts
+// occurrences of values. Every walk is iterative and no deeper than the tree.
 #ifndef PAGEVET_FOUNDATION_ARBREBINAIRE_H_
 #define PAGEVET_FOUNDATION_ARBREBINAIRE_H_
 
@@ -29,9 +29,9 @@ class ArbreBinaire {
   }
   virtual ~ArbreBinaire() { Vide(); }
 
-  // Adds nombre to the count of valeur, inserting a leaf if it is new.
+  // Adds nombre to the count of valeur, inserting it if it is new.
   void Insere(const T& valeur, int32_t nombre) { InsereValeur(valeur, nombre); }
-  // The same, moving valeur into the new leaf instead of copying it.
+  // The same, moving valeur into the new node instead of copying it.
   void Insere(T&& valeur, int32_t nombre) { InsereValeur(std::move(valeur), nombre); }
 
   // The count of the value equal to cle, or 0 when there is none. cle may be
@@ -63,7 +63,27 @@ class ArbreBinaire {
     }
   }
 
+  // The number of nodes on the longest path from the root: at most
+  // 2 log2(n + 1) for n values, whatever the order they came in.
+  int32_t Hauteur() const {
+    int32_t hauteur = 0;
+    std::vector<std::pair<const Noeud*, int32_t>> aFaire;
+    if (racine != nullptr) aFaire.emplace_back(racine, 1);
+    while (!aFaire.empty()) {
+      const auto [noeud, profondeur] = aFaire.back();
+      aFaire.pop_back();
+      if (profondeur > hauteur) hauteur = profondeur;
+      if (noeud->gauche) aFaire.emplace_back(noeud->gauche, profondeur + 1);
+      if (noeud->droite) aFaire.emplace_back(noeud->droite, profondeur + 1);
+    }
+    return hauteur;
+  }
+
  private:
+  // The AA rules: a leaf has level 1; a left child is one level below its
+  // parent; a right child is at its parent's level or one below, and a
+  // right grandchild always below its grandparent. They bound the height to
+  // twice the level of the root, itself at most log2(n + 1).
   struct Noeud {
     template <typename V>
     Noeud(V&& v, int32_t c) : valeur(std::forward<V>(v)), compte(c) {}
@@ -71,10 +91,40 @@ class ArbreBinaire {
     Noeud* droite = nullptr;
     T valeur;
     int32_t compte;
+    int32_t niveau = 1;
   };
+
+  // The longest search path a tree can hold: 2 log2(n + 1) stays below it
+  // for any number of nodes that memory can hold.
+  static constexpr int kCheminMax = 128;
+
+  // A left child at its parent's level becomes the parent.
+  static Noeud* Pencher(Noeud* noeud) {
+    Noeud* const gauche = noeud->gauche;
+    if (gauche == nullptr || gauche->niveau != noeud->niveau) return noeud;
+    noeud->gauche = gauche->droite;
+    gauche->droite = noeud;
+    return gauche;
+  }
+
+  // Two right links in a row at one level: the middle node rises a level.
+  static Noeud* Fendre(Noeud* noeud) {
+    Noeud* const droite = noeud->droite;
+    if (droite == nullptr || droite->droite == nullptr ||
+        droite->droite->niveau != noeud->niveau) {
+      return noeud;
+    }
+    noeud->droite = droite->gauche;
+    droite->gauche = noeud;
+    ++droite->niveau;
+    return droite;
+  }
 
   template <typename V>
   void InsereValeur(V&& valeur, int32_t nombre) {
+    // The links walked from the root, to rebalance on the way back up.
+    Noeud** chemin[kCheminMax];
+    int profondeur = 0;
     Noeud** place = &racine;
     while (*place != nullptr) {
       Noeud* noeud = *place;
@@ -83,12 +133,17 @@ class ArbreBinaire {
         noeud->compte += nombre;
         return;
       }
+      chemin[profondeur++] = place;
       place = (ordre > 0) ? &noeud->gauche : &noeud->droite;
     }
     *place = new Noeud(std::forward<V>(valeur), nombre);
+    while (profondeur > 0) {
+      Noeud** const lien = chemin[--profondeur];
+      *lien = Fendre(Pencher(*lien));
+    }
   }
 
-  // Same shape, values and counts as autre; assumes this tree is empty.
+  // Same shape, levels, values and counts as autre; assumes this tree is empty.
   void CopieDe(const ArbreBinaire& autre) {
     std::vector<std::pair<const Noeud*, Noeud**>> aFaire;
     if (autre.racine != nullptr) aFaire.emplace_back(autre.racine, &racine);
@@ -96,6 +151,7 @@ class ArbreBinaire {
       auto [source, place] = aFaire.back();
       aFaire.pop_back();
       *place = new Noeud(source->valeur, source->compte);
+      (*place)->niveau = source->niveau;
       if (source->gauche) aFaire.emplace_back(source->gauche, &(*place)->gauche);
       if (source->droite) aFaire.emplace_back(source->droite, &(*place)->droite);
     }

@@ -175,12 +175,6 @@ const Tranches& tranches() {
   return instance;
 }
 
-// chercherCommentaire for a writable line.
-char* commentaireDans(char* ligne) {
-  const char* commentaire = chercherCommentaire(ligne);
-  return commentaire == nullptr ? nullptr : ligne + (commentaire - ligne);
-}
-
 }  // namespace
 
 char* decoderEntites(char* texte) {
@@ -299,24 +293,31 @@ const char* premiereBalise(const char* texte) {
 }
 
 int supprimerCommentaires(char* ligne, bool& dansCommentaire) {
-  char* debut = dansCommentaire ? ligne : commentaireDans(ligne);
+  // One pass with separate read and write cursors: the text between the
+  // constructs moves left once, whatever their number.
+  char* ecriture = ligne;
+  const char* lecture = ligne;
+  const char* debut = dansCommentaire ? lecture : std::strstr(lecture, "<!");
   while (debut != nullptr) {
-    char* fin = std::strchr(debut, '>');
+    const size_t garde = static_cast<size_t>(debut - lecture);
+    std::memmove(ecriture, lecture, garde);
+    ecriture += garde;
+    const char* const fin = std::strchr(debut, '>');
     if (fin == nullptr) {
       // The construct runs on past this line. An empty remainder stays
       // empty: writing a line feed there would lengthen the text.
-      if (*debut != '\0') {
-        debut[0] = '\n';
-        debut[1] = '\0';
-      }
+      if (*debut != '\0') *ecriture++ = '\n';
+      *ecriture = '\0';
       dansCommentaire = true;
-      break;
+      return static_cast<int>(ecriture - ligne);
     }
-    std::memmove(debut, fin + 1, std::strlen(fin + 1) + 1);
     dansCommentaire = false;
-    debut = commentaireDans(debut);
+    lecture = fin + 1;
+    debut = std::strstr(lecture, "<!");
   }
-  return static_cast<int>(std::strlen(ligne));
+  const size_t reste = std::strlen(lecture);
+  std::memmove(ecriture, lecture, reste + 1);
+  return static_cast<int>(ecriture - ligne + reste);
 }
 
 int retirerBalises(bool& horsBalise, const char* source, char* destination) {

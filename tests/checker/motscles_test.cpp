@@ -21,6 +21,12 @@ std::vector<std::string> lire(const std::string& valeur, Vecteur<MotCle>* sortie
   return mots;
 }
 
+Vecteur<int32_t> ordre(const Vecteur<MotCle>& motsCles) {
+  Vecteur<int32_t> ordre;
+  ordonnerMotsCles(motsCles, ordre);
+  return ordre;
+}
+
 struct CasListe {
   const char* valeur;
   std::vector<std::string> mots;
@@ -70,9 +76,10 @@ TEST(NoterMotsLigne, MarksOnlyTheFirstEqualKeywordAndOnlyOnceListed) {
   lire("\"\xe9t\xe9, ete, seo\"", &motsCles);
   ArbreBinaire<String> motsVus;
   bool horsBalise = true;
-  noterMotsLigne("<p>\xc9t\xe9 <b>seo</b>\n", horsBalise, false, motsCles, motsVus);
+  const Vecteur<int32_t> liste = ordre(motsCles);
+  noterMotsLigne("<p>\xc9t\xe9 <b>seo</b>\n", horsBalise, false, motsCles, liste, motsVus);
   EXPECT_FALSE(motsCles[2].utilise) << "words before the list are not matched";
-  noterMotsLigne("<p>&Eacute;t&eacute; and seo</p>\n", horsBalise, true, motsCles, motsVus);
+  noterMotsLigne("<p>&Eacute;t&eacute; and seo</p>\n", horsBalise, true, motsCles, liste, motsVus);
   EXPECT_TRUE(motsCles[0].utilise);
   EXPECT_FALSE(motsCles[1].utilise);
   EXPECT_TRUE(motsCles[2].utilise);
@@ -83,8 +90,8 @@ TEST(NoterMotsLigne, WordsInsideTagsAcrossLinesDoNotCount) {
   lire("\"href, seo\"", &motsCles);
   ArbreBinaire<String> motsVus;
   bool horsBalise = true;
-  noterMotsLigne("<a\n", horsBalise, true, motsCles, motsVus);
-  noterMotsLigne("href=x seo>\n", horsBalise, true, motsCles, motsVus);
+  noterMotsLigne("<a\n", horsBalise, true, motsCles, ordre(motsCles), motsVus);
+  noterMotsLigne("href=x seo>\n", horsBalise, true, motsCles, ordre(motsCles), motsVus);
   EXPECT_FALSE(motsCles[0].utilise);
   EXPECT_FALSE(motsCles[1].utilise);
   EXPECT_TRUE(horsBalise);

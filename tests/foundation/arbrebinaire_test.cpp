@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <pthread.h>
 
+#include <cmath>
 #include <cstdint>
+#include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -62,10 +65,9 @@ TEST(ArbreBinaireTest, CopiesAreDeepAndIndependent) {
   EXPECT_EQ(copie.Cherche("m"), 1);
 }
 
-// Sorted input builds chains: here 1..N to the right of 0 and -1..-N to its
-// left. Insertion walks a whole chain each time, so N stays at 15,000; the
-// thread's 128 KiB stack is still far too small for any walk (insert, search,
-// copy, delete) that recursed once per level.
+// Sorted input, the order that makes an unbalanced tree a chain: here 1..N
+// and -1..-N after 0. The thread's 128 KiB stack is far too small for any
+// walk (insert, search, copy, delete) that would recurse once per value.
 constexpr int32_t kProfondeur = 15000;
 
 void* CheminsProfonds(void* donnees) {
@@ -101,6 +103,39 @@ TEST(ArbreBinaireTest, DeepChainsNeedNoStack) {
   ASSERT_EQ(pthread_join(fil, nullptr), 0);
   pthread_attr_destroy(&attributs);
   EXPECT_EQ(trouves, (std::vector<int32_t>{1, 1, 2, 0, 2, 0}));
+}
+
+TEST(ArbreBinaireTest, StaysBalancedInAnyOrderAndAgreesWithAMap) {
+  // Sorted, reverse sorted, and a fixed shuffle with repeats.
+  constexpr int kNombre = 20000;
+  std::vector<std::vector<int>> ordres(3);
+  uint64_t etat = 12345;
+  for (int i = 0; i < kNombre; ++i) {
+    ordres[0].push_back(i);
+    ordres[1].push_back(kNombre - i);
+    etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
+    ordres[2].push_back(static_cast<int>((etat >> 33) % (kNombre / 2)));
+  }
+  for (const std::vector<int>& ordre : ordres) {
+    ArbreBinaire<String> arbre;
+    std::map<std::string, int32_t> modele;
+    for (const int v : ordre) {
+      const std::string mot = "w" + std::to_string(v);
+      arbre.Insere(String(mot.c_str()), v % 3);
+      modele[mot] += v % 3;
+    }
+    const double borne = 2 * std::log2(static_cast<double>(modele.size()) + 1);
+    EXPECT_LE(arbre.Hauteur(), borne) << ordre[1];
+    const ArbreBinaire<String> copie(arbre);
+    EXPECT_EQ(copie.Hauteur(), arbre.Hauteur());
+    for (int v = -1; v <= kNombre + 1; v += 7) {
+      const std::string mot = "w" + std::to_string(v);
+      const auto trouve = modele.find(mot);
+      const int32_t attendu = trouve == modele.end() ? 0 : trouve->second;
+      EXPECT_EQ(arbre.Cherche(mot.c_str()), attendu) << mot;
+      EXPECT_EQ(copie.Cherche(mot.c_str()), attendu) << mot;
+    }
+  }
 }
 
 }  // namespace
