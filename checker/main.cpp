@@ -14,5 +14,5 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     std::fprintf(stderr, "pagevet: %s\n", erreur.what());
   }
-  return 0;
+  return kStatutEchec;
 }

@@ -121,8 +121,9 @@ int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie) 
   }
   for (int j = 0; j < n; ++j) {
     if (nbFois[j] > 1) {
-      sortie.Imprime("+ Keyword [%s] appears %d times in the list\n", motsCles[j].mot.Texte(),
-                     nbFois[j]);
+      sortie.Imprime("+ Keyword [");
+      sortie.AfficheDansFormat(motsCles[j].mot.Texte());
+      sortie.Imprime("] appears %d times in the list\n", nbFois[j]);
       ++nbLignes;
     }
   }

@@ -3,8 +3,15 @@
 #ifndef PAGEVET_CHECKER_PAGEVET_H_
 #define PAGEVET_CHECKER_PAGEVET_H_
 
-// Runs pagevet on its arguments in the current directory. A fatal error is
-// printed and ends the run; the result is always 0.
+// The exit statuses, the worst of the run winning.
+constexpr int kStatutSucces = 0;   // help or version printed, or every page passed
+constexpr int kStatutSignale = 1;  // some page had something to report
+constexpr int kStatutEchec = 2;    // the run could not do its whole job
+
+// Runs pagevet on its arguments in the current directory and gives its exit
+// status. The report goes to standard output; a fatal error, a directory
+// that cannot be read, no page found, or a report that cannot be written
+// also say so in one line on standard error.
 int pagevet(int nbArgs, const char* const* args);
 
 #endif  // PAGEVET_CHECKER_PAGEVET_H_

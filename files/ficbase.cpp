@@ -1,6 +1,8 @@
 // FicBase and the free functions of the file access module.
 #include "files/ficbase.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -23,9 +25,12 @@ constexpr int32_t kLigneEcrireAttributs = 140;
 constexpr std::size_t kTailleRepertoireHote = 8192;
 
 [[noreturn]] void lancer(int code, const char* chemin, int32_t ligne) {
-  char message[plateforme::kTailleChemin];
-  texteErreur(code, chemin, message, sizeof message);
-  throw MesErreur(message, kModule, ligne);
+  // Room for the whole path, even one longer than the path buffers (a walk
+  // can find such): a message never loses the end of its path.
+  std::vector<char> message(
+      std::max(kTailleMessageErreur, std::strlen(chemin) + kLongueurTexteErreur + 1));
+  texteErreur(code, chemin, message.data(), message.size());
+  throw MesErreur(message.data(), kModule, ligne);
 }
 
 // The current directory of a drive as repertoireCourant writes it, without
@@ -169,7 +174,7 @@ char* cheminComplet(char* tampon, const char* cheminFic, std::size_t taille) {
     return copier(std::string(), tampon, taille);
   }
   int cible = courant;
-  if (estLettre(cheminFic[0]) && cheminFic[1] == ':') cible = enMajuscule(cheminFic[0]) - 'A';
+  if (plateforme::longueurDisque(cheminFic) != 0) cible = enMajuscule(cheminFic[0]) - 'A';
   if (cible != courant) plateforme::setdisk(cible);
   plateforme::chdir(cheminFic);
   std::string complet;

@@ -52,10 +52,15 @@ class FicBase {
   std::FILE* fichier_ = nullptr;
 };
 
+// The longest text of the messages around their path, and a buffer that
+// holds any message about a path of the program's path buffers.
+constexpr std::size_t kLongueurTexteErreur = 35;  // "Probleme en ecriture sur fichier []"
+constexpr std::size_t kTailleMessageErreur = plateforme::kTailleChemin + kLongueurTexteErreur;
+
 // Writes the message of code into tampon, cheminFic in place of its "%s";
 // an unknown code gives "Erreur non repertoriee". Truncated to taille.
 char* texteErreur(int code, const char* cheminFic, char* tampon,
-                  std::size_t taille = plateforme::kTailleChemin);
+                  std::size_t taille = kTailleMessageErreur);
 
 // Attribute bits of a file; throws MesErreur "ficbase" 126 on failure.
 int32_t lireAttributs(const char* cheminFic);

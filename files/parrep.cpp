@@ -1,6 +1,8 @@
 // ParcoursRep: the recursive walk; ParcoursRepWin: its finder operations.
 #include "files/parrep.h"
 
+#include <cerrno>
+
 #include "files/plateforme.h"
 #include "foundation/meserreur.h"
 
@@ -26,6 +28,7 @@ ParcoursRep::ParcoursRep(const ParcoursRep& autre)
       attrRecherche_(autre.attrRecherche_),
       rechercheDifferee_(autre.rechercheDifferee_),
       trouve_(autre.trouve_),
+      erreur_(autre.erreur_),
       sansPoints_(autre.sansPoints_),
       nom_(autre.nom_),
       taille_(autre.taille_),
@@ -39,6 +42,7 @@ ParcoursRep& ParcoursRep::operator=(const ParcoursRep& autre) {
     attrRecherche_ = autre.attrRecherche_;
     rechercheDifferee_ = autre.rechercheDifferee_;
     trouve_ = autre.trouve_;
+    erreur_ = autre.erreur_;
     sansPoints_ = autre.sansPoints_;
     nom_ = autre.nom_;
     taille_ = autre.taille_;
@@ -79,19 +83,51 @@ int ParcoursRep::rechercher(String base, const Vecteur<String>& masques,
   const int32_t longueur = base.Longueur();
   if (longueur > 0 && base.Texte()[longueur - 1] != '\\') base += String("\\");
   resultat.Redimensionne(capacite);
-  parcourir(base, masques, resultat, avecBase, avecSousReps, nombre, capacite);
+  illisibles_.clear();
+  parcourir(base, masques, resultat, avecBase, avecSousReps, nombre, capacite, illisibles_);
   resultat.Redimensionne(nombre);
   return resultat.Nombre();
 }
+
+namespace {
+
+// The directory part of a mask: up to and including its last '\'.
+String repertoireDe(const String& masque) {
+  const char* texte = masque.Texte();
+  int32_t fin = 0;
+  for (int32_t k = 0; texte[k] != '\0'; ++k) {
+    if (texte[k] == '\\') fin = k + 1;
+  }
+  return String(masque, 0, fin);
+}
+
+// Notes that the directory could not be read, unless it is the one noted
+// last (each pass over a directory fails the same way).
+void noterIllisible(std::vector<RepertoireIllisible>& illisibles, const String& repertoire,
+                    int erreur) {
+  if (!illisibles.empty() && illisibles.back().chemin == repertoire) return;
+  illisibles.push_back(RepertoireIllisible{repertoire, erreur});
+}
+
+}  // namespace
 
 // One walker per level: this one lists rep's subdirectories while a single
 // walker made by nouveau() walks each of them in turn.
 void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
                             Vecteur<String>& resultat, bool avecFichiers, bool avecSousReps,
-                            int32_t& nombre, int32_t& capacite) {
+                            int32_t& nombre, int32_t& capacite,
+                            std::vector<RepertoireIllisible>& illisibles) {
   if (avecFichiers) {
     for (int32_t m = 0; m < masques.Nombre(); ++m) {
       chercher(rep + masques[m], attrFichiers(), false);
+      if (!trouve_ && erreur_ != 0) {
+        // The directory a mask names may well not be there; any other
+        // failure is a directory that could not be read.
+        const String sous = repertoireDe(masques[m]);
+        if (sous.EstVide() || (erreur_ != ENOENT && erreur_ != ENOTDIR)) {
+          noterIllisible(illisibles, rep + sous, erreur_);
+        }
+      }
       while (trouve_) {
         if (nombre >= capacite) {
           capacite = capacite <= INT32_MAX / 2 ? capacite * 2 : INT32_MAX;
@@ -105,8 +141,10 @@ void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
   if (avecSousReps) {
     const std::unique_ptr<ParcoursRep> sous = nouveau();
     chercher(rep + String("*.*"), attrRepertoires(), true);
+    if (!trouve_ && erreur_ != 0) noterIllisible(illisibles, rep, erreur_);
     while (trouve_) {
-      sous->parcourir(rep + nom_ + String("\\"), masques, resultat, true, true, nombre, capacite);
+      sous->parcourir(rep + nom_ + String("\\"), masques, resultat, true, true, nombre, capacite,
+                      illisibles);
       suivant();
     }
   }
@@ -159,8 +197,10 @@ std::unique_ptr<ParcoursRep> ParcoursRepWin::nouveau() const {
 
 bool ParcoursRepWin::premier() {
   rechercheDifferee_ = false;
+  erreur_ = 0;
   if (plateforme::findfirst(motif_.Texte(), bloc_.get(), attrRecherche_) != 0) {
     trouve_ = false;
+    erreur_ = bloc_->erreur;
   } else if (accepter()) {
     trouve_ = true;
     prendre();

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "datetime/datehr.h"
 #include "foundation/mystring.h"
@@ -16,6 +17,12 @@ class RechercheFichier;
 
 // The attribute set a walker starts its first search with.
 extern const int attrDefaut;
+
+// A directory that the walk could not read, and why.
+struct RepertoireIllisible {
+  String chemin;   // as the walk writes it: "" or ending in '\'
+  int erreur = 0;  // the host's error number
+};
 
 // The walk itself; every contact with the file finder goes through the
 // virtual operations, which a platform walker supplies.
@@ -53,8 +60,19 @@ class ParcoursRep {
   // current one) that match a mask: the base directory's own files with
   // avecBase, every subdirectory at any depth with avecSousReps. Returns the
   // number of paths. Throws MesErreur "parrep" 112 (no pass) or 114 (no mask).
+  // A directory that cannot be read is an empty search, and is noted in
+  // repertoiresIllisibles().
   int rechercher(String base, const Vecteur<String>& masques, Vecteur<String>& resultat,
                  bool avecBase, bool avecSousReps);
+
+  // The directories the last rechercher could not read, in walk order, each
+  // once. A mask's own directory that does not exist (docs\ of docs\*.htm in
+  // a directory without one) is not among them: it is simply not there.
+  const std::vector<RepertoireIllisible>& repertoiresIllisibles() const { return illisibles_; }
+
+  // The host's error when the last search could not read its directory, or
+  // 0 (also when it read a directory that has no matching entry).
+  int erreur() const { return erreur_; }
 
   // The current entry. A walker's first search may still be put off (see
   // ParcoursRepWin): these run it before they answer.
@@ -80,10 +98,11 @@ class ParcoursRep {
   }
 
  protected:
-  // Walks one directory rep ("" or ending in '\'); nombre and capacite are
-  // shared by the whole walk.
+  // Walks one directory rep ("" or ending in '\'); nombre, capacite and
+  // illisibles are shared by the whole walk.
   void parcourir(const String& rep, const Vecteur<String>& masques, Vecteur<String>& resultat,
-                 bool avecFichiers, bool avecSousReps, int32_t& nombre, int32_t& capacite);
+                 bool avecFichiers, bool avecSousReps, int32_t& nombre, int32_t& capacite,
+                 std::vector<RepertoireIllisible>& illisibles);
   // Stores an entry as the current one; its packed words are checked, and
   // two zero words stand for 1 January 1900, 00:00:00.00.
   void prendreEntree(const char* nom, int32_t taille, int attributs, uint16_t motDate,
@@ -100,11 +119,15 @@ class ParcoursRep {
   // Set while the search for motif_ is put off; premier() clears it.
   bool rechercheDifferee_ = false;
   bool trouve_ = false;
+  int erreur_ = 0;
   bool sansPoints_;
   String nom_;
   int32_t taille_ = 0;
   int attrEntree_ = 0;
   DateHeure dateHeure_;
+
+ private:
+  std::vector<RepertoireIllisible> illisibles_;
 };
 
 // The walker over findfirst/findnext. A walker is born with a search for its

@@ -3,6 +3,7 @@
 #include "files/plateforme.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
 #include <sys/stat.h>
@@ -49,7 +50,9 @@ int attributsDe(const std::string& nom, const struct stat& cible, bool estLien) 
     attributs |= kArchive;
   }
   if (!nom.empty() && nom[0] == '.' && nom != "." && nom != "..") attributs |= kCache;
-  if ((cible.st_mode & S_IWUSR) == 0) attributs |= kLectureSeule;
+  // Only a file is read-only: a directory that the owner cannot write to
+  // (a deployed tree, say) is walked like any other.
+  if (!S_ISDIR(cible.st_mode) && (cible.st_mode & S_IWUSR) == 0) attributs |= kLectureSeule;
   return attributs;
 }
 
@@ -92,8 +95,14 @@ bool repertoireHote(std::string* repertoire) {
 
 }  // namespace
 
+std::size_t longueurDisque(const char* chemin) {
+  return estLettreAscii(chemin[0]) && chemin[1] == ':' && (chemin[2] == '\\' || chemin[2] == '\0')
+             ? 2
+             : 0;
+}
+
 std::string cheminHote(const char* chemin) {
-  if (estLettreAscii(chemin[0]) && chemin[1] == ':') chemin += 2;
+  chemin += longueurDisque(chemin);
   std::string hote(chemin);
   std::replace(hote.begin(), hote.end(), '\\', '/');
   return hote;
@@ -134,10 +143,12 @@ int findfirst(const char* motif, RechercheFichier* bloc, int attributs) {
   bloc->prefixe = barre == std::string::npos ? std::string() : hote.substr(0, barre + 1);
 
   Repertoire repertoire(opendir(bloc->prefixe.empty() ? "." : bloc->prefixe.c_str()));
+  bloc->erreur = repertoire ? 0 : errno;
   if (!repertoire) return -1;
   while (const struct dirent* entree = readdir(repertoire.get())) {
-    // A name holding '\' could not be written back as a program path.
+    // Names that could not be written back as a program path.
     if (std::strchr(entree->d_name, '\\') != nullptr) continue;
+    if (bloc->prefixe.empty() && longueurDisque(entree->d_name) != 0) continue;
     if (correspond(masque.c_str(), entree->d_name)) bloc->noms.emplace_back(entree->d_name);
   }
   repertoire.reset();
@@ -314,6 +325,12 @@ bool memeFichierOuvert(std::FILE* a, std::FILE* b) {
   struct stat infosB {};
   return fstat(fileno(a), &infosA) == 0 && fstat(fileno(b), &infosB) == 0 &&
          infosA.st_dev == infosB.st_dev && infosA.st_ino == infosB.st_ino;
+}
+
+int erreurFlux(std::FILE* flux) {
+  const int descripteur = fileno(flux);
+  if (descripteur < 0) return EBADF;
+  return fcntl(descripteur, F_GETFD) == -1 ? errno : 0;
 }
 
 }  // namespace plateforme

@@ -31,6 +31,9 @@ class RechercheFichier {
   int attributs = 0;    // attribute bits above
   uint16_t heure = 0;   // packed time word
   uint16_t date = 0;    // packed date word
+  // The host's error (errno) when the search's directory could not be read,
+  // 0 when it could: an empty search may be either.
+  int erreur = 0;
 
  private:
   friend int findfirst(const char* motif, RechercheFichier* bloc, int attributs);
@@ -42,8 +45,13 @@ class RechercheFichier {
   int attrRecherche = 0;
 };
 
-// Maps a program path to the host: drops a leading drive ("C:") and turns
-// every '\' into '/'.
+// The length of the drive that starts a program path: 2 for the program's
+// own absolute form ("C:\...") and for a drive alone ("C:"), 0 for any other
+// path, which is a host name as it stands ("x:y.htm", "a:b\c.htm").
+std::size_t longueurDisque(const char* chemin);
+
+// Maps a program path to the host: drops its drive (longueurDisque) and
+// turns every '\' into '/'.
 std::string cheminHote(const char* chemin);
 
 // Whether a name matches a mask: '*' is any run, '?' one character, ASCII
@@ -53,7 +61,10 @@ bool correspond(const char* masque, const char* nom);
 // Starts a search on motif (a directory part then a mask). Entries come in
 // byte order of their names. An entry is returned unless it carries a hidden,
 // system or directory bit that attributs lacks. Returns 0 with the first entry
-// in bloc, or -1 when there is none. What a previous search held is released.
+// in bloc, or -1 when there is none (bloc->erreur tells whether the directory
+// could be read). What a previous search held is released. Names that no
+// program path could name are never returned: one holding '\', and in the
+// current directory one made of a letter and ':', which reads as a drive.
 int findfirst(const char* motif, RechercheFichier* bloc, int attributs);
 // Moves to the next entry: 0, or -1 when the search is over.
 int findnext(RechercheFichier* bloc);
@@ -63,7 +74,8 @@ int getftime(int descripteur, HorodatageFichier* horodatage);
 // Sets the modification time of an open file from packed words; 0 or -1.
 int setftime(int descripteur, const HorodatageFichier& horodatage);
 
-// fonction 0: returns the attribute bits of chemin. fonction 1: sets the
+// fonction 0: returns the attribute bits of chemin (read-only for a file
+// without owner write permission; a directory is never read-only). fonction 1: sets the
 // read-only state from attributs (other bits are ignored) and returns the new
 // bits. -1 on failure.
 int _rtl_chmod(const char* chemin, int fonction, int attributs = 0);
@@ -96,10 +108,13 @@ void gettime(HeureJour* heure);
 
 // The console query, asked at start-up: whether a stream is a terminal,
 // whether the user's locale writes UTF-8 (the program's own locale stays
-// "C"), and whether two streams write to the same open file.
+// "C"), whether two streams write to the same open file, and whether a
+// stream has a descriptor at all.
 bool estTerminal(std::FILE* flux);
 bool localeEnUtf8();
 bool memeFichierOuvert(std::FILE* a, std::FILE* b);
+// 0 when a stream's descriptor is open, else the host's error (EBADF).
+int erreurFlux(std::FILE* flux);
 
 }  // namespace plateforme
 

@@ -1,10 +1,12 @@
 #include "foundation/affichage.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 #include "files/plateforme.h"
+#include "foundation/erreursortie.h"
 
 namespace {
 
@@ -73,31 +75,49 @@ Affichage& Affichage::operator=(const Affichage& autre) {
   return *this;
 }
 
-void Affichage::Affiche(const char* texte, bool finLigne) const {
-  if (conversion) {
-    conversion->Affiche(texte, finLigne, flux_);
-    return;
-  }
+std::string Affichage::Convertit(const char* texte) const {
   if (utf8) {
-    std::string tampon;
-    VersUtf8(texte, tampon);
-    std::fwrite(tampon.data(), 1, tampon.size(), flux_);
-  } else {
-    std::fputs(texte, flux_);
+    std::string sortie;
+    VersUtf8(texte, sortie);
+    return sortie;
   }
-  if (finLigne) std::putc('\n', flux_);
+  std::string sortie(texte);
+  if (conversion) conversion->Convertit(sortie.data());
+  return sortie;
 }
+
+std::string Affichage::ConvertitDansFormat(const char* texte) const {
+  return utf8 ? Convertit(texte) : std::string(texte);
+}
+
+void Affichage::Affiche(const char* texte, bool finLigne) const {
+  std::string sortie = Convertit(texte);
+  if (finLigne) sortie += '\n';
+  Ecrit(sortie);
+}
+
+void Affichage::AfficheDansFormat(const char* texte) const { Ecrit(ConvertitDansFormat(texte)); }
 
 void Affichage::Imprime(const char* format, ...) const {
   va_list arguments;
   va_start(arguments, format);
   std::vfprintf(flux_, format, arguments);
   va_end(arguments);
+  Verifie();
+}
+
+void Affichage::Ecrit(const std::string& texte) const {
+  // Written as bytes: a '%' in a page line or a file name is never a format.
+  std::fwrite(texte.data(), 1, texte.size(), flux_);
+  Verifie();
+}
+
+void Affichage::Verifie() const {
+  if (std::ferror(flux_)) throw ErreurSortie(errno != 0 ? errno : EIO);
 }
 
 Affichage::Sortie Affichage::SortieConsole() {
-  if (plateforme::estTerminal(stdout) && plateforme::localeEnUtf8()) return Sortie::Utf8;
-  return Sortie::Oem850;
+  return plateforme::localeEnUtf8() ? Sortie::Utf8 : Sortie::Oem850;
 }
 
 void Affichage::VersUtf8(const char* texte, std::string& sortie) {

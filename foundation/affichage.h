@@ -28,15 +28,27 @@ class Affichage {
   // Writes texte, converted, plus "\n" when finLigne.
   void Affiche(const char* texte, bool finLigne) const;
 
+  // Writes a text taken from a page or a path that one of the fixed formats
+  // carries (a keyword in its line, a path in a message). Code page 850
+  // output leaves it as it is, as those formats always wrote it; UTF-8
+  // output converts it, so that every byte written is UTF-8.
+  void AfficheDansFormat(const char* texte) const;
+
   // Writes one of the program's own fixed formats, which hold only ASCII,
   // unconverted.
   void Imprime(const char* format, ...) const __attribute__((format(printf, 2, 3)));
 
+  // What Affiche (without line end) and AfficheDansFormat would write.
+  std::string Convertit(const char* texte) const;
+  std::string ConvertitDansFormat(const char* texte) const;
+
+  // Every write checks the stream: once it has failed, ErreurSortie is
+  // thrown with the host's error.
   std::FILE* Flux() const { return flux_; }
 
-  // The output that suits standard output, from the console query: UTF-8
-  // for a terminal whose locale codeset is UTF-8, code page 850 otherwise
-  // (pipes and files included).
+  // The output that suits the user's locale, from the console query: UTF-8
+  // when its codeset is UTF-8, on a terminal, a pipe or a file alike; code
+  // page 850 otherwise (the C and POSIX locales included).
   static Sortie SortieConsole();
 
   // Appends texte to sortie as UTF-8: valid UTF-8 sequences are kept, every
@@ -44,6 +56,9 @@ class Affichage {
   static void VersUtf8(const char* texte, std::string& sortie);
 
  private:
+  void Ecrit(const std::string& texte) const;
+  void Verifie() const;
+
   std::unique_ptr<AsciiAnsi> conversion;  // null: no code page translation
   bool utf8 = false;
   std::FILE* flux_;

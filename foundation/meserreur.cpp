@@ -1,13 +1,14 @@
 #include "foundation/meserreur.h"
 
-#include <cstdio>
+#include "foundation/affichage.h"
 
 MesErreur::MesErreur(const char* message, const char* module, int32_t ligne)
     : String(message), module(module), ligne(ligne) {}
 
 void MesErreur::Affiche() const {
-  std::printf(" -- %s --\nLigne %d de %s\n", Message(), static_cast<int>(ligne),
-              module.Texte());
+  affichage.Imprime(" -- ");
+  affichage.AfficheDansFormat(Message());
+  affichage.Imprime(" --\nLigne %d de %s\n", static_cast<int>(ligne), module.Texte());
 }
 
 MesErreurVer::MesErreurVer(const char* message, const char* module, int32_t ligne,
@@ -16,5 +17,7 @@ MesErreurVer::MesErreurVer(const char* message, const char* module, int32_t lign
 
 void MesErreurVer::Affiche() const {
   MesErreur::Affiche();
-  std::printf("Version : %s\n", version.Texte());
+  affichage.Imprime("Version : ");
+  affichage.AfficheDansFormat(version.Texte());
+  affichage.Imprime("\n");
 }

@@ -12,7 +12,8 @@ class MesErreur : public String {
   MesErreur(const char* message, const char* module, int32_t ligne);
   virtual ~MesErreur() = default;
 
-  // Prints " -- message --" and "Ligne N de module" on standard output.
+  // Prints " -- message --" and "Ligne N de module" through the console
+  // printer.
   virtual void Affiche() const;
 
   const char* Message() const { return Texte(); }

@@ -11,7 +11,6 @@ HEAD before BODY, TITLE on one line, one tag per line in the header, meta
 tags in one strict form, the six usual meta names declared once each and no
 tag unknown to HTML 3.2. With /d it also compares the keywords meta tag with
 the words of the text. It never changes a file.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/pagevet")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

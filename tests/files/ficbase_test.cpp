@@ -66,12 +66,18 @@ TEST(FicBase, ShortWriteIsAnError) {
   EXPECT_EQ(e.ligne, 108);
 }
 
-TEST(FicBase, LongPathsNeverOverrunTheMessageBuffer) {
-  const std::string long_(2000, 'p');
-  const Erreur e = erreurDe([&] { FicBase(long_.c_str(), "r"); });
-  EXPECT_EQ(e.ligne, 69);
-  EXPECT_EQ(e.message.size(), 511u);
-  EXPECT_EQ(e.message.substr(0, 18), "L'ouverture de [pp");
+TEST(FicBase, MessagesHoldTheirWholePath) {
+  // At the limit of the path buffers (511 characters) and far past it.
+  for (const size_t longueur : {size_t{511}, size_t{2000}}) {
+    const std::string chemin(longueur, 'p');
+    const Erreur e = erreurDe([&] { FicBase(chemin.c_str(), "r"); });
+    EXPECT_EQ(e.ligne, 69);
+    EXPECT_EQ(e.message, "L'ouverture de [" + chemin + "] a echoue");
+  }
+  char tampon[kTailleMessageErreur];
+  const std::string limite(511, 'q');
+  EXPECT_EQ(std::string(texteErreur(ERR_ECRITURE, limite.c_str(), tampon)),
+            "Probleme en ecriture sur fichier [" + limite + "]");
 }
 
 TEST(FicBase, ReadsWritesAndCloses) {
@@ -191,7 +197,9 @@ TEST(FicBase, DrivesAndDirectories) {
   const Cas cas[] = {
       {"site", "C:" + enMajuscules(ici) + "\\SITE\\"},
       {"site\\docs\\", "C:" + enMajuscules(ici) + "\\SITE\\DOCS\\"},
-      {"c:site\\..\\site", "C:" + enMajuscules(ici) + "\\SITE\\"},
+      {"site\\..\\site", "C:" + enMajuscules(ici) + "\\SITE\\"},
+      // A letter and ':' without '\\' is a Linux name, here one that is not there.
+      {"c:site", "C:" + enMajuscules(ici) + "\\"},
       {"absent", "C:" + enMajuscules(ici) + "\\"},
       {"C:\\", "C:\\"},
   };

@@ -53,8 +53,10 @@ TEST(ParcoursRep, ListsMatchesInWalkOrder) {
   RepertoireTemporaire temporaire;
   construireArbre();
   const Liste racine = {".hid.htm", "B.HTM", "a.htm", "ro.htm"};
-  const Liste dessous = {".hidden\\h.htm", "Mixed\\Index.HTM", "dir.htm\\x.htm", "docs\\e.htm",
-                         "sub\\b.htm",     "sub\\deeper\\c.htm", "sub\\docs\\d.htm"};
+  // rodir has no write permission: it is walked all the same.
+  const Liste dessous = {".hidden\\h.htm", "Mixed\\Index.HTM", "dir.htm\\x.htm",
+                         "docs\\e.htm",    "rodir\\r.htm",    "sub\\b.htm",
+                         "sub\\deeper\\c.htm", "sub\\docs\\d.htm"};
   Liste tout = racine;
   tout.insert(tout.end(), dessous.begin(), dessous.end());
   const Liste sousTout = {"sub\\b.htm", "sub\\deeper\\c.htm", "sub\\docs\\d.htm"};

@@ -45,7 +45,11 @@ TEST(Plateforme, ProgramPathsMapToHostPaths) {
       {"sub\\deeper\\b.htm", "sub/deeper/b.htm"},
       {"C:\\work\\site", "/work/site"},
       {"c:\\", "/"},
-      {"C:rel", "rel"},
+      {"C:", ""},
+      // A drive only before '\\' or alone: anything else is a Linux name.
+      {"C:rel", "C:rel"},
+      {"x:y.htm", "x:y.htm"},
+      {"a:b\\c.htm", "a:b/c.htm"},
       {"1:x", "1:x"},
       {"", ""},
   };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -120,11 +121,26 @@ TEST(AffichageTest, CopiesConvertTheSame) {
   EXPECT_EQ(SortieDe([&] { utf8.Affiche("\xE9", false); }), "\xE9");
 }
 
-TEST(AffichageTest, RedirectedOutputGetsCodePage850) {
-  // Inside the capture standard output is a file, never a terminal.
-  Affichage::Sortie sortie = Affichage::Sortie::Brute;
-  SortieDe([&] { sortie = Affichage::SortieConsole(); });
-  EXPECT_EQ(sortie, Affichage::Sortie::Oem850);
+TEST(AffichageTest, TheLocaleChoosesTheOutput) {
+  // Whatever standard output is (inside the capture, a file): only the
+  // locale's codeset counts.
+  const char* const avant = std::getenv("LC_ALL");
+  const std::string ancien = avant != nullptr ? avant : "";
+  const std::pair<const char*, Affichage::Sortie> cas[] = {
+      {"C", Affichage::Sortie::Oem850}, {"POSIX", Affichage::Sortie::Oem850},
+      {"C.UTF-8", Affichage::Sortie::Utf8}, {"no_such_locale", Affichage::Sortie::Oem850},
+  };
+  for (const auto& [locale, attendu] : cas) {
+    setenv("LC_ALL", locale, 1);
+    Affichage::Sortie sortie = Affichage::Sortie::Brute;
+    SortieDe([&] { sortie = Affichage::SortieConsole(); });
+    EXPECT_EQ(sortie, attendu) << locale;
+  }
+  if (avant != nullptr) {
+    setenv("LC_ALL", ancien.c_str(), 1);
+  } else {
+    unsetenv("LC_ALL");
+  }
 }
 
 TEST(AffichageTest, VersUtf8) {

@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
 # Runs one end-to-end case: copies the case's tree into a fresh temporary
 # directory, runs its setup script there if it has one, runs pagevet there
-# with the case's arguments (one per line in `args`), stdout on a pipe, and
-# compares the output byte for byte with `expected`.
+# with the case's arguments (one per line in `args`), and compares what it
+# wrote with the case's files, byte for byte:
+#   expected  standard output (absent: nothing)
+#   stderr    standard error (absent: nothing)
+#   status    the exit status (absent: 0)
+# and these settings:
+#   locale    LC_ALL for the run (absent: C, so code page 850 output)
+#   stdout    where standard output goes: pipe (the default), file, full
+#             (/dev/full), closed, or stderr (the same pipe as stderr, 2>&1)
+#   runner    a command that runs pagevet (such as setpriv, to drop root)
+# With PAGEVET_BLESS=1 in the environment the case's expected, stderr and
+# status files are written from the run instead (review them before
+# committing).
 set -euo pipefail
 pagevet=$(realpath "$1")
 case_dir=$(realpath "$2")
 
 work=$(mktemp -d)
-trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+out=$(mktemp -d)
+trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work" "$out" ${bin:+"$bin"}' EXIT
 # Pages shared by several cases are symbolic links into pages/: the copy
 # follows them, so every case gets files of its own.
 if [ -d "$case_dir/tree" ]; then
@@ -22,6 +34,10 @@ args=()
 if [ -f "$case_dir/args" ]; then
   mapfile -t args < "$case_dir/args"
 fi
+locale=C
+[ -f "$case_dir/locale" ] && read -r locale < "$case_dir/locale"
+stdout=pipe
+[ -f "$case_dir/stdout" ] && read -r stdout < "$case_dir/stdout"
 
 # A case may run pagevet through a command such as setpriv (to drop root):
 # the tree and a copy of the binary are then made readable by everyone.
@@ -34,12 +50,48 @@ if [ -f "$case_dir/runner" ]; then
   pagevet=$bin/pagevet
 fi
 
-actual="$work.out"
-trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work" "$actual" ${bin:+"$bin"}' EXIT
-(cd "$work" && "${runner[@]}" "$pagevet" "${args[@]}" | cat > "$actual")
+run() { (cd "$work" && LC_ALL=$locale "${runner[@]}" "$pagevet" "${args[@]}"); }
+# A pipe read by cat, as a reader of the report would read it.
+piped() {
+  mkfifo "$out/fifo"
+  cat "$out/fifo" >"$out/stdout" &
+  local reader=$!
+  "$@" >"$out/fifo" || status=$?
+  wait "$reader"
+}
+status=0
+: >"$out/stdout"
+: >"$out/stderr"
+case $stdout in
+  pipe) piped run 2>"$out/stderr" ;;
+  stderr) piped run 2>&1 ;;
+  file) run >"$out/stdout" 2>"$out/stderr" || status=$? ;;
+  full) run >/dev/full 2>"$out/stderr" || status=$? ;;
+  closed) run >&- 2>"$out/stderr" || status=$? ;;
+  *) echo "unknown stdout setting: $stdout" >&2; exit 2 ;;
+esac
 
-if ! cmp -s "$case_dir/expected" "$actual"; then
-  echo "output differs from $case_dir/expected:"
-  diff <(od -c "$case_dir/expected") <(od -c "$actual") | head -40 || true
-  exit 1
+if [ "${PAGEVET_BLESS:-}" = 1 ]; then
+  cp "$out/stdout" "$case_dir/expected"
+  if [ -s "$out/stderr" ]; then cp "$out/stderr" "$case_dir/stderr"; else rm -f "$case_dir/stderr"; fi
+  if [ "$status" != 0 ]; then echo "$status" >"$case_dir/status"; else rm -f "$case_dir/status"; fi
 fi
+
+failed=0
+compare() {
+  local name=$1 expected=$2 actual=$3
+  if ! cmp -s "$expected" "$actual"; then
+    echo "$name differs from $expected:"
+    diff <(od -c "$expected") <(od -c "$actual") | head -40 || true
+    failed=1
+  fi
+}
+compare stdout <(cat "$case_dir/expected" 2>/dev/null || true) "$out/stdout"
+compare stderr <(cat "$case_dir/stderr" 2>/dev/null || true) "$out/stderr"
+want=0
+[ -f "$case_dir/status" ] && read -r want < "$case_dir/status"
+if [ "$status" != "$want" ]; then
+  echo "exit status $status, expected $want"
+  failed=1
+fi
+exit $failed

@@ -30,9 +30,21 @@ field Depends | grep -q 'libstdc++6' || { echo "Depends lacks libstdc++6" >&2; e
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
-for f in usr/bin/pagevet usr/share/man/man1/pagevet.1 usr/share/doc/pagevet/README.md; do
+for f in usr/bin/pagevet usr/share/man/man1/pagevet.1.gz usr/share/doc/pagevet/README.md; do
   [ -f "$root/$f" ] || { echo "missing from the package: $f" >&2; exit 1; }
 done
-bash "$here/check_manpage.sh" "$root/usr/share/man/man1/pagevet.1"
+# No placeholder homepage: the package names none.
+[ -z "$(field Homepage)" ] || { echo "the package names a homepage: $(field Homepage)" >&2; exit 1; }
+# The manual page compressed with gzip -9n: maximum compression flag (2),
+# no stored name (flag 0x08) and no time stamp (bytes 4 to 7).
+page=$root/usr/share/man/man1/pagevet.1.gz
+header=$(od -An -tx1 -N10 "$page" | tr -d ' \n')
+case $header in
+  1f8b08[0-9a-f][0-9a-f]0000000002*) ;;
+  *) echo "manual page not compressed with gzip -9n: header $header" >&2; exit 1 ;;
+esac
+[ $((0x${header:6:2} & 0x08)) -eq 0 ] || { echo "manual page stores a file name" >&2; exit 1; }
+gzip -dc "$page" >"$root/pagevet.1"
+bash "$here/check_manpage.sh" "$root/pagevet.1"
 bash "$here/../golden/run_case.sh" "$root/usr/bin/pagevet" "$here/../golden/examples-site"
 echo "$deb"
