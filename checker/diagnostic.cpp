@@ -28,7 +28,7 @@ void signalerAnomalie(EtatFichier& etat, Anomalie code) {
   // The line number right-aligned in four columns, then the message; the
   // echoed line comes under it, indented by two spaces.
   etat.sortie.Imprime("%4d, %s : \n  ", etat.numeroLigne, kMessages[code]);
-  etat.sortie.Affiche(etat.ligne, false);
+  etat.sortie.Affiche(etat.ligne, false, etat.jeu);
   etat.ligneSignalee = true;
 }
 

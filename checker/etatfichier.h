@@ -15,13 +15,19 @@ struct EtatFichier {
   // lines arrive in pieces, and each piece counts as a line.
   static constexpr int kTailleLigne = 8192;
 
-  EtatFichier(NomsMeta& noms, bool developpe, bool simple, const Affichage& sortie)
-      : nomsMeta(noms), developpe(developpe), simple(simple && !developpe), sortie(sortie) {}
+  EtatFichier(NomsMeta& noms, bool developpe, bool simple, const Affichage& sortie,
+              JeuCaracteres jeu = JeuCaracteres::Windows1252)
+      : nomsMeta(noms),
+        developpe(developpe),
+        simple(simple && !developpe),
+        sortie(sortie),
+        jeu(jeu) {}
 
   NomsMeta& nomsMeta;
   const bool developpe;  // "/d": keyword analysis
   const bool simple;     // "/s": syntax only (never with "/d")
   const Affichage& sortie;  // where the page's report goes
+  const JeuCaracteres jeu;  // the page's character set
 
   char ligne[kTailleLigne];       // as read, comments removed
   char minuscules[kTailleLigne];  // lower-case copy that every test reads

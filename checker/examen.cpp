@@ -102,7 +102,7 @@ void imprimerResume(EtatFichier& etat) {
                         etat.nbHorsHead > 1 ? "s" : "");
     ++etat.nbProblemes;
   }
-  if (etat.developpe) etat.nbProblemes += rapporterMotsCles(etat.motsCles, etat.sortie);
+  if (etat.developpe) etat.nbProblemes += rapporterMotsCles(etat.motsCles, etat.sortie, etat.jeu);
   if (etat.nbProblemes > 0) etat.sortie.Imprime("\n");
 }
 
@@ -111,7 +111,7 @@ void imprimerResume(EtatFichier& etat) {
 bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta& nomsMeta,
                   const Affichage& sortie) {
   // Two 8 KiB line buffers: kept off the stack.
-  auto etat = std::make_unique<EtatFichier>(nomsMeta, developpe, simple, sortie);
+  auto etat = std::make_unique<EtatFichier>(nomsMeta, developpe, simple, sortie, lecteur.Jeu());
   nomsMeta.RemetAZero();
   while (lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne) >= 0) {
     ++etat->numeroLigne;
@@ -127,7 +127,7 @@ bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta&
     }
     if (etat->developpe) {
       noterMotsLigne(etat->ligne, etat->horsBalise, etat->motsClesLus, etat->motsCles,
-                     etat->ordreMotsCles, etat->motsVus);
+                     etat->ordreMotsCles, etat->motsVus, etat->jeu);
     }
     if (etat->ligneSignalee) ++etat->nbProblemes;
   }
@@ -138,7 +138,9 @@ bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta&
 bool examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& nomsMeta,
                      const Affichage& sortie) {
   FicBase fichier(chemin, "r");
-  sortie.Affiche(chemin, true);
+  // Linux file names are usually UTF-8; any other is read as Windows-1252.
+  sortie.Affiche(chemin, true,
+                 estTexteUtf8(chemin) ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252);
   LecteurLignes lecteur(fichier.Fichier());
   return examinerPage(lecteur, developpe, simple, nomsMeta, sortie);
 }

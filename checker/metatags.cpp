@@ -112,7 +112,7 @@ void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int
   if (etat.developpe && !etat.motsClesLus && longueurCle == sizeof kCleKeywords - 1 &&
       std::memcmp(ouvreCle, kCleKeywords, longueurCle) == 0) {
     etat.motsClesLus = true;
-    lireMotsCles(ouvreContent, fermeContent, etat.motsCles);
+    lireMotsCles(ouvreContent, fermeContent, etat.motsCles, etat.jeu);
     ordonnerMotsCles(etat.motsCles, etat.ordreMotsCles);
   }
 }

@@ -9,9 +9,9 @@
 
 namespace {
 
-// A keyword is copied into a buffer of this size: 254 characters at most.
-constexpr int kTailleMotCle = 256;
+// A keyword holds 254 characters at most; in UTF-8 each may take 4 bytes.
 constexpr int kLongueurMaxMotCle = 254;
+constexpr int kTailleMotCle = (kLongueurMaxMotCle + 1) * 4 + 1;
 constexpr int kLigneMotCleTropLong = 514;
 
 // The indices 0 to n - 1 sorted by the text that champ gives of each
@@ -53,7 +53,8 @@ int32_t premierEgal(const Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ord
 
 }  // namespace
 
-void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCles) {
+void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCles,
+                  JeuCaracteres jeu) {
   const char* p = ouvre + 1;
   if (p >= ferme) return;
   // Every ',' after the opening quote, the closing one's included, may start
@@ -67,14 +68,16 @@ void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCle
     if (debut < fin) {
       const char* dernier = reculerBlancs(fin - 1, debut);
       const int longueur = static_cast<int>(dernier - debut) + 1;
-      if (longueur > kLongueurMaxMotCle) {
+      if (longueur >= kTailleMotCle ||
+          compterCaracteres(debut, static_cast<std::size_t>(longueur), jeu) >
+              static_cast<std::size_t>(kLongueurMaxMotCle)) {
         throw MesErreur("Mot cle trop long", "pagevet", kLigneMotCleTropLong);
       }
       char copie[kTailleMotCle];
       copierN(copie, debut, longueur);
       MotCle& motCle = motsCles[j];
       motCle.mot = copie;
-      motCle.motReduit = supprimerAccents(copie);
+      motCle.motReduit = supprimerAccents(copie, jeu);
       motCle.utilise = false;
     }
     ++j;
@@ -90,22 +93,23 @@ void ordonnerMotsCles(const Vecteur<MotCle>& motsCles, Vecteur<int32_t>& ordre) 
 
 void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
                     Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
-                    ArbreBinaire<String>& motsVus) {
-  TraiterHtml html(ligne);
+                    ArbreBinaire<String>& motsVus, JeuCaracteres jeu) {
+  TraiterHtml html(ligne, jeu);
   if (html.supprimerBalises(horsBalise) <= 1) return;
   for (char* mot = html.motSuivant(); *mot != '\0'; mot = html.motSuivant()) {
     if (!motsClesLus) continue;
     // Looked up as a C string: no String is built for a word already seen.
     if (motsVus.Cherche(mot) > 0) continue;
     motsVus.Insere(String(mot), 1);
-    supprimerAccents(decoderEntites(mot));
+    supprimerAccents(decoderEntites(mot, jeu), jeu);
     // Only the first keyword of the list that the word matches is marked.
     const int32_t k = premierEgal(motsCles, ordre, mot);
     if (k >= 0) motsCles[k].utilise = true;
   }
 }
 
-int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie) {
+int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie,
+                      JeuCaracteres jeu) {
   const int n = motsCles.Nombre();
   int nbLignes = 0;
   // n >= 1: the first of n equal keywords; -1: a later one. Equal keywords
@@ -122,7 +126,7 @@ int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie) 
   for (int j = 0; j < n; ++j) {
     if (nbFois[j] > 1) {
       sortie.Imprime("+ Keyword [");
-      sortie.AfficheDansFormat(motsCles[j].mot.Texte());
+      sortie.AfficheDansFormat(motsCles[j].mot.Texte(), jeu);
       sortie.Imprime("] appears %d times in the list\n", nbFois[j]);
       ++nbLignes;
     }
@@ -138,7 +142,7 @@ int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie) 
       if (motsCles[j].utilise || nbFois[j] <= 0) continue;
       --restants;
       const String entree = motsCles[j].mot + (restants > 0 ? ", " : "\n");
-      sortie.Affiche(entree.Texte(), false);
+      sortie.Affiche(entree.Texte(), false, jeu);
     }
   }
   return nbLignes;

@@ -11,8 +11,10 @@
 
 // Splits the content value between the quotes `ouvre` and `ferme` (in the
 // lower-case line) at each ',' into motsCles, trimmed. Throws MesErreur
-// "Mot cle trop long" for a keyword of 255 characters or more.
-void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCles);
+// "Mot cle trop long" for a keyword of 255 characters or more (in UTF-8,
+// characters, whatever their bytes).
+void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCles,
+                  JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
 // The indices of motsCles sorted by reduced form, list order among equals,
 // so that a word finds the first keyword it matches by binary search.
@@ -23,10 +25,12 @@ void ordonnerMotsCles(const Vecteur<MotCle>& motsCles, Vecteur<int32_t>& ordre);
 // ordre is the list's order from ordonnerMotsCles.
 void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
                     Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
-                    ArbreBinaire<String>& motsVus);
+                    ArbreBinaire<String>& motsVus,
+                    JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
-// Prints the repeated and the unused keywords through sortie; gives the
-// number of lines.
-int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie);
+// Prints the repeated and the unused keywords through sortie, converted from
+// the page's character set; gives the number of lines.
+int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie,
+                      JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
 #endif  // PAGEVET_CHECKER_MOTSCLES_H_

@@ -5,7 +5,13 @@
 
 // The block is left uninitialised: only bytes read into it are handed out.
 LecteurLignes::LecteurLignes(std::FILE* fichier)
-    : fichier_(fichier), bloc_(new char[kTailleBloc]) {}
+    : fichier_(fichier), bloc_(new char[kTailleBloc]) {
+  Remplir();
+  // A first block shorter than the block size is the whole page.
+  const DecisionJeu decision = deciderJeu(bloc_.get(), fin_, fin_ < kTailleBloc);
+  jeu_ = decision.jeu;
+  debut_ = decision.marque;
+}
 
 bool LecteurLignes::Remplir() {
   debut_ = 0;

@@ -7,9 +7,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "foundation/jeucaracteres.h"
+
 class LecteurLignes {
  public:
-  // fichier stays the caller's; it must outlive the reader.
+  // fichier stays the caller's; it must outlive the reader. Reads the first
+  // block at once: it tells the page's character set (deciderJeu), and a
+  // byte order mark there is passed over, no part of the first line.
   explicit LecteurLignes(std::FILE* fichier);
   LecteurLignes(const LecteurLignes&) = delete;
   LecteurLignes& operator=(const LecteurLignes&) = delete;
@@ -25,6 +29,9 @@ class LecteurLignes {
   // pages read like LF pages. Gives its length, or -1 as Lire does.
   int LireLigne(char* ligne, int taille);
 
+  // The character set the page is read in, decided from its first block.
+  JeuCaracteres Jeu() const { return jeu_; }
+
  private:
   // Large enough that a page takes few reads, small enough to stay in cache.
   static constexpr size_t kTailleBloc = 64 * 1024;
@@ -35,6 +42,7 @@ class LecteurLignes {
   const std::unique_ptr<char[]> bloc_;
   size_t debut_ = 0;  // next byte to hand out
   size_t fin_ = 0;    // end of the bytes read
+  JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
 };
 
 #endif  // PAGEVET_FILES_LECTEURLIGNES_H_

@@ -7,50 +7,7 @@
 
 #include "files/plateforme.h"
 #include "foundation/erreursortie.h"
-
-namespace {
-
-// Windows-1252 codes 0x80-0x9F as Unicode; 0 marks the five undefined ones.
-constexpr char16_t kCp1252Haut[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-void AjouteUtf8(char32_t point, std::string& sortie) {
-  if (point < 0x80) {
-    sortie += static_cast<char>(point);
-  } else if (point < 0x800) {
-    sortie += static_cast<char>(0xC0 | (point >> 6));
-    sortie += static_cast<char>(0x80 | (point & 0x3F));
-  } else {
-    sortie += static_cast<char>(0xE0 | (point >> 12));
-    sortie += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-    sortie += static_cast<char>(0x80 | (point & 0x3F));
-  }
-}
-
-// Length of the well-formed UTF-8 sequence at p (no overlong forms, no
-// surrogates, nothing above U+10FFFF), or 0 when there is none.
-size_t LongueurUtf8(const unsigned char* p) {
-  const unsigned char c = p[0];
-  auto suite = [](unsigned char b) { return (b & 0xC0) == 0x80; };
-  if (c >= 0xC2 && c <= 0xDF) return suite(p[1]) ? 2 : 0;
-  if (c >= 0xE0 && c <= 0xEF) {
-    const unsigned char min = (c == 0xE0) ? 0xA0 : 0x80;
-    const unsigned char max = (c == 0xED) ? 0x9F : 0xBF;
-    return (p[1] >= min && p[1] <= max && suite(p[2])) ? 3 : 0;
-  }
-  if (c >= 0xF0 && c <= 0xF4) {
-    const unsigned char min = (c == 0xF0) ? 0x90 : 0x80;
-    const unsigned char max = (c == 0xF4) ? 0x8F : 0xBF;
-    return (p[1] >= min && p[1] <= max && suite(p[2]) && suite(p[3])) ? 4 : 0;
-  }
-  return 0;
-}
-
-}  // namespace
+#include "foundation/jeucaracteres.h"
 
 Affichage affichage(Affichage::SortieConsole());
 
@@ -75,28 +32,44 @@ Affichage& Affichage::operator=(const Affichage& autre) {
   return *this;
 }
 
-std::string Affichage::Convertit(const char* texte) const {
+std::string Affichage::Convertit(const char* texte, JeuCaracteres jeu) const {
+  std::string sortie;
   if (utf8) {
-    std::string sortie;
+    // The rule of the UTF-8 output serves both sets: a UTF-8 text is valid
+    // UTF-8 but for its stray bytes, which are Windows-1252.
     VersUtf8(texte, sortie);
-    return sortie;
+  } else if (!conversion) {
+    sortie = texte;
+  } else if (jeu == JeuCaracteres::Windows1252) {
+    sortie = texte;
+    conversion->Convertit(sortie.data());
+  } else {
+    // Each character of the UTF-8 text that code page 850 has becomes its
+    // code, any other one '?'.
+    for (const char* p = texte; *p != '\0';) {
+      const CaractereUtf8 caractere = lireCaractere(p);
+      const int code = codeCp850(caractere.point);
+      sortie += code >= 0 ? static_cast<char>(code) : '?';
+      p += caractere.longueur;
+    }
   }
-  std::string sortie(texte);
-  if (conversion) conversion->Convertit(sortie.data());
   return sortie;
 }
 
-std::string Affichage::ConvertitDansFormat(const char* texte) const {
-  return utf8 ? Convertit(texte) : std::string(texte);
+std::string Affichage::ConvertitDansFormat(const char* texte, JeuCaracteres jeu) const {
+  if (conversion && jeu == JeuCaracteres::Windows1252) return std::string(texte);
+  return Convertit(texte, jeu);
 }
 
-void Affichage::Affiche(const char* texte, bool finLigne) const {
-  std::string sortie = Convertit(texte);
+void Affichage::Affiche(const char* texte, bool finLigne, JeuCaracteres jeu) const {
+  std::string sortie = Convertit(texte, jeu);
   if (finLigne) sortie += '\n';
   Ecrit(sortie);
 }
 
-void Affichage::AfficheDansFormat(const char* texte) const { Ecrit(ConvertitDansFormat(texte)); }
+void Affichage::AfficheDansFormat(const char* texte, JeuCaracteres jeu) const {
+  Ecrit(ConvertitDansFormat(texte, jeu));
+}
 
 void Affichage::Imprime(const char* format, ...) const {
   va_list arguments;
@@ -121,23 +94,14 @@ Affichage::Sortie Affichage::SortieConsole() {
 }
 
 void Affichage::VersUtf8(const char* texte, std::string& sortie) {
-  const auto* p = reinterpret_cast<const unsigned char*>(texte);
-  while (*p) {
-    if (*p < 0x80) {
-      sortie += static_cast<char>(*p++);
-      continue;
+  for (const char* p = texte; *p != '\0';) {
+    const std::size_t longueur =
+        static_cast<unsigned char>(*p) < 0x80 ? 1 : longueurUtf8(p);
+    if (longueur > 0) {
+      sortie.append(p, longueur);
+      p += longueur;
+    } else {
+      ajouterUtf8(unicodeDe1252(static_cast<unsigned char>(*p++)), sortie);
     }
-    if (const size_t n = LongueurUtf8(p)) {
-      sortie.append(reinterpret_cast<const char*>(p), n);
-      p += n;
-      continue;
-    }
-    char32_t point = *p;
-    if (point < 0xA0) {
-      point = kCp1252Haut[point - 0x80];
-      if (point == 0) point = 0xFFFD;
-    }
-    AjouteUtf8(point, sortie);
-    ++p;
   }
 }

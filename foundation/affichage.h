@@ -1,5 +1,5 @@
 // Affichage: the console printer. Every text taken from pages and paths goes
-// through it and is converted from Windows-1252 to what the console shows.
+// through it and is converted from its character set to the console's.
 #ifndef PAGEVET_FOUNDATION_AFFICHAGE_H_
 #define PAGEVET_FOUNDATION_AFFICHAGE_H_
 
@@ -8,12 +8,13 @@
 #include <string>
 
 #include "foundation/asciiansi.h"
+#include "foundation/jeucaracteres.h"
 
 class Affichage {
  public:
   enum class Sortie {
     Brute,    // bytes as they are
-    Oem850,   // Windows-1252 translated to code page 850
+    Oem850,   // code page 850: Windows-1252 translated, UTF-8 decoded
     Utf8,     // Windows-1252 written as UTF-8; valid UTF-8 passes unchanged
   };
 
@@ -25,22 +26,28 @@ class Affichage {
   Affichage& operator=(const Affichage& autre);
   ~Affichage() = default;
 
-  // Writes texte, converted, plus "\n" when finLigne.
-  void Affiche(const char* texte, bool finLigne) const;
+  // Writes texte, in the character set jeu, converted, plus "\n" when
+  // finLigne. In code page 850 output, a UTF-8 character that code page 850
+  // lacks becomes '?'.
+  void Affiche(const char* texte, bool finLigne,
+               JeuCaracteres jeu = JeuCaracteres::Windows1252) const;
 
   // Writes a text taken from a page or a path that one of the fixed formats
   // carries (a keyword in its line, a path in a message). Code page 850
-  // output leaves it as it is, as those formats always wrote it; UTF-8
-  // output converts it, so that every byte written is UTF-8.
-  void AfficheDansFormat(const char* texte) const;
+  // output leaves a Windows-1252 text as it is, as those formats always
+  // wrote it; anything else is converted as Affiche converts it, so that
+  // UTF-8 output stays UTF-8 and a UTF-8 text stays readable.
+  void AfficheDansFormat(const char* texte, JeuCaracteres jeu = JeuCaracteres::Windows1252) const;
 
   // Writes one of the program's own fixed formats, which hold only ASCII,
   // unconverted.
   void Imprime(const char* format, ...) const __attribute__((format(printf, 2, 3)));
 
   // What Affiche (without line end) and AfficheDansFormat would write.
-  std::string Convertit(const char* texte) const;
-  std::string ConvertitDansFormat(const char* texte) const;
+  std::string Convertit(const char* texte,
+                        JeuCaracteres jeu = JeuCaracteres::Windows1252) const;
+  std::string ConvertitDansFormat(const char* texte,
+                                  JeuCaracteres jeu = JeuCaracteres::Windows1252) const;
 
   // Every write checks the stream: once it has failed, ErreurSortie is
   // thrown with the host's error.

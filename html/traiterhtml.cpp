@@ -2,6 +2,7 @@
 // line's tags and hands out its words one at a time.
 #include "html/traiterhtml.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "foundation/meserreur.h"
@@ -9,11 +10,12 @@
 
 namespace {
 
+// A word holds at most 511 characters; in UTF-8 each may take 4 bytes.
 constexpr int tailleTamponMot = 512;
 constexpr int ligneDepassementMot = 260;
 
 // Where motSuivant builds the word it returns; one for the whole run.
-char tamponMot[tailleTamponMot];
+char tamponMot[tailleTamponMot * 4];
 
 // What each byte is to word extraction: part of a word, a separator (white
 // space or one of the separator set), a '&' (an entity, which may or may
@@ -56,8 +58,8 @@ inline void ajouter(int& longueur, const char* debut, size_t n) {
 
 }  // namespace
 
-TraiterHtml::TraiterHtml(const char* texte)
-    : contenu(texte != nullptr ? texte : ""), curseur(contenu.Texte()) {
+TraiterHtml::TraiterHtml(const char* texte, JeuCaracteres jeu)
+    : contenu(texte != nullptr ? texte : ""), curseur(contenu.Texte()), jeu_(jeu) {
   // Builds the separator set, once, before any word is read.
   texteSeparateurs();
 }
@@ -76,6 +78,7 @@ int TraiterHtml::supprimerBalises(bool& horsBalise) {
 }
 
 char* TraiterHtml::motSuivant() {
+  if (jeu_ == JeuCaracteres::Utf8) return motSuivantUtf8();
   const Classes& classe = classes();
   int longueurEntite = 0;
   // Skips what separates words.
@@ -113,5 +116,74 @@ char* TraiterHtml::motSuivant() {
     }
   }
   tamponMot[longueur] = '\0';
+  return tamponMot;
+}
+
+namespace {
+
+// What the character at p of a UTF-8 text is to word extraction, and the
+// bytes it covers. A character that Windows-1252 has (a stray byte too) is
+// what its byte is there; any other separates words when Unicode calls it
+// punctuation or a space, and belongs to them otherwise.
+Classe classeUtf8(const char* p, std::size_t& longueur) {
+  const auto octet = static_cast<unsigned char>(*p);
+  if (octet < 0x80) {
+    longueur = 1;
+    return classes().De(*p);
+  }
+  const CaractereUtf8 caractere = lireCaractere(p);
+  longueur = caractere.longueur;
+  const int enOctet = caractere.octet >= 0 ? caractere.octet : octet1252(caractere.point);
+  if (enOctet >= 0) return classes().De(static_cast<char>(enOctet));
+  return estSeparateurUnicode(caractere.point) ? kSepare : kMot;
+}
+
+}  // namespace
+
+// motSuivant on UTF-8 text: the same steps, character by character, the
+// limit counted in characters.
+char* TraiterHtml::motSuivantUtf8() {
+  std::size_t taille = 0;
+  int longueurEntite = 0;
+  for (;;) {
+    const Classe k = classeUtf8(curseur, taille);
+    if (k == kSepare) {
+      curseur += taille;
+    } else if (k == kEsperluette && estEntiteSeparatrice(curseur, longueurEntite)) {
+      curseur += longueurEntite;
+    } else {
+      break;
+    }
+  }
+
+  std::size_t octets = 0;
+  int caracteres = 0;
+  for (;;) {
+    const Classe k = classeUtf8(curseur, taille);
+    if (k == kMot) {
+      if (caracteres == tailleTamponMot - 1) depassement();
+      std::memcpy(tamponMot + octets, curseur, taille);
+      octets += taille;
+      ++caracteres;
+      curseur += taille;
+    } else if (k == kEsperluette) {
+      if (caracteres > 0 && estEntiteSeparatrice(curseur, longueurEntite)) break;
+      const char* const pointVirgule = std::strchr(curseur, ';');
+      const char* const fin =
+          pointVirgule != nullptr ? pointVirgule + 1 : curseur + std::strlen(curseur);
+      const std::size_t n = static_cast<std::size_t>(fin - curseur);
+      // Counted before it is copied: the run may be far longer than a word.
+      const std::size_t ajoutes = compterCaracteres(
+          curseur, std::min(n, std::size_t{tailleTamponMot * 4}), JeuCaracteres::Utf8);
+      if (ajoutes > static_cast<std::size_t>(tailleTamponMot - 1 - caracteres)) depassement();
+      std::memcpy(tamponMot + octets, curseur, n);
+      octets += n;
+      caracteres += static_cast<int>(ajoutes);
+      curseur = fin;
+    } else {
+      break;
+    }
+  }
+  tamponMot[octets] = '\0';
   return tamponMot;
 }

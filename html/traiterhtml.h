@@ -3,6 +3,7 @@
 #ifndef PAGEVET_HTML_TRAITERHTML_H_
 #define PAGEVET_HTML_TRAITERHTML_H_
 
+#include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
 
 // Common base of the HTML text processors; holds nothing.
@@ -10,9 +11,9 @@ class BaseHtml {};
 
 class TraiterHtml : public BaseHtml {
  public:
-  // Copies texte (nullptr reads as the empty text) and puts the cursor at
-  // its start.
-  explicit TraiterHtml(const char* texte);
+  // Copies texte (nullptr reads as the empty text), in the character set
+  // jeu, and puts the cursor at its start.
+  explicit TraiterHtml(const char* texte, JeuCaracteres jeu = JeuCaracteres::Windows1252);
   TraiterHtml(const TraiterHtml&) = delete;
   TraiterHtml& operator=(const TraiterHtml&) = delete;
 
@@ -22,12 +23,16 @@ class TraiterHtml : public BaseHtml {
 
   // The next word, in the single module buffer: valid and writable until
   // the next call; "" when no word is left. Throws MesErreur when a word
-  // reaches 512 characters.
+  // reaches 512 characters (of UTF-8 text, 512 characters, whatever their
+  // bytes).
   char* motSuivant();
 
  private:
+  char* motSuivantUtf8();
+
   String contenu;
   const char* curseur;  // into contenu
+  JeuCaracteres jeu_;
 };
 
 #endif  // PAGEVET_HTML_TRAITERHTML_H_

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
 #include "html/tables.h"
 
@@ -177,9 +178,13 @@ const Tranches& tranches() {
 
 }  // namespace
 
-char* decoderEntites(char* texte) {
+char* decoderEntites(char* texte, JeuCaracteres jeu) {
   // One pass with separate read and write cursors: what has been written is
-  // never read again, so "&amp;lt;" gives "&lt;" and stops there.
+  // never read again, so "&amp;lt;" gives "&lt;" and stops there. In UTF-8
+  // the character is written in UTF-8: at most 3 bytes for an entity of 4
+  // characters or more ("&lt;", "&#8;"), and 2 or 3 for any code from 0x80
+  // ("&eth;", "&#128;"), so the text never grows.
+  const bool utf8 = jeu == JeuCaracteres::Utf8;
   const char* lecture = texte;
   char* ecriture = texte;
   while (*lecture != '\0') {
@@ -187,7 +192,11 @@ char* decoderEntites(char* texte) {
     int longueur = 0;
     if (*lecture == '&' && reconnaitreEntite(lecture, code, longueur)) {
       if (code == 0) break;  // a decoded NUL ends the text
-      *ecriture++ = static_cast<char>(code);
+      if (utf8 && code >= 0x80) {
+        ecriture += ecrireUtf8(unicodeDe1252(code), ecriture);
+      } else {
+        *ecriture++ = static_cast<char>(code);
+      }
       lecture += longueur;
     } else {
       *ecriture++ = *lecture++;
@@ -197,9 +206,28 @@ char* decoderEntites(char* texte) {
   return texte;
 }
 
-char* supprimerAccents(char* texte) {
+char* supprimerAccents(char* texte, JeuCaracteres jeu) {
   const Separateurs& table = separateurs();
-  for (char* p = texte; *p != '\0'; ++p) *p = table.Plie(*p);
+  if (jeu == JeuCaracteres::Windows1252) {
+    for (char* p = texte; *p != '\0'; ++p) *p = table.Plie(*p);
+    return texte;
+  }
+  // A character that Windows-1252 has folds as its byte does, to a plain
+  // letter (one byte, where it had two) or to itself; any other is kept.
+  const char* lecture = texte;
+  char* ecriture = texte;
+  while (*lecture != '\0') {
+    const CaractereUtf8 caractere = lireCaractere(lecture);
+    const int octet = caractere.octet >= 0 ? caractere.octet : octet1252(caractere.point);
+    const char plie = octet >= 0 ? table.Plie(static_cast<char>(octet)) : '\0';
+    if (octet >= 0 && (caractere.longueur == 1 || plie != static_cast<char>(octet))) {
+      *ecriture++ = plie;
+      lecture += caractere.longueur;
+    } else {
+      for (std::size_t i = 0; i < caractere.longueur; ++i) *ecriture++ = *lecture++;
+    }
+  }
+  *ecriture = '\0';
   return texte;
 }
 

@@ -3,19 +3,23 @@
 #ifndef PAGEVET_HTML_TRTHTML_H_
 #define PAGEVET_HTML_TRTHTML_H_
 
+#include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
 
-// All texts are NUL-terminated single-byte (Latin-1) strings. Operations that
-// change a text do it in place and never lengthen it. nullptr as a returned
+// All texts are NUL-terminated: single-byte Windows-1252 text unless an
+// operation takes a character set. Operations that change a text do it in
+// place and never lengthen it. nullptr as a returned
 // position means "no position".
 
 // Replaces numeric references (&#N; with 1 to 3 digits, N modulo 256) and the
-// named entities of tableEntites. A decoded 0 ends the text. Returns texte.
-char* decoderEntites(char* texte);
+// named entities of tableEntites by their Windows-1252 character, written in
+// the text's character set. A decoded 0 ends the text. Returns texte.
+char* decoderEntites(char* texte, JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
 // Folds the accented letters of tableAccents to plain letters, then lowers
-// 'A'-'Z'. Returns texte.
-char* supprimerAccents(char* texte);
+// 'A'-'Z'; in UTF-8, a character that Windows-1252 lacks is kept as it is.
+// Returns texte.
+char* supprimerAccents(char* texte, JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
 // position points at a '&'. Tells whether the entity written there separates
 // words; longueur receives the number of characters it covers (at most 26,

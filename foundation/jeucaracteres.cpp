@@ -1,0 +1,202 @@
+#include "foundation/jeucaracteres.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "foundation/declarationjeu.h"
+#include "foundation/tableunicode.h"
+
+namespace {
+
+// Windows-1252 codes 0x80-0x9F as Unicode; 0 marks the five undefined ones.
+constexpr char16_t kCp1252Haut[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+// The window that tells an undeclared page's character set.
+constexpr std::size_t kFenetre = 64 * 1024;
+
+bool suite(unsigned char octet) { return (octet & 0xC0) == 0x80; }
+
+// The length of the sequence that the lead byte c starts, and the range its
+// second byte must fall in (no overlong form, no surrogate, nothing above
+// U+10FFFF); 0 for a byte that starts none.
+struct Debut {
+  std::size_t longueur;
+  unsigned char min;
+  unsigned char max;
+};
+
+Debut debutSequence(unsigned char c) {
+  const auto octet = [](int valeur) { return static_cast<unsigned char>(valeur); };
+  if (c >= 0xC2 && c <= 0xDF) return {2, 0x80, 0xBF};
+  if (c >= 0xE0 && c <= 0xEF) {
+    return {3, octet(c == 0xE0 ? 0xA0 : 0x80), octet(c == 0xED ? 0x9F : 0xBF)};
+  }
+  if (c >= 0xF0 && c <= 0xF4) {
+    return {4, octet(c == 0xF0 ? 0x90 : 0x80), octet(c == 0xF4 ? 0x8F : 0xBF)};
+  }
+  return {0, 0, 0};
+}
+
+// How many bytes at p, at most `reste`, begin a valid sequence: all of them
+// for a whole one, fewer for one cut short, 0 when the first byte cannot.
+std::size_t prefixeValide(const unsigned char* p, std::size_t reste, std::size_t* longueur) {
+  const Debut debut = debutSequence(p[0]);
+  *longueur = debut.longueur;
+  if (debut.longueur == 0) return 0;
+  std::size_t n = 1;
+  if (n < reste) {
+    if (p[1] < debut.min || p[1] > debut.max) return 0;
+    ++n;
+  }
+  while (n < debut.longueur && n < reste) {
+    if (!suite(p[n])) return 0;
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+std::size_t longueurUtf8(const char* p, std::size_t reste) {
+  std::size_t longueur = 0;
+  const std::size_t valides =
+      prefixeValide(reinterpret_cast<const unsigned char*>(p), reste, &longueur);
+  return longueur > 0 && valides == longueur ? longueur : 0;
+}
+
+char32_t decoderUtf8(const char* p, std::size_t longueur) {
+  const auto* o = reinterpret_cast<const unsigned char*>(p);
+  static constexpr unsigned char kMasques[5] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t point = o[0] & kMasques[longueur];
+  for (std::size_t i = 1; i < longueur; ++i) point = (point << 6) | (o[i] & 0x3F);
+  return point;
+}
+
+std::size_t ecrireUtf8(char32_t point, char* destination) {
+  auto* d = reinterpret_cast<unsigned char*>(destination);
+  if (point < 0x80) {
+    d[0] = static_cast<unsigned char>(point);
+    return 1;
+  }
+  if (point < 0x800) {
+    d[0] = static_cast<unsigned char>(0xC0 | (point >> 6));
+    d[1] = static_cast<unsigned char>(0x80 | (point & 0x3F));
+    return 2;
+  }
+  if (point < 0x10000) {
+    d[0] = static_cast<unsigned char>(0xE0 | (point >> 12));
+    d[1] = static_cast<unsigned char>(0x80 | ((point >> 6) & 0x3F));
+    d[2] = static_cast<unsigned char>(0x80 | (point & 0x3F));
+    return 3;
+  }
+  d[0] = static_cast<unsigned char>(0xF0 | (point >> 18));
+  d[1] = static_cast<unsigned char>(0x80 | ((point >> 12) & 0x3F));
+  d[2] = static_cast<unsigned char>(0x80 | ((point >> 6) & 0x3F));
+  d[3] = static_cast<unsigned char>(0x80 | (point & 0x3F));
+  return 4;
+}
+
+void ajouterUtf8(char32_t point, std::string& sortie) {
+  char octets[4];
+  sortie.append(octets, ecrireUtf8(point, octets));
+}
+
+char32_t unicodeDe1252(unsigned char octet) {
+  if (octet < 0x80 || octet >= 0xA0) return octet;
+  const char32_t point = kCp1252Haut[octet - 0x80];
+  return point != 0 ? point : 0xFFFD;
+}
+
+int octet1252(char32_t point) {
+  if (point < 0x80 || (point >= 0xA0 && point <= 0xFF)) return static_cast<int>(point);
+  // The 27 others lie between U+0152 and U+2122.
+  if (point < 0x152 || point > 0x2122) return -1;
+  for (int i = 0; i < 32; ++i) {
+    if (kCp1252Haut[i] == point) return 0x80 + i;
+  }
+  return -1;
+}
+
+bool estSeparateurUnicode(char32_t point) {
+  const PlageUnicode* const fin = separateursUnicode + nombreSeparateursUnicode;
+  const PlageUnicode* plage = std::upper_bound(
+      separateursUnicode, fin, point,
+      [](char32_t p, const PlageUnicode& candidate) { return p < candidate.debut; });
+  return plage != separateursUnicode && point <= (plage - 1)->fin;
+}
+
+int codeCp850(char32_t point) {
+  if (point < 0x80) return static_cast<int>(point);
+  const PaireCp850* const fin = std::end(tableCp850);
+  const PaireCp850* paire = std::lower_bound(
+      std::begin(tableCp850), fin, point,
+      [](const PaireCp850& candidate, char32_t p) { return candidate.point < p; });
+  return paire != fin && paire->point == point ? paire->code : -1;
+}
+
+CaractereUtf8 lireCaractere(const char* p) {
+  const auto octet = static_cast<unsigned char>(*p);
+  if (octet < 0x80) return {octet, -1, 1};
+  const std::size_t longueur = longueurUtf8(p);
+  if (longueur == 0) return {unicodeDe1252(octet), octet, 1};
+  return {decoderUtf8(p, longueur), -1, longueur};
+}
+
+std::size_t compterCaracteres(const char* p, std::size_t n, JeuCaracteres jeu) {
+  if (jeu == JeuCaracteres::Windows1252) return n;
+  std::size_t nombre = 0;
+  for (std::size_t i = 0; i < n; ++nombre) {
+    const std::size_t longueur = longueurUtf8(p + i, n - i);
+    i += longueur > 0 ? longueur : 1;
+  }
+  return nombre;
+}
+
+bool estTexteUtf8(const char* texte) {
+  bool multiple = false;
+  for (const char* p = texte; *p != '\0';) {
+    if (static_cast<unsigned char>(*p) < 0x80) {
+      ++p;
+      continue;
+    }
+    const std::size_t longueur = longueurUtf8(p);
+    if (longueur == 0) return false;
+    multiple = true;
+    p += longueur;
+  }
+  return multiple;
+}
+
+DecisionJeu deciderJeu(const char* debut, std::size_t n, bool complet) {
+  const auto* o = reinterpret_cast<const unsigned char*>(debut);
+  if (n >= 3 && o[0] == 0xEF && o[1] == 0xBB && o[2] == 0xBF) return {JeuCaracteres::Utf8, 3};
+  JeuCaracteres declare;
+  if (jeuDeclare(debut, n, declare)) return {declare, 0};
+
+  const std::size_t fenetre = std::min(n, kFenetre);
+  // The window is the whole page only when it holds all of it.
+  const bool coupeePermise = !(complet && fenetre == n);
+  bool multiple = false;
+  for (std::size_t i = 0; i < fenetre;) {
+    if (o[i] < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t longueur = 0;
+    const std::size_t valides = prefixeValide(o + i, fenetre - i, &longueur);
+    if (longueur > 0 && valides == longueur) {
+      multiple = true;
+      i += longueur;
+    } else if (valides > 0 && i + valides == fenetre && coupeePermise) {
+      break;  // cut by the end of the window; the page goes on
+    } else {
+      return {JeuCaracteres::Windows1252, 0};
+    }
+  }
+  return {multiple ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252, 0};
+}
