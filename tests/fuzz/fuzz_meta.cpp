@@ -1,6 +1,7 @@
 // Fuzz harness: the meta-tag checks on one arbitrary line, prepared as the
 // page scan prepares it, and the one-pass tag reading checked against the
-// searches it stands for. The first byte chooses the flags and the state.
+// searches it stands for. The first byte chooses the flags, the state and
+// the character set.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ++data;
   --size;
 
-  auto etat = std::make_unique<EtatFichier>(nomsMeta, (choix & 1) != 0, (choix & 2) != 0,
-                                            sortieMuette());
+  auto etat = std::make_unique<EtatFichier>(
+      nomsMeta, (choix & 1) != 0, (choix & 2) != 0, sortieMuette(),
+      (choix & 16) != 0 ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252);
   etat->dansHead = (choix & 4) != 0;
   etat->motsClesLus = (choix & 8) != 0;
   nomsMeta.RemetAZero();
