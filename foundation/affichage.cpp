@@ -41,7 +41,7 @@ std::string Affichage::Convertit(const char* texte, JeuCaracteres jeu) const {
   } else if (!conversion) {
     sortie = texte;
   } else if (jeu == JeuCaracteres::Windows1252) {
-    sortie = texte;
+    sortie.assign(texte);
     conversion->Convertit(sortie.data());
   } else {
     // Each character of the UTF-8 text that code page 850 has becomes its
@@ -95,13 +95,13 @@ Affichage::Sortie Affichage::SortieConsole() {
 
 void Affichage::VersUtf8(const char* texte, std::string& sortie) {
   for (const char* p = texte; *p != '\0';) {
-    const std::size_t longueur =
-        static_cast<unsigned char>(*p) < 0x80 ? 1 : longueurUtf8(p);
-    if (longueur > 0) {
-      sortie.append(p, longueur);
-      p += longueur;
-    } else {
-      ajouterUtf8(unicodeDe1252(static_cast<unsigned char>(*p++)), sortie);
+    // Runs of ASCII and of valid UTF-8 are appended whole.
+    const char* debut = p;
+    for (std::size_t longueur; *p != '\0'; p += longueur) {
+      longueur = static_cast<unsigned char>(*p) < 0x80 ? 1 : longueurUtf8(p);
+      if (longueur == 0) break;
     }
+    sortie.append(debut, static_cast<std::size_t>(p - debut));
+    if (*p != '\0') ajouterUtf8(unicodeDe1252(static_cast<unsigned char>(*p++)), sortie);
   }
 }

@@ -46,11 +46,14 @@ class Lecture {
     p_ = trouve == fin_ ? fin_ : trouve + n;
   }
 
-  // One attribute of a tag, its name and value lowered, as the prescan reads
-  // it; false when the tag ends (a '>') or the bytes do.
+  // One attribute of a tag, as the prescan reads it; false when the tag ends
+  // (a '>') or the bytes do. The name is kept lowered, its first
+  // kLongueurNom characters only (enough to tell the names that matter),
+  // and the value lowered for those names only.
   bool Attribut(std::string& nom, std::string& valeur) {
     nom.clear();
     valeur.clear();
+    garder_ = false;
     while (!Fin() && (estBlancHtml(*p_) || *p_ == '/')) ++p_;
     if (Fin() || *p_ == '>') return false;
     for (;;) {
@@ -58,22 +61,25 @@ class Lecture {
       const char c = *p_;
       if (c == '=' && !nom.empty()) {
         ++p_;
-        return Valeur(valeur);
+        return Valeur(nom, valeur);
       }
       if (estBlancHtml(c)) break;
       if (c == '/' || c == '>') return true;
-      nom += minuscule(c);
+      if (nom.size() < kLongueurNom) nom += minuscule(c);
       ++p_;
     }
     SauteBlancs();
     if (Fin()) return false;
     if (*p_ != '=') return true;
     ++p_;
-    return Valeur(valeur);
+    return Valeur(nom, valeur);
   }
 
  private:
-  bool Valeur(std::string& valeur) {
+  static constexpr std::size_t kLongueurNom = 16;
+
+  bool Valeur(const std::string& nom, std::string& valeur) {
+    garder_ = nom == "http-equiv" || nom == "content" || nom == "charset";
     SauteBlancs();
     if (Fin()) return false;
     const char c = *p_;
@@ -83,17 +89,20 @@ class Lecture {
           ++p_;
           return true;
         }
-        valeur += minuscule(*p_);
+        if (garder_) valeur += minuscule(*p_);
       }
       return false;
     }
     if (c == '>') return true;
-    for (; !Fin() && !estBlancHtml(*p_) && *p_ != '>'; ++p_) valeur += minuscule(*p_);
+    for (; !Fin() && !estBlancHtml(*p_) && *p_ != '>'; ++p_) {
+      if (garder_) valeur += minuscule(*p_);
+    }
     return !Fin();
   }
 
   const char* p_;
   const char* fin_;
+  bool garder_ = false;  // the value of the current attribute is kept
 };
 
 // The label after "charset=" in a content value (lower case), as the HTML
@@ -135,16 +144,19 @@ JeuCaracteres jeuDeLEtiquette(const std::string& etiquette) {
 bool declarationMeta(Lecture& lecture, std::string& etiquette) {
   std::string nom;
   std::string valeur;
-  std::string vus = " ";  // the names already met, each between spaces
+  // Only the first attribute of a name counts.
+  bool vuHttpEquiv = false;
+  bool vuContent = false;
+  bool vuCharset = false;
   bool pragma = false;
-  bool contenu = false;   // the label came from a content value
+  bool contenu = false;  // the label came from a content value
   bool trouvee = false;
   while (lecture.Attribut(nom, valeur)) {
-    if (vus.find(" " + nom + " ") != std::string::npos) continue;
-    vus += nom + " ";
-    if (nom == "http-equiv") {
+    if (nom == "http-equiv" && !vuHttpEquiv) {
+      vuHttpEquiv = true;
       if (valeur == "content-type") pragma = true;
-    } else if (nom == "content") {
+    } else if (nom == "content" && !vuContent) {
+      vuContent = true;
       if (!trouvee) {
         const std::string deContenu = etiquetteDeContenu(valeur);
         if (!deContenu.empty()) {
@@ -152,7 +164,8 @@ bool declarationMeta(Lecture& lecture, std::string& etiquette) {
           trouvee = contenu = true;
         }
       }
-    } else if (nom == "charset") {
+    } else if (nom == "charset" && !vuCharset) {
+      vuCharset = true;
       etiquette = valeur;
       trouvee = true;
       contenu = false;
@@ -169,6 +182,12 @@ bool jeuDeclare(const char* debut, std::size_t n, JeuCaracteres& jeu) {
   while (!lecture.Fin()) {
     const char* const p = lecture.Position();
     const char* const fin = lecture.Limite();
+    if (*p != '<') {
+      // Only a '<' can start what the prescan looks for.
+      const void* const chevron = std::memchr(p, '<', static_cast<std::size_t>(fin - p));
+      lecture.VaA(chevron != nullptr ? static_cast<const char*>(chevron) : fin);
+      continue;
+    }
     if (commencePar(p, fin, "<!--")) {
       // The comment ends at the first "-->", which may share its dashes
       // with the opening ("<!-->").

@@ -1,6 +1,8 @@
 #include "foundation/jeucaracteres.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 
 #include "foundation/declarationjeu.h"
@@ -18,6 +20,8 @@ constexpr char16_t kCp1252Haut[32] = {
 
 // The window that tells an undeclared page's character set.
 constexpr std::size_t kFenetre = 64 * 1024;
+// The high bit of each of eight bytes.
+constexpr std::uint64_t kHauts = 0x8080808080808080ULL;
 
 bool suite(unsigned char octet) { return (octet & 0xC0) == 0x80; }
 
@@ -184,7 +188,10 @@ DecisionJeu deciderJeu(const char* debut, std::size_t n, bool complet) {
   bool multiple = false;
   for (std::size_t i = 0; i < fenetre;) {
     if (o[i] < 0x80) {
-      ++i;
+      // ASCII eight bytes at a time: most pages are mostly ASCII.
+      std::uint64_t huit = 0;
+      while (i + 8 <= fenetre && (std::memcpy(&huit, o + i, 8), (huit & kHauts) == 0)) i += 8;
+      while (i < fenetre && o[i] < 0x80) ++i;
       continue;
     }
     std::size_t longueur = 0;

@@ -344,7 +344,7 @@ int supprimerCommentaires(char* ligne, bool& dansCommentaire) {
     debut = std::strstr(lecture, "<!");
   }
   const size_t reste = std::strlen(lecture);
-  std::memmove(ecriture, lecture, reste + 1);
+  if (ecriture != lecture) std::memmove(ecriture, lecture, reste + 1);
   return static_cast<int>(ecriture - ligne + reste);
 }
 
