@@ -1,0 +1,145 @@
+// Word extraction, entity decoding and accent folding on UTF-8 text. A
+// character Windows-1252 has must behave as its byte does there, so the
+// tables end by comparing the two sets over every such character.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "foundation/meserreur.h"
+#include "html/tables.h"
+#include "html/traiterhtml.h"
+#include "html/trthtml.h"
+#include "tampon.h"
+
+namespace {
+
+constexpr JeuCaracteres U = JeuCaracteres::Utf8;
+constexpr JeuCaracteres W = JeuCaracteres::Windows1252;
+using Mots = std::vector<std::string>;
+
+Mots mots(const std::string& texte, JeuCaracteres jeu = U) {
+  TraiterHtml ligne(texte.c_str(), jeu);
+  Mots resultat;
+  for (const char* mot = ligne.motSuivant(); *mot != '\0' && resultat.size() <= texte.size();
+       mot = ligne.motSuivant()) {
+    resultat.push_back(mot);
+  }
+  return resultat;
+}
+
+std::string decode(const std::string& texte, JeuCaracteres jeu = U) {
+  Tampon tampon(texte);
+  return decoderEntites(tampon.Texte(), jeu);
+}
+
+std::string sansAccents(const std::string& texte, JeuCaracteres jeu = U) {
+  Tampon tampon(texte);
+  return supprimerAccents(tampon.Texte(), jeu);
+}
+
+// Windows-1252 text written in UTF-8.
+std::string versUtf8(const std::string& texte) {
+  std::string sortie;
+  for (const char c : texte) ajouterUtf8(unicodeDe1252(static_cast<unsigned char>(c)), sortie);
+  return sortie;
+}
+
+// Every byte Windows-1252 defines, 0 aside.
+std::string definis() {
+  std::string texte;
+  for (int b = 1; b < 256; ++b) {
+    if (unicodeDe1252(static_cast<unsigned char>(b)) != 0xFFFD) texte += static_cast<char>(b);
+  }
+  return texte;
+}
+
+TEST(Utf8, MotSuivant) {
+  const struct {
+    std::string texte;
+    Mots attendus;
+  } cas[] = {
+      {"café x©y «z» 2×3", {"café", "x", "y", "z", "2", "3"}},
+      {"a\u00A0b l’eau a…b", {"a\u00A0b", "l’eau", "a…b"}},  // as 0xA0, 0x92, 0x85: word bytes
+      {"日本。東京、大阪", {"日本", "東京", "大阪"}},
+      {"a\u2010b 一\u3000二 Αθήνα, Москва a😀b", {"a", "b", "一", "二", "Αθήνα", "Москва", "a😀b"}},
+      {"caf\xE9 x\xA9y \xE2(\xA1z", {"caf\xE9", "x", "y", "\xE2", "z"}},  // stray bytes
+      {"mot\xE2\x80", {"mot\xE2\x80"}},  // cut by the end of the line: 'â', '€'
+      {"a\xF0\xAB", {"a\xF0"}},          // ... 'ð', then '«' separates
+      {"caf&eacute; x&copy;y&nbsp;é&amp;é", {"caf&eacute;", "x", "y", "é&amp;é"}},
+  };
+  for (const auto& c : cas) EXPECT_EQ(mots(c.texte), c.attendus) << c.texte;
+  for (const char c : definis()) {
+    const std::string texte = std::string("a") + c + "b";
+    Mots attendus;
+    for (const std::string& mot : mots(texte, W)) attendus.push_back(versUtf8(mot));
+    EXPECT_EQ(mots(versUtf8(texte)), attendus) << +static_cast<unsigned char>(c);
+  }
+}
+
+TEST(Utf8, WordLimitCountsCharacters) {
+  const auto fois = [](int n, const std::string& s) {
+    std::string r;
+    while (n-- > 0) r += s;
+    return r;
+  };
+  const std::string e = "\xC3\xA9";
+  for (const std::string& mot :
+       {fois(511, e), fois(511, "日"), fois(511, "😀"), fois(503, e) + "&eacute;"}) {
+    EXPECT_EQ(mots(" " + mot + " fin"), (Mots{mot, "fin"})) << mot.size();
+  }
+  for (const std::string& texte : {fois(512, e), fois(512, "日"), "x " + fois(600, e),
+                                   "&" + fois(511, e), fois(504, e) + "&eacute;"}) {
+    try {
+      mots(texte);
+      ADD_FAILURE() << texte.size() << " bytes: no error";
+    } catch (const MesErreur& erreur) {
+      EXPECT_STREQ(erreur.Message(), "Depassement de capacite pour extraire un mot");
+      EXPECT_STREQ(erreur.Module(), "trthtml");
+      EXPECT_EQ(erreur.Ligne(), 260);
+    }
+  }
+}
+
+TEST(Utf8, DecoderEntites) {
+  const struct {
+    const char* texte;
+    const char* attendu;
+  } cas[] = {
+      {"caf&eacute; &#233; &#489;", "café é é"},  // 489 modulo 256
+      {"&#146;&#128;x&lt;y", "’€x<y"},
+      {"&#0233; &amp;eacute;", "&#0233; &eacute;"},
+      {"a&#0;b", "a"},
+      {"a&#256;b", "a"},
+      {"é&#65;\xE9", "éA\xE9"},  // the text's own bytes stay
+  };
+  for (const auto& c : cas) EXPECT_EQ(decode(c.texte), c.attendu) << c.texte;
+  // Every reference gives the character it gives in Windows-1252, in no more bytes.
+  std::vector<std::string> references;
+  for (const Entite& entite : tableEntites) references.push_back(entite.nom);
+  for (const char c : definis()) {
+    references.push_back("&#" + std::to_string(+static_cast<unsigned char>(c)) + ";");
+  }
+  for (const std::string& reference : references) {
+    const std::string texte = "x" + reference + "y";
+    EXPECT_EQ(decode(texte), versUtf8(decode(texte, W))) << reference;
+    EXPECT_LE(decode(texte).size(), texte.size()) << reference;
+  }
+}
+
+TEST(Utf8, SupprimerAccents) {
+  const struct {
+    const char* texte;
+    const char* attendu;
+  } cas[] = {
+      {"Élève être ABC", "eleve etre abc"},
+      {"ΑΒΓ МОСКВА ŠŒŸ ßÆæ ð", "ΑΒΓ МОСКВА ŠŒŸ ßÆæ ð"},     // only 'A'-'Z' are lowered
+      {"caf\xE9 \xC9t\xE9 ΩÐ\u00A0", "cafe ete Ωd\u00A0"},  // stray bytes fold too
+      {"mot\xE2\x80", "mota\x80"},  // a cut sequence, byte by byte: 'â', '€'
+  };
+  for (const auto& c : cas) EXPECT_EQ(sansAccents(c.texte), c.attendu) << c.texte;
+  const std::string tous = definis();
+  EXPECT_EQ(sansAccents(versUtf8(tous)), versUtf8(sansAccents(tous, W)));
+}
+
+}  // namespace
