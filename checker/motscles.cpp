@@ -39,13 +39,14 @@ int32_t premierEgal(const Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ord
   int32_t haut = ordre.Nombre();
   while (bas < haut) {
     const int32_t milieu = bas + (haut - bas) / 2;
-    if (std::strcmp(reduit(motsCles[ordre[milieu]]), mot) < 0) {
+    // Inline: most comparisons end on the first byte.
+    if (comparerValeurs(motsCles[ordre[milieu]].motReduit, mot) < 0) {
       bas = milieu + 1;
     } else {
       haut = milieu;
     }
   }
-  if (bas < ordre.Nombre() && std::strcmp(reduit(motsCles[ordre[bas]]), mot) == 0) {
+  if (bas < ordre.Nombre() && comparerValeurs(motsCles[ordre[bas]].motReduit, mot) == 0) {
     return ordre[bas];
   }
   return -1;

@@ -7,8 +7,14 @@
 LecteurLignes::LecteurLignes(std::FILE* fichier)
     : fichier_(fichier), bloc_(new char[kTailleBloc]) {
   Remplir();
-  // A first block shorter than the block size is the whole page.
-  const DecisionJeu decision = deciderJeu(bloc_.get(), fin_, fin_ < kTailleBloc);
+  // A first block shorter than the block size is the whole page; a full one
+  // may be too, which one more byte tells (put back for the next block).
+  bool complet = fin_ < kTailleBloc;
+  if (!complet) {
+    const int suivant = std::fgetc(fichier_);
+    complet = suivant == EOF || std::ungetc(suivant, fichier_) == EOF;
+  }
+  const DecisionJeu decision = deciderJeu(bloc_.get(), fin_, complet);
   jeu_ = decision.jeu;
   debut_ = decision.marque;
 }

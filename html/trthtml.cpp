@@ -207,7 +207,8 @@ char* decoderEntites(char* texte, JeuCaracteres jeu) {
 }
 
 char* supprimerAccents(char* texte, JeuCaracteres jeu) {
-  const Separateurs& table = separateurs();
+  // Once per run, not once per word.
+  static const Separateurs& table = separateurs();
   if (jeu == JeuCaracteres::Windows1252) {
     for (char* p = texte; *p != '\0'; ++p) *p = table.Plie(*p);
     return texte;

@@ -148,14 +148,22 @@ TEST(LecteurLignes, DecidesTheSetAndSkipsTheMark) {
   }
 }
 
-// DISABLED: a page of exactly 64 KiB is read as UTF-8 although it ends with a
-// cut sequence: the reader passes complet = false when the first block is
-// full, so it cannot tell this page from a longer one. The cut is at the very
-// end of the whole page, so it must count against UTF-8.
-TEST(LecteurLignes, DISABLED_CutAtTheEndOfAPageOfExactly64KiB) {
-  FluxMemoire flux("é" + std::string(65533, 'a') + "\xE2");  // 65536 bytes
-  LecteurLignes lecteur(flux.Flux());
-  EXPECT_TRUE(lecteur.Jeu() == JeuCaracteres::Windows1252);
+// A page of exactly one block: its first block is the whole page, so a
+// sequence cut at its end counts against UTF-8; one byte more, and the cut
+// is only the end of the window. The byte the reader looked ahead at is
+// still read.
+TEST(LecteurLignes, CutAtTheEndOfAPageOfExactly64KiB) {
+  const std::string bloc = "é" + std::string(65533, 'a') + "\xE2";  // 65536 bytes
+  FluxMemoire entiere(bloc);
+  LecteurLignes lecteurEntiere(entiere.Flux());
+  EXPECT_TRUE(lecteurEntiere.Jeu() == JeuCaracteres::Windows1252);
+  FluxMemoire longue(bloc + "\x82\xAC!");
+  LecteurLignes lecteurLongue(longue.Flux());
+  EXPECT_TRUE(lecteurLongue.Jeu() == JeuCaracteres::Utf8);
+  char ligne[8192];
+  std::string lu;
+  for (int n; (n = lecteurLongue.Lire(ligne, sizeof ligne)) >= 0;) lu.append(ligne, n);
+  EXPECT_EQ(lu, bloc + "\x82\xAC!");
 }
 
 }  // namespace
