@@ -40,7 +40,8 @@ class Affichage {
   void AfficheDansFormat(const char* texte, JeuCaracteres jeu = JeuCaracteres::Windows1252) const;
 
   // Writes one of the program's own fixed formats, which hold only ASCII,
-  // unconverted.
+  // unconverted. Every write checks the stream: once it has failed,
+  // ErreurSortie is thrown with the host's error.
   void Imprime(const char* format, ...) const __attribute__((format(printf, 2, 3)));
 
   // What Affiche (without line end) and AfficheDansFormat would write.
@@ -48,10 +49,6 @@ class Affichage {
                         JeuCaracteres jeu = JeuCaracteres::Windows1252) const;
   std::string ConvertitDansFormat(const char* texte,
                                   JeuCaracteres jeu = JeuCaracteres::Windows1252) const;
-
-  // Every write checks the stream: once it has failed, ErreurSortie is
-  // thrown with the host's error.
-  std::FILE* Flux() const { return flux_; }
 
   // The output that suits the user's locale, from the console query: UTF-8
   // when its codeset is UTF-8, on a terminal, a pipe or a file alike; code

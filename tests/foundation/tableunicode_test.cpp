@@ -39,19 +39,6 @@ TEST(TableUnicodeTest, LeavesOutWhatWindows1252Writes) {
   }
 }
 
-TEST(TableUnicodeTest, KnownMembersAndNonMembers) {
-  struct Cas { char32_t point; bool separateur; };
-  const Cas cas[] = {
-      {0x3002, true},  {0x3001, true},  {0x2010, true},  {0x3000, true},  {0x0387, true},
-      {0xFF01, true},  {0x00BF, false}, {0x4E00, false}, {0x03B1, false}, {0x0416, false},
-      {0x1F600, false},  // an emoji is a symbol (So), not punctuation
-      {0x2019, false}, {0x0085, false},  // NEXT LINE is a control (Cc)
-  };
-  for (const Cas& c : cas) {
-    EXPECT_EQ(EstSeparateur(c.point), c.separateur) << std::hex << static_cast<unsigned>(c.point);
-  }
-}
-
 TEST(TableUnicodeTest, Cp850HoldsEachUpperCodeOnceSortedByPoint) {
   std::bitset<256> vus;
   for (int i = 0; i < 128; ++i) {
@@ -63,19 +50,6 @@ TEST(TableUnicodeTest, Cp850HoldsEachUpperCodeOnceSortedByPoint) {
     vus[tableCp850[i].code] = true;
   }
   EXPECT_EQ(vus.count(), 128u);
-}
-
-TEST(TableUnicodeTest, Cp850KnownPairs) {
-  const PaireCp850 attendues[] = {
-      {0x00E9, 0x82}, {0x00C9, 0x90}, {0x00E0, 0x85}, {0x2500, 0xC4},
-      {0x00A0, 0xFF}, {0x00A6, 0xDD}, {0x0131, 0xD5}, {0x2017, 0xF2}};
-  for (const PaireCp850& attendue : attendues) {
-    const PaireCp850* trouvee = nullptr;
-    for (const PaireCp850& paire : tableCp850)
-      if (paire.point == attendue.point) trouvee = &paire;
-    ASSERT_NE(trouvee, nullptr) << std::hex << static_cast<unsigned>(attendue.point);
-    EXPECT_EQ(trouvee->code, attendue.code) << std::hex << static_cast<unsigned>(attendue.point);
-  }
 }
 
 }  // namespace
