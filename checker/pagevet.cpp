@@ -28,6 +28,10 @@ const char* const kAide[] = {
     "\n",
 };
 
+void afficherAide() {
+  for (const char* ligne : kAide) affichage.Affiche(ligne, false);
+}
+
 // One line on standard error; texte is already in the console's set.
 void signaler(const std::string& texte) { std::fprintf(stderr, "pagevet: %s\n", texte.c_str()); }
 
@@ -120,7 +124,7 @@ int executer(int nbArgs, const char* const* args) {
     if (std::strcmp(option, "--version") == 0) {
       affichage.Imprime("pagevet %s\n", PAGEVET_VERSION);
     } else {
-      for (const char* ligne : kAide) affichage.Affiche(ligne, false);
+      afficherAide();
     }
     return kStatutSucces;
   }
@@ -129,7 +133,7 @@ int executer(int nbArgs, const char* const* args) {
   arguments.analyser(masques, true);
   const String& options = arguments.Options();
   if (optionDonnee(options, '?')) {
-    for (const char* ligne : kAide) affichage.Affiche(ligne, false);
+    afficherAide();
     return kStatutSucces;
   }
   try {

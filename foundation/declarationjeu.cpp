@@ -4,15 +4,13 @@
 #include <cstring>
 #include <string>
 
+#include "foundation/mystring.h"
+
 namespace {
 
 bool estBlancHtml(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
 }
-
-bool estLettreAscii(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-char minuscule(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Whether the text at p, before fin, starts with mot (lower case), in any
 // letter case.
@@ -20,7 +18,7 @@ bool commencePar(const char* p, const char* fin, const char* mot) {
   const std::size_t n = std::strlen(mot);
   if (static_cast<std::size_t>(fin - p) < n) return false;
   for (std::size_t i = 0; i < n; ++i) {
-    if (minuscule(p[i]) != mot[i]) return false;
+    if (enMinuscule(p[i]) != mot[i]) return false;
   }
   return true;
 }
@@ -65,7 +63,7 @@ class Lecture {
       }
       if (estBlancHtml(c)) break;
       if (c == '/' || c == '>') return true;
-      if (nom.size() < kLongueurNom) nom += minuscule(c);
+      if (nom.size() < kLongueurNom) nom += enMinuscule(c);
       ++p_;
     }
     SauteBlancs();
@@ -89,13 +87,13 @@ class Lecture {
           ++p_;
           return true;
         }
-        if (garder_) valeur += minuscule(*p_);
+        if (garder_) valeur += enMinuscule(*p_);
       }
       return false;
     }
     if (c == '>') return true;
     for (; !Fin() && !estBlancHtml(*p_) && *p_ != '>'; ++p_) {
-      if (garder_) valeur += minuscule(*p_);
+      if (garder_) valeur += enMinuscule(*p_);
     }
     return !Fin();
   }
@@ -205,7 +203,7 @@ bool jeuDeclare(const char* debut, std::size_t n, JeuCaracteres& jeu) {
       continue;
     }
     if (fin - p > 1 && p[0] == '<' &&
-        (estLettreAscii(p[1]) || (p[1] == '/' && fin - p > 2 && estLettreAscii(p[2])))) {
+        (estLettre(p[1]) || (p[1] == '/' && fin - p > 2 && estLettre(p[2])))) {
       // Another tag: its name, then its attributes, are passed over.
       lecture.Avance(1);
       while (!lecture.Fin() && !estBlancHtml(lecture.Octet()) && lecture.Octet() != '>') {
