@@ -10,7 +10,7 @@
 #include "checker/nomsmeta.h"
 #include "files/arguments.h"
 #include "files/parrep.h"
-#include "files/plateforme.h"
+#include "platform/plateforme.h"
 #include "foundation/affichage.h"
 #include "foundation/erreursortie.h"
 #include "foundation/meserreur.h"

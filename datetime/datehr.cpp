@@ -1,7 +1,7 @@
 // DateHeure: construction from the clock, copies and packed file words.
 #include "datetime/datehr.h"
 
-#include "files/plateforme.h"
+#include "platform/plateforme.h"
 
 namespace {
 

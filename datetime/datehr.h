@@ -7,7 +7,7 @@
 
 #include "datetime/date.h"
 #include "datetime/heure.h"
-#include "files/typesplateforme.h"
+#include "platform/typesplateforme.h"
 
 class DateHeure {
  public:

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "files/plateforme.h"
+#include "platform/plateforme.h"
 #include "foundation/meserreur.h"
 #include "foundation/mystring.h"
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "datetime/datehr.h"
-#include "files/typesplateforme.h"
+#include "platform/typesplateforme.h"
 
 // Codes of the module's error messages.
 enum CodeErreurFichier {

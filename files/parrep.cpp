@@ -3,7 +3,7 @@
 
 #include <cerrno>
 
-#include "files/plateforme.h"
+#include "platform/plateforme.h"
 #include "foundation/meserreur.h"
 
 const int attrDefaut = 0;

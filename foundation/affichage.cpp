@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "files/plateforme.h"
+#include "platform/plateforme.h"
 #include "foundation/erreursortie.h"
 #include "foundation/jeucaracteres.h"
 

@@ -1,7 +1,7 @@
 // Platform layer: the file finder, file times, attributes, drives, current
 // directory, descriptors, clock and console, built on the POSIX host.
-#ifndef PAGEVET_FILES_PLATEFORME_H_
-#define PAGEVET_FILES_PLATEFORME_H_
+#ifndef PAGEVET_PLATFORM_PLATEFORME_H_
+#define PAGEVET_PLATFORM_PLATEFORME_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "files/typesplateforme.h"
+#include "platform/typesplateforme.h"
 
 // This is the only code that talks to the host's file system, descriptors,
 // clock and console. The rest of the program writes paths with '\' and may
@@ -118,4 +118,4 @@ int erreurFlux(std::FILE* flux);
 
 }  // namespace plateforme
 
-#endif  // PAGEVET_FILES_PLATEFORME_H_
+#endif  // PAGEVET_PLATFORM_PLATEFORME_H_

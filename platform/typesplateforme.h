@@ -1,7 +1,7 @@
 // The values that cross the platform seam: attribute bits, path length, and
 // the packed time words and clock records. No host API is declared here.
-#ifndef PAGEVET_FILES_TYPESPLATEFORME_H_
-#define PAGEVET_FILES_TYPESPLATEFORME_H_
+#ifndef PAGEVET_PLATFORM_TYPESPLATEFORME_H_
+#define PAGEVET_PLATFORM_TYPESPLATEFORME_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -42,4 +42,4 @@ struct HeureJour {
 
 }  // namespace plateforme
 
-#endif  // PAGEVET_FILES_TYPESPLATEFORME_H_
+#endif  // PAGEVET_PLATFORM_TYPESPLATEFORME_H_

@@ -1,6 +1,6 @@
 // Tests of the platform layer: path mapping, finder, time words, attributes,
 // drive and directory services.
-#include "files/plateforme.h"
+#include "platform/plateforme.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

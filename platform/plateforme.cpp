@@ -1,6 +1,6 @@
 // Platform layer on a POSIX host: paths, finder, file times, attributes,
 // the single drive, descriptors, the clock and the console.
-#include "files/plateforme.h"
+#include "platform/plateforme.h"
 
 #include <dirent.h>
 #include <fcntl.h>
