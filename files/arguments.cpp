@@ -135,14 +135,15 @@ String Arguments::masqueNumero(int n) const {
   return String();
 }
 
-bool Arguments::differents(int i, int j, const char* message, bool parRang) const {
+bool Arguments::differents(int i, int j, const char* message, bool parRang,
+                           std::FILE* flux) const {
   const String a = parRang ? masqueNumero(j) : developper(static_cast<unsigned int>(j), 0);
   const String b = parRang ? masqueNumero(i) : developper(static_cast<unsigned int>(i), 0);
   if (!(a == b)) return true;
-  if (message != nullptr && message[0] != '\0') std::printf("%s\n", message);
+  if (message != nullptr && message[0] != '\0') std::fprintf(flux, "%s\n", message);
   return false;
 }
 
-void Arguments::afficherListe(const Vecteur<String>& liste) {
-  for (int32_t k = 0; k < liste.Nombre(); ++k) std::printf("%s\n", liste[k].Texte());
+void Arguments::afficherListe(const Vecteur<String>& liste, std::FILE* flux) {
+  for (int32_t k = 0; k < liste.Nombre(); ++k) std::fprintf(flux, "%s\n", liste[k].Texte());
 }

@@ -3,6 +3,8 @@
 #ifndef PAGEVET_FILES_ARGUMENTS_H_
 #define PAGEVET_FILES_ARGUMENTS_H_
 
+#include <cstdio>
+
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
 
@@ -26,10 +28,12 @@ class Arguments {
   // The n-th mask (from 1), completed; empty when there is none.
   String masqueNumero(int n) const;
   // Whether two arguments (positions, or mask numbers with parRang) differ;
-  // when they are equal a non-empty message is printed on its own line.
-  bool differents(int i, int j, const char* message, bool parRang) const;
-  // Prints every element of liste on its own line.
-  static void afficherListe(const Vecteur<String>& liste);
+  // when they are equal a non-empty message is printed on its own line, to
+  // flux.
+  bool differents(int i, int j, const char* message, bool parRang,
+                  std::FILE* flux = stdout) const;
+  // Prints every element of liste on its own line, to flux.
+  static void afficherListe(const Vecteur<String>& liste, std::FILE* flux = stdout);
 
   const String& Options() const { return options_; }
 

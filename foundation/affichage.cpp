@@ -1,12 +1,10 @@
 #include "foundation/affichage.h"
 
-#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/plateforme.h"
-#include "foundation/erreursortie.h"
 #include "foundation/jeucaracteres.h"
 
 Affichage affichage(Affichage::SortieConsole());
@@ -16,18 +14,23 @@ Affichage::Affichage() : Affichage(Sortie::Oem850) {}
 Affichage::Affichage(Sortie sortie, std::FILE* flux)
     : conversion(sortie == Sortie::Oem850 ? new AsciiAnsi(true) : nullptr),
       utf8(sortie == Sortie::Utf8),
-      flux_(flux) {}
+      fichier_(flux),
+      canal_(&fichier_) {}
+
+Affichage::Affichage(Sortie sortie, Canal& canal) : Affichage(sortie, stdout) { canal_ = &canal; }
 
 Affichage::Affichage(const Affichage& autre)
     : conversion(autre.conversion ? new AsciiAnsi(*autre.conversion) : nullptr),
       utf8(autre.utf8),
-      flux_(autre.flux_) {}
+      fichier_(autre.fichier_),
+      canal_(autre.canal_ == &autre.fichier_ ? &fichier_ : autre.canal_) {}
 
 Affichage& Affichage::operator=(const Affichage& autre) {
   if (this != &autre) {
     conversion.reset(autre.conversion ? new AsciiAnsi(*autre.conversion) : nullptr);
     utf8 = autre.utf8;
-    flux_ = autre.flux_;
+    fichier_ = autre.fichier_;
+    canal_ = autre.canal_ == &autre.fichier_ ? &fichier_ : autre.canal_;
   }
   return *this;
 }
@@ -72,21 +75,28 @@ void Affichage::AfficheDansFormat(const char* texte, JeuCaracteres jeu) const {
 }
 
 void Affichage::Imprime(const char* format, ...) const {
+  // The fixed formats are short: they fit the stack buffer but for a
+  // message with a long argument.
+  char tampon[256];
   va_list arguments;
   va_start(arguments, format);
-  std::vfprintf(flux_, format, arguments);
+  va_list copie;
+  va_copy(copie, arguments);
+  const int n = std::vsnprintf(tampon, sizeof tampon, format, arguments);
   va_end(arguments);
-  Verifie();
-}
-
-void Affichage::Ecrit(const std::string& texte) const {
-  // Written as bytes: a '%' in a page line or a file name is never a format.
-  std::fwrite(texte.data(), 1, texte.size(), flux_);
-  Verifie();
-}
-
-void Affichage::Verifie() const {
-  if (std::ferror(flux_)) throw ErreurSortie(errno != 0 ? errno : EIO);
+  if (n < 0) {
+    va_end(copie);
+    return;
+  }
+  if (static_cast<std::size_t>(n) < sizeof tampon) {
+    va_end(copie);
+    canal_->Ecrit(tampon, static_cast<std::size_t>(n));
+    return;
+  }
+  std::string texte(static_cast<std::size_t>(n) + 1, '\0');
+  std::vsnprintf(texte.data(), texte.size(), format, copie);
+  va_end(copie);
+  canal_->Ecrit(texte.data(), static_cast<std::size_t>(n));
 }
 
 Affichage::Sortie Affichage::SortieConsole() {
@@ -94,14 +104,5 @@ Affichage::Sortie Affichage::SortieConsole() {
 }
 
 void Affichage::VersUtf8(const char* texte, std::string& sortie) {
-  for (const char* p = texte; *p != '\0';) {
-    // Runs of ASCII and of valid UTF-8 are appended whole.
-    const char* debut = p;
-    for (std::size_t longueur; *p != '\0'; p += longueur) {
-      longueur = static_cast<unsigned char>(*p) < 0x80 ? 1 : longueurUtf8(p);
-      if (longueur == 0) break;
-    }
-    sortie.append(debut, static_cast<std::size_t>(p - debut));
-    if (*p != '\0') ajouterUtf8(unicodeDe1252(static_cast<unsigned char>(*p++)), sortie);
-  }
+  ajouterEnUtf8(texte, JeuCaracteres::Utf8, sortie);
 }

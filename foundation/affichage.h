@@ -8,6 +8,7 @@
 #include <string>
 
 #include "foundation/asciiansi.h"
+#include "foundation/canal.h"
 #include "foundation/jeucaracteres.h"
 
 class Affichage {
@@ -22,6 +23,8 @@ class Affichage {
   Affichage();
   // flux stays the caller's; it must outlive the display.
   explicit Affichage(Sortie sortie, std::FILE* flux = stdout);
+  // Writes through canal, which stays the caller's and must outlive it.
+  Affichage(Sortie sortie, Canal& canal);
   Affichage(const Affichage& autre);
   Affichage& operator=(const Affichage& autre);
   ~Affichage() = default;
@@ -44,6 +47,10 @@ class Affichage {
   // ErreurSortie is thrown with the host's error.
   void Imprime(const char* format, ...) const __attribute__((format(printf, 2, 3)));
 
+  // Writes n bytes as they are.
+  void Ecrit(const char* octets, std::size_t n) const { canal_->Ecrit(octets, n); }
+  void Ecrit(const std::string& texte) const { canal_->Ecrit(texte.data(), texte.size()); }
+
   // What Affiche (without line end) and AfficheDansFormat would write.
   std::string Convertit(const char* texte,
                         JeuCaracteres jeu = JeuCaracteres::Windows1252) const;
@@ -60,12 +67,10 @@ class Affichage {
   static void VersUtf8(const char* texte, std::string& sortie);
 
  private:
-  void Ecrit(const std::string& texte) const;
-  void Verifie() const;
-
   std::unique_ptr<AsciiAnsi> conversion;  // null: no code page translation
   bool utf8 = false;
-  std::FILE* flux_;
+  CanalFichier fichier_;  // the channel when the display writes to a stream
+  Canal* canal_;          // &fichier_, or the caller's
 };
 
 // The program's single console printer, created before main runs.

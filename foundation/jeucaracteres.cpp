@@ -161,6 +161,23 @@ std::size_t compterCaracteres(const char* p, std::size_t n, JeuCaracteres jeu) {
   return nombre;
 }
 
+void ajouterEnUtf8(const char* texte, JeuCaracteres jeu, std::string& sortie) {
+  const bool utf8 = jeu == JeuCaracteres::Utf8;
+  for (const char* p = texte; *p != '\0';) {
+    // Runs of ASCII, and of valid UTF-8 in a UTF-8 text, are appended whole.
+    const char* debut = p;
+    for (std::size_t longueur; *p != '\0'; p += longueur) {
+      if (static_cast<unsigned char>(*p) < 0x80) {
+        longueur = 1;
+      } else if (!utf8 || (longueur = longueurUtf8(p)) == 0) {
+        break;
+      }
+    }
+    sortie.append(debut, static_cast<std::size_t>(p - debut));
+    if (*p != '\0') ajouterUtf8(unicodeDe1252(static_cast<unsigned char>(*p++)), sortie);
+  }
+}
+
 bool estTexteUtf8(const char* texte) {
   bool multiple = false;
   for (const char* p = texte; *p != '\0';) {

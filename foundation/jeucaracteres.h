@@ -51,6 +51,11 @@ CaractereUtf8 lireCaractere(const char* p);
 // sequence is one, and so is a stray byte.
 std::size_t compterCaracteres(const char* p, std::size_t n, JeuCaracteres jeu);
 
+// Appends the UTF-8 form of a text in the set jeu: in Windows-1252, each
+// byte's character; in UTF-8, the text as it is but for its stray bytes,
+// each read as Windows-1252. The result is always valid UTF-8.
+void ajouterEnUtf8(const char* texte, JeuCaracteres jeu, std::string& sortie);
+
 // Whether a text is valid UTF-8 with at least one sequence of two bytes or
 // more: how a file name tells that it is written in UTF-8.
 bool estTexteUtf8(const char* texte);

@@ -7,14 +7,17 @@
 
 #include "foundation/mystring.h"
 
+class Affichage;
+
 class MesErreur : public String {
  public:
   MesErreur(const char* message, const char* module, int32_t ligne);
   virtual ~MesErreur() = default;
 
-  // Prints " -- message --" and "Ligne N de module" through the console
-  // printer.
-  virtual void Affiche() const;
+  // Prints " -- message --" and "Ligne N de module" through sortie.
+  virtual void Affiche(const Affichage& sortie) const;
+  // The same through the program's console printer.
+  void Affiche() const;
 
   const char* Message() const { return Texte(); }
   const char* Module() const { return module.Texte(); }
@@ -31,7 +34,8 @@ class MesErreurVer : public MesErreur {
   MesErreurVer(const char* message, const char* module, int32_t ligne,
                const char* version);
 
-  void Affiche() const override;
+  using MesErreur::Affiche;
+  void Affiche(const Affichage& sortie) const override;
 
  private:
   String version;

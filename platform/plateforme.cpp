@@ -248,6 +248,11 @@ int getcurdir(int disque, char* tampon, std::size_t taille) {
   return repertoire.size() < taille ? 0 : -1;
 }
 
+std::string repertoireCourant() {
+  std::string repertoire;
+  return repertoireHote(&repertoire) ? repertoire : std::string();
+}
+
 int chdir(const char* chemin) { return ::chdir(cheminHote(chemin).c_str()) == 0 ? 0 : -1; }
 
 std::FILE* ouvrirFlux(const char* chemin, const char* mode) {

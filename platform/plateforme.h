@@ -89,6 +89,9 @@ void setdisk(int disque);
 // for an unknown drive or a host failure (tampon empty) or when the text does
 // not fit (tampon holds as much of it as fits).
 int getcurdir(int disque, char* tampon, std::size_t taille);
+// The current directory as the host names it ("/home/site"); empty when
+// the host cannot tell.
+std::string repertoireCourant();
 // Changes the current directory; 0 or -1.
 int chdir(const char* chemin);
 

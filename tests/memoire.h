@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "foundation/affichage.h"
+
 // A read-only stream over a copy of contenu.
 class FluxMemoire {
  public:
@@ -46,5 +48,15 @@ class SortieMemoire {
   size_t taille_ = 0;
   std::FILE* flux_;
 };
+
+// What action writes through a printer of the given output set made on a
+// memory stream.
+template <typename Action>
+std::string EcritPar(Affichage::Sortie sortie, Action action) {
+  SortieMemoire memoire;
+  const Affichage affichage(sortie, memoire.Flux());
+  action(affichage);
+  return memoire.Texte();
+}
 
 #endif  // PAGEVET_TESTS_MEMOIRE_H_

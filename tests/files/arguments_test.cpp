@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/files/arbre.h"
+#include "tests/memoire.h"
 
 namespace {
 
@@ -100,18 +101,18 @@ TEST(Arguments, NumbersMasksAndComparesThem) {
                                                {3, "a.htm"}, {4, ""}, {-1, ""}};
   for (const auto& r : rangs) EXPECT_STREQ(arguments.masqueNumero(r.first).Texte(), r.second);
 
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(arguments.differents(1, 3, "same", true));
-  EXPECT_TRUE(arguments.differents(1, 2, "same", true));
-  EXPECT_FALSE(arguments.differents(1, 4, "", false));
-  EXPECT_FALSE(arguments.differents(1, 4, nullptr, false));
-  EXPECT_TRUE(arguments.differents(1, 3, "differ", false));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "same\n");
+  SortieMemoire messages;
+  EXPECT_FALSE(arguments.differents(1, 3, "same", true, messages.Flux()));
+  EXPECT_TRUE(arguments.differents(1, 2, "same", true, messages.Flux()));
+  EXPECT_FALSE(arguments.differents(1, 4, "", false, messages.Flux()));
+  EXPECT_FALSE(arguments.differents(1, 4, nullptr, false, messages.Flux()));
+  EXPECT_TRUE(arguments.differents(1, 3, "differ", false, messages.Flux()));
+  EXPECT_EQ(messages.Texte(), "same\n");
 
   Vecteur<String> liste = masques({"x", "", "y z"});
-  testing::internal::CaptureStdout();
-  Arguments::afficherListe(liste);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "x\n\ny z\n");
+  SortieMemoire listage;
+  Arguments::afficherListe(liste, listage.Flux());
+  EXPECT_EQ(listage.Texte(), "x\n\ny z\n");
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "capture.h"
 #include "foundation/asciiansi.h"
+#include "tests/memoire.h"
 
 namespace {
 
@@ -97,32 +97,41 @@ TEST(AffichageTest, PrintsCodePage850) {
       {"width=100%d %s %n", true, "width=100%d %s %n\n"}, {"", true, "\n"}, {"", false, ""},
       {"a\xA0z", false, "a\xA0z"}, {"x\xA6y", false, "x|y"},
   };
-  const Affichage affichageOem;
   for (const Cas& c : cas) {
-    EXPECT_EQ(SortieDe([&] { affichageOem.Affiche(c.texte, c.finLigne); }), c.attendu)
+    EXPECT_EQ(EcritPar(Affichage::Sortie::Oem850,
+                       [&](const Affichage& a) { a.Affiche(c.texte, c.finLigne); }),
+              c.attendu)
         << c.texte;
   }
 }
 
-TEST(AffichageTest, CopiesConvertTheSame) {
-  const Affichage original;
+TEST(AffichageTest, CopiesConvertTheSameToTheSameStream) {
+  SortieMemoire memoire;
+  const Affichage original(Affichage::Sortie::Oem850, memoire.Flux());
   const Affichage copie(original);
-  Affichage brut(Affichage::Sortie::Brute);
-  EXPECT_EQ(SortieDe([&] { brut.Affiche("\xE9", true); }), "\xE9\n");
+  SortieMemoire autre;
+  Affichage brut(Affichage::Sortie::Brute, autre.Flux());
+  brut.Affiche("\xE9", true);
+  EXPECT_EQ(autre.Texte(), "\xE9\n");
   brut = original;
   for (const Affichage* a : {&original, &copie, static_cast<const Affichage*>(&brut)}) {
-    EXPECT_EQ(SortieDe([&] { a->Affiche("\xC9t\xE9", false); }), "\x90t\x82");
+    a->Affiche("\xC9t\xE9", false);
   }
-  Affichage utf8(Affichage::Sortie::Utf8);
+  EXPECT_EQ(memoire.Texte(), "\x90t\x82\x90t\x82\x90t\x82");
+  EXPECT_EQ(autre.Texte(), "\xE9\n");
+
+  // A copy of a printer on a channel writes to that channel.
+  CanalMemoire canal;
+  Affichage utf8(Affichage::Sortie::Utf8, canal);
   const Affichage& meme = utf8;
   utf8 = meme;
-  EXPECT_EQ(SortieDe([&] { utf8.Affiche("\xE9", false); }), "\xC3\xA9");
-  utf8 = Affichage(Affichage::Sortie::Brute);
-  EXPECT_EQ(SortieDe([&] { utf8.Affiche("\xE9", false); }), "\xE9");
+  utf8.Affiche("\xE9", false);
+  Affichage(utf8).Imprime("%d", 7);
+  EXPECT_EQ(canal.Texte(), "\xC3\xA9" "7");
 }
 
 TEST(AffichageTest, TheLocaleChoosesTheOutput) {
-  // Whatever standard output is (inside the capture, a file): only the
+  // Whatever standard output is (a terminal, a pipe, a file): only the
   // locale's codeset counts.
   const char* const avant = std::getenv("LC_ALL");
   const std::string ancien = avant != nullptr ? avant : "";
@@ -132,9 +141,7 @@ TEST(AffichageTest, TheLocaleChoosesTheOutput) {
   };
   for (const auto& [locale, attendu] : cas) {
     setenv("LC_ALL", locale, 1);
-    Affichage::Sortie sortie = Affichage::Sortie::Brute;
-    SortieDe([&] { sortie = Affichage::SortieConsole(); });
-    EXPECT_EQ(sortie, attendu) << locale;
+    EXPECT_EQ(Affichage::SortieConsole(), attendu) << locale;
   }
   if (avant != nullptr) {
     setenv("LC_ALL", ancien.c_str(), 1);
@@ -171,10 +178,17 @@ TEST(AffichageTest, VersUtf8) {
 }
 
 TEST(AffichageTest, Utf8Display) {
-  const Affichage utf8(Affichage::Sortie::Utf8);
-  EXPECT_EQ(SortieDe([&] { utf8.Affiche("\xC9t\xE9 100%s", true); }),
-            "\xC3\x89t\xC3\xA9 100%s\n");
-  EXPECT_EQ(SortieDe([&] { utf8.Affiche("", false); }), "");
+  const auto utf8 = [](const char* texte, bool finLigne) {
+    return EcritPar(Affichage::Sortie::Utf8,
+                    [&](const Affichage& a) { a.Affiche(texte, finLigne); });
+  };
+  EXPECT_EQ(utf8("\xC9t\xE9 100%s", true), "\xC3\x89t\xC3\xA9 100%s\n");
+  EXPECT_EQ(utf8("", false), "");
+  // A format longer than the stack buffer is written whole.
+  const std::string longue(1000, 'x');
+  EXPECT_EQ(EcritPar(Affichage::Sortie::Utf8,
+                     [&](const Affichage& a) { a.Imprime("<%s>", longue.c_str()); }),
+            "<" + longue + ">");
 }
 
 }  // namespace

@@ -190,6 +190,7 @@ TEST(Plateforme, OneDriveWithItsCurrentDirectory) {
   ASSERT_EQ(plateforme::chdir("a\\b"), 0);
   EXPECT_EQ(plateforme::getcurdir(0, tampon, sizeof tampon), 0);
   EXPECT_EQ(std::string(tampon), attendu + "\\a\\b");
+  EXPECT_EQ(plateforme::repertoireCourant(), temporaire.racine().string() + "/a/b");
   EXPECT_EQ(plateforme::getcurdir(3, tampon, sizeof tampon), 0);
   EXPECT_EQ(std::string(tampon), attendu + "\\a\\b");
   EXPECT_EQ(plateforme::getcurdir(1, tampon, sizeof tampon), -1);
