@@ -1,35 +1,12 @@
 #include "checker/diagnostic.h"
 
-#include <iterator>
-
-namespace {
-
-// Indexed by Anomalie.
-const char* const kMessages[] = {
-    "Incomplete tag",
-    "More than one tag",
-    "Incomplete title",
-    "Unknown format",
-    "<HEAD> section after <BODY> tag",
-    "No </HEAD> tag before <BODY>",
-    "Misplaced </HEAD> tag",
-    "Misplaced </BODY> tag",
-    "Missing quote(s)",
-    "Unknown tag (HTML 3.2)",
-    "http-equiv is empty",
-    "name is empty",
-    "content is empty",
-};
-static_assert(std::size(kMessages) == kNombreAnomalies, "one message per diagnostic");
-
-}  // namespace
-
-void signalerAnomalie(EtatFichier& etat, Anomalie code) {
-  // The line number right-aligned in four columns, then the message; the
-  // echoed line comes under it, indented by two spaces.
-  etat.sortie.Imprime("%4d, %s : \n  ", etat.numeroLigne, kMessages[code]);
-  etat.sortie.Affiche(etat.ligne, false, etat.jeu);
+void signalerAnomalie(EtatFichier& etat, Constat code) {
+  // An ignored finding still flags the line: the checks that follow on it
+  // go as they would if it had been reported.
   etat.ligneSignalee = true;
+  if (etat.options.Ignore(code)) return;
+  etat.rapport.Diagnostic(etat.numeroLigne, code, etat.ligne);
+  etat.ligneRapportee = true;
 }
 
 bool verifierTagsLigne(EtatFichier& etat, bool derniereOuverte, int nbOuvertes, int nbPermises) {

@@ -1,30 +1,14 @@
-// The checker's diagnostics: each prints the line number and a message, then
-// echoes the offending line through the page's console printer.
+// The checker's line diagnostics: each flags the current line and hands the
+// finding, with the line, to the page's report.
 #ifndef PAGEVET_CHECKER_DIAGNOSTIC_H_
 #define PAGEVET_CHECKER_DIAGNOSTIC_H_
 
+#include "checker/constat.h"
 #include "checker/etatfichier.h"
 
-enum Anomalie {
-  kBaliseIncomplete,
-  kPlusieursBalises,
-  kTitreIncomplet,
-  kFormatInconnu,
-  kHeadApresBody,
-  kPasDeFinHead,
-  kFinHeadMalPlacee,
-  kFinBodyMalPlacee,
-  kGuillemetsManquants,
-  kBaliseInconnue,
-  kHttpEquivVide,
-  kNameVide,
-  kContentVide,
-  kNombreAnomalies
-};
-
-// Prints diagnostic `code` for the current line of etat, echoes the line
-// (which carries its own line end) and sets etat.ligneSignalee.
-void signalerAnomalie(EtatFichier& etat, Anomalie code);
+// Diagnostic `code` (a line diagnostic) for the current line of etat: sets
+// etat.ligneSignalee, and reports it unless the run ignores it.
+void signalerAnomalie(EtatFichier& etat, Constat code);
 
 // The one-tag rule: a line whose last tag is left open, or that opens more
 // than nbPermises tags, gets its diagnostic and fails.

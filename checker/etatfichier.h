@@ -5,7 +5,8 @@
 
 #include "checker/motcle.h"
 #include "checker/nomsmeta.h"
-#include "foundation/affichage.h"
+#include "checker/optionsexamen.h"
+#include "checker/rapport.h"
 #include "foundation/arbrebinaire.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
@@ -15,25 +16,28 @@ struct EtatFichier {
   // lines arrive in pieces, and each piece counts as a line.
   static constexpr int kTailleLigne = 8192;
 
-  EtatFichier(NomsMeta& noms, bool developpe, bool simple, const Affichage& sortie,
+  EtatFichier(NomsMeta& noms, const OptionsExamen& options, RapportPage& rapport,
               JeuCaracteres jeu = JeuCaracteres::Windows1252)
       : nomsMeta(noms),
-        developpe(developpe),
-        simple(simple && !developpe),
-        sortie(sortie),
+        options(options),
+        developpe(options.developpe),
+        simple(options.simple && !options.developpe),
+        rapport(rapport),
         jeu(jeu) {}
 
   NomsMeta& nomsMeta;
+  const OptionsExamen& options;
   const bool developpe;  // "/d": keyword analysis
   const bool simple;     // "/s": syntax only (never with "/d")
-  const Affichage& sortie;  // where the page's report goes
+  RapportPage& rapport;  // where the page's findings go
   const JeuCaracteres jeu;  // the page's character set
 
   char ligne[kTailleLigne];       // as read, comments removed
   char minuscules[kTailleLigne];  // lower-case copy that every test reads
   int numeroLigne = 0;
-  bool ligneSignalee = false;
-  int nbProblemes = 0;
+  bool ligneSignalee = false;   // the line broke a rule
+  bool ligneRapportee = false;  // ... and a finding of it was reported
+  int nbProblemes = 0;          // lines and summary lines reported
 
   int nbTitle = 0;
   int nbHorsHead = 0;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "checker/balisesligne.h"
 #include "checker/diagnostic.h"
@@ -9,6 +10,7 @@
 #include "checker/metatags.h"
 #include "checker/motscles.h"
 #include "files/ficbase.h"
+#include "foundation/meserreur.h"
 #include "html/trthtml.h"
 
 namespace {
@@ -74,73 +76,78 @@ void verifierBalises(EtatFichier& etat) {
   }
 }
 
-// Prints the "No" or "Several" line of a tag or a section counted `compte`
-// times; a count of 1 says nothing.
-void resumer(EtatFichier& etat, int compte, const char* nom, bool section) {
+// Reports the "No" or "Several" finding of a tag or a section counted
+// `compte` times; a count of 1 says nothing.
+void resumer(EtatFichier& etat, int compte, Constat sans, Constat plusieurs) {
   if (compte == 1) return;
-  const char* const combien = compte == 0 ? "No" : "Several";
-  const char* const pluriel = compte == 0 ? "" : "s";
-  if (section) {
-    etat.sortie.Imprime("+ %s <%s> section%s found\n", combien, nom, pluriel);
-  } else {
-    etat.sortie.Imprime("+ %s %s tag%s found\n", combien, nom, pluriel);
-  }
+  const Constat constat = compte == 0 ? sans : plusieurs;
+  if (etat.options.Ignore(constat)) return;
+  etat.rapport.Resume(constat, compte);
   ++etat.nbProblemes;
 }
 
-void imprimerResume(EtatFichier& etat) {
+void resumerPage(EtatFichier& etat) {
   if (!etat.simple) {
     for (int i = 0; i < NomsMeta::kNombre; ++i) {
-      resumer(etat, etat.nomsMeta.Compteur(i), etat.nomsMeta.Affichage(i), false);
+      resumer(etat, etat.nomsMeta.Compteur(i), constatSans(i), constatPlusieurs(i));
     }
-    resumer(etat, etat.nbTitle, "<TITLE>", false);
+    resumer(etat, etat.nbTitle, kSansTitre, kPlusieursTitres);
   }
-  resumer(etat, etat.nbHead, "HEAD", true);
-  if (!etat.simple) resumer(etat, etat.nbBody, "BODY", true);
-  if (etat.nbHorsHead > 0 && etat.nbHead > 0) {
-    etat.sortie.Imprime("+ %d meta-tag%s or title outside the <HEAD> section\n", etat.nbHorsHead,
-                        etat.nbHorsHead > 1 ? "s" : "");
+  resumer(etat, etat.nbHead, kSansHead, kPlusieursHeads);
+  if (!etat.simple) resumer(etat, etat.nbBody, kSansBody, kPlusieursBodies);
+  if (etat.nbHorsHead > 0 && etat.nbHead > 0 && !etat.options.Ignore(kHorsHead)) {
+    etat.rapport.Resume(kHorsHead, etat.nbHorsHead);
     ++etat.nbProblemes;
   }
-  if (etat.developpe) etat.nbProblemes += rapporterMotsCles(etat.motsCles, etat.sortie, etat.jeu);
-  if (etat.nbProblemes > 0) etat.sortie.Imprime("\n");
+  if (etat.developpe) {
+    etat.nbProblemes += rapporterMotsCles(etat.motsCles, etat.options, etat.rapport);
+  }
 }
 
 }  // namespace
 
-bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta& nomsMeta,
-                  const Affichage& sortie) {
+bool examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExamen& options,
+                  NomsMeta& nomsMeta, RapportPage& rapport) {
+  rapport.Debut(chemin, lecteur.Jeu());
   // Two 8 KiB line buffers: kept off the stack.
-  auto etat = std::make_unique<EtatFichier>(nomsMeta, developpe, simple, sortie, lecteur.Jeu());
+  auto etat = std::make_unique<EtatFichier>(nomsMeta, options, rapport, lecteur.Jeu());
   nomsMeta.RemetAZero();
-  while (lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne) >= 0) {
-    ++etat->numeroLigne;
-    // A line left empty (or wholly inside a comment) is passed over.
-    const int longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
-    if (longueur < 2) continue;
-    etat->ligneSignalee = false;
-    // The tag rules read the lower-case copy; a line with no '<' has no tag
-    // to check, so it needs none.
-    if (std::memchr(etat->ligne, '<', static_cast<size_t>(longueur)) != nullptr) {
-      copierEnMinuscules(etat->minuscules, etat->ligne, longueur);
-      verifierBalises(*etat);
+  try {
+    while (lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne) >= 0) {
+      ++etat->numeroLigne;
+      // A line left empty (or wholly inside a comment) is passed over.
+      const int longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
+      if (longueur < 2) continue;
+      etat->ligneSignalee = false;
+      etat->ligneRapportee = false;
+      // The tag rules read the lower-case copy; a line with no '<' has no
+      // tag to check, so it needs none.
+      if (std::memchr(etat->ligne, '<', static_cast<size_t>(longueur)) != nullptr) {
+        copierEnMinuscules(etat->minuscules, etat->ligne, longueur);
+        verifierBalises(*etat);
+      }
+      if (etat->developpe) {
+        noterMotsLigne(etat->ligne, etat->horsBalise, etat->motsClesLus, etat->motsCles,
+                       etat->ordreMotsCles, etat->motsVus, etat->jeu);
+      }
+      if (etat->ligneRapportee) ++etat->nbProblemes;
     }
-    if (etat->developpe) {
-      noterMotsLigne(etat->ligne, etat->horsBalise, etat->motsClesLus, etat->motsCles,
-                     etat->ordreMotsCles, etat->motsVus, etat->jeu);
-    }
-    if (etat->ligneSignalee) ++etat->nbProblemes;
+    resumerPage(*etat);
+  } catch (const MesErreur&) {
+    rapport.Interrompue();
+    throw;
+  } catch (const std::bad_alloc&) {
+    rapport.Interrompue();
+    throw;
   }
-  imprimerResume(*etat);
-  return etat->nbProblemes > 0;
+  const bool signalee = etat->nbProblemes > 0;
+  rapport.Fin(signalee);
+  return signalee;
 }
 
-bool examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& nomsMeta,
-                     const Affichage& sortie) {
+bool examinerFichier(const char* chemin, const OptionsExamen& options, NomsMeta& nomsMeta,
+                     RapportPage& rapport) {
   FicBase fichier(chemin, "r");
-  // Linux file names are usually UTF-8; any other is read as Windows-1252.
-  sortie.Affiche(chemin, true,
-                 estTexteUtf8(chemin) ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252);
   LecteurLignes lecteur(fichier.Fichier());
-  return examinerPage(lecteur, developpe, simple, nomsMeta, sortie);
+  return examinerPage(chemin, lecteur, options, nomsMeta, rapport);
 }

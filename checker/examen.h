@@ -4,19 +4,21 @@
 #define PAGEVET_CHECKER_EXAMEN_H_
 
 #include "checker/nomsmeta.h"
+#include "checker/optionsexamen.h"
+#include "checker/rapport.h"
 #include "files/lecteurlignes.h"
-#include "foundation/affichage.h"
 
-// Scans the page that lecteur reads and prints its diagnostics and summary
-// lines through sortie, then an empty line if there was anything to say.
-// Gives whether there was (false: the page passed). Lets through the fatal
-// errors of the keyword analysis; nothing more is printed for the page then.
-bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta& nomsMeta,
-                  const Affichage& sortie);
+// Scans the page at chemin that lecteur reads and hands its findings to
+// rapport: Debut, every line diagnostic and summary finding the options do
+// not ignore, then Fin. Gives whether any finding was reported (false: the
+// page passed). A fatal error of the keyword analysis (or memory running
+// out) interrupts the page's report and is let through.
+bool examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExamen& options,
+                  NomsMeta& nomsMeta, RapportPage& rapport);
 
-// Opens the page at chemin, prints its path, scans it and closes it. Throws
-// MesErreur when it cannot be opened, before anything is printed.
-bool examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& nomsMeta,
-                     const Affichage& sortie = affichage);
+// Opens the page at chemin, scans it and closes it. Throws MesErreur when it
+// cannot be opened, before anything is reported.
+bool examinerFichier(const char* chemin, const OptionsExamen& options, NomsMeta& nomsMeta,
+                     RapportPage& rapport);
 
 #endif  // PAGEVET_CHECKER_EXAMEN_H_

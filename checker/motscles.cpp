@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "foundation/meserreur.h"
 #include "html/traiterhtml.h"
@@ -109,8 +110,8 @@ void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
   }
 }
 
-int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie,
-                      JeuCaracteres jeu) {
+int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const OptionsExamen& options,
+                      RapportPage& rapport) {
   const int n = motsCles.Nombre();
   int nbLignes = 0;
   // n >= 1: the first of n equal keywords; -1: a later one. Equal keywords
@@ -124,27 +125,24 @@ int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie,
     }
     nbFois[ordre[debut]] = fin - debut;
   }
-  for (int j = 0; j < n; ++j) {
-    if (nbFois[j] > 1) {
-      sortie.Imprime("+ Keyword [");
-      sortie.AfficheDansFormat(motsCles[j].mot.Texte(), jeu);
-      sortie.Imprime("] appears %d times in the list\n", nbFois[j]);
-      ++nbLignes;
+  if (!options.Ignore(kMotCleRepete)) {
+    for (int j = 0; j < n; ++j) {
+      if (nbFois[j] > 1) {
+        rapport.MotCleRepete(motsCles[j].mot.Texte(), nbFois[j]);
+        ++nbLignes;
+      }
     }
   }
 
-  int nbInutilises = 0;
-  for (int j = 0; j < n; ++j) nbInutilises += (!motsCles[j].utilise && nbFois[j] > 0);
-  if (nbInutilises > 0) {
+  if (options.Ignore(kMotCleInutilise)) return nbLignes;
+  // A keyword written several times counts once, through its first entry.
+  std::vector<const char*> inutilises;
+  for (int j = 0; j < n; ++j) {
+    if (!motsCles[j].utilise && nbFois[j] > 0) inutilises.push_back(motsCles[j].mot.Texte());
+  }
+  if (!inutilises.empty()) {
+    rapport.MotsClesInutilises(inutilises.data(), static_cast<int>(inutilises.size()));
     ++nbLignes;
-    sortie.Imprime("Keyword%s unused in the text : ", nbInutilises > 1 ? "s" : "");
-    int restants = nbInutilises;
-    for (int j = 0; j < n; ++j) {
-      if (motsCles[j].utilise || nbFois[j] <= 0) continue;
-      --restants;
-      const String entree = motsCles[j].mot + (restants > 0 ? ", " : "\n");
-      sortie.Affiche(entree.Texte(), false, jeu);
-    }
   }
   return nbLignes;
 }

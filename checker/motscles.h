@@ -4,7 +4,8 @@
 #define PAGEVET_CHECKER_MOTSCLES_H_
 
 #include "checker/motcle.h"
-#include "foundation/affichage.h"
+#include "checker/optionsexamen.h"
+#include "checker/rapport.h"
 #include "foundation/arbrebinaire.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
@@ -28,9 +29,10 @@ void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
                     ArbreBinaire<String>& motsVus,
                     JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
-// Prints the repeated and the unused keywords through sortie, converted from
-// the page's character set; gives the number of lines.
-int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const Affichage& sortie,
-                      JeuCaracteres jeu = JeuCaracteres::Windows1252);
+// Reports each keyword written more than once, then the keywords that no
+// word matched, unless the options ignore them; gives the number of lines
+// that makes in the text report.
+int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const OptionsExamen& options,
+                      RapportPage& rapport);
 
 #endif  // PAGEVET_CHECKER_MOTSCLES_H_

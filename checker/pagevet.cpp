@@ -4,10 +4,21 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
+#include "checker/ecrivainpages.h"
 #include "checker/examen.h"
+#include "checker/lignecommande.h"
 #include "checker/nomsmeta.h"
+#include "checker/optionsexamen.h"
+#include "checker/rapport.h"
+#include "checker/rapportgnu.h"
+#include "checker/rapportjson.h"
+#include "checker/rapportsarif.h"
+#include "checker/rapporttexte.h"
 #include "files/arguments.h"
 #include "files/parrep.h"
 #include "platform/plateforme.h"
@@ -28,26 +39,15 @@ const char* const kAide[] = {
     "\n",
 };
 
-void afficherAide() {
+// The seven lines of "/?"; with longues, then a line per long option.
+void afficherAide(bool longues) {
   for (const char* ligne : kAide) affichage.Affiche(ligne, false);
+  if (!longues) return;
+  for (int i = 0; i < kNombreLignesAideLongue; ++i) affichage.Affiche(kAideOptionsLongues[i], false);
 }
-
-// One line on standard error; texte is already in the console's set.
-void signaler(const std::string& texte) { std::fprintf(stderr, "pagevet: %s\n", texte.c_str()); }
 
 bool optionDonnee(const String& options, char lettre) {
   return std::strchr(options.Texte(), lettre) != nullptr;
-}
-
-// The first of the GNU options "--help" and "--version" that stands, exact,
-// anywhere on the command line, or null.
-const char* optionLongue(int nbArgs, const char* const* args) {
-  for (int i = 1; i < nbArgs; ++i) {
-    if (std::strcmp(args[i], "--help") == 0 || std::strcmp(args[i], "--version") == 0) {
-      return args[i];
-    }
-  }
-  return nullptr;
 }
 
 // The masks as typed, for a message.
@@ -79,73 +79,108 @@ std::string nomRepertoire(const String& repertoire) {
 }
 
 int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes,
-                 bool sousRepertoires, bool developpe, bool simple) {
+                 bool sousRepertoires, const OptionsExamen& options, Rapport& rapport,
+                 Canal& sortie) {
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
-  NomsMeta nomsMeta;
   const int nombre = parcours.rechercher(String(), masques, fichiers, true, sousRepertoires);
   int statut = kStatutSucces;
   for (const RepertoireIllisible& illisible : parcours.repertoiresIllisibles()) {
-    signaler("cannot open directory '" +
-             affichage.ConvertitDansFormat(nomRepertoire(illisible.chemin).c_str()) +
-             "': " + std::strerror(illisible.erreur));
+    rapport.Erreur("cannot open directory '" + nomRepertoire(illisible.chemin) +
+                   "': " + std::strerror(illisible.erreur));
     statut = kStatutEchec;
   }
   if (nombre == 0) {
-    signaler("no file matches " + affichage.ConvertitDansFormat(masquesTapes.c_str()));
+    rapport.Erreur("no file matches " + masquesTapes);
     return kStatutEchec;
   }
   fichiers.Trie(CompareString);
+  NomsMeta nomsMeta;
+  EcrivainPages ecrivain(sortie, rapport.SeparateurPages());
+  const std::unique_ptr<RapportPage> page = rapport.NouvellePage(ecrivain.Page());
   // Two masks may match the same file: after the sort the copies are
   // neighbours, and each file is examined once.
   for (int i = 0; i < nombre; ++i) {
     if (i > 0 && fichiers[i] == fichiers[i - 1]) continue;
-    if (examinerFichier(fichiers[i].Texte(), developpe, simple, nomsMeta)) {
+    ecrivain.Page();
+    if (examinerFichier(fichiers[i].Texte(), options, nomsMeta, *page)) {
       statut = std::max(statut, kStatutSignale);
     }
   }
   return statut;
 }
 
-// Prints the fatal error in its two lines on standard output, and in one
-// line on standard error unless both are the same open file (a terminal,
-// or "2>&1"), where it would stand twice.
-void afficherErreur(const MesErreur& erreur) {
-  if (!plateforme::memeFichierOuvert(stdout, stderr)) {
-    signaler(affichage.ConvertitDansFormat(erreur.Message()) + " (ligne " +
-             std::to_string(erreur.Ligne()) + " de " + erreur.Module() + ")");
+std::unique_ptr<Rapport> creerRapport(FormatRapport format, Canal& sortie) {
+  const Affichage::Sortie console = Affichage::SortieConsole();
+  switch (format) {
+    case FormatRapport::Gnu:
+      return std::make_unique<RapportGnu>(console, sortie, stderr);
+    case FormatRapport::Json:
+      return std::make_unique<RapportJson>(console, sortie, stderr);
+    case FormatRapport::Sarif:
+      return std::make_unique<RapportSarif>(console, sortie, stderr,
+                                            plateforme::repertoireCourant());
+    case FormatRapport::Texte:
+      break;
   }
-  // Printed in its base form, as every fatal error is.
-  erreur.MesErreur::Affiche();
+  return std::make_unique<RapportTexte>(console, sortie, stderr,
+                                        !plateforme::memeFichierOuvert(stdout, stderr));
 }
 
 int executer(int nbArgs, const char* const* args) {
-  if (const char* option = optionLongue(nbArgs, args)) {
-    if (std::strcmp(option, "--version") == 0) {
-      affichage.Imprime("pagevet %s\n", PAGEVET_VERSION);
-    } else {
-      afficherAide();
-    }
+  LigneCommande ligne;
+  std::string erreur;
+  if (!ligne.Analyse(nbArgs, args, erreur)) {
+    std::fprintf(stderr, "pagevet: %s\nTry 'pagevet --help' for more information.\n",
+                 affichage.ConvertitDansFormat(erreur.c_str()).c_str());
+    return kStatutEchec;
+  }
+  if (ligne.Version()) {
+    affichage.Imprime("pagevet %s\n", PAGEVET_VERSION);
     return kStatutSucces;
   }
-  Arguments arguments(nbArgs, args, '/', false);
+  if (ligne.Aide()) {
+    afficherAide(true);
+    return kStatutSucces;
+  }
+  const std::vector<const char*>& classiques = ligne.Classiques();
+  Arguments arguments(static_cast<int>(classiques.size()), classiques.data(), '/', false);
   Vecteur<String> masques;
   arguments.analyser(masques, true);
-  const String& options = arguments.Options();
-  if (optionDonnee(options, '?')) {
-    afficherAide();
+  const String& lettres = arguments.Options();
+  if (optionDonnee(lettres, '?')) {
+    afficherAide(false);
     return kStatutSucces;
   }
+  // The masks after "--" follow the others.
+  const std::vector<const char*>& apres = ligne.MasquesApres();
+  const int32_t avant = masques.Nombre();
+  masques.Redimensionne(avant + static_cast<int32_t>(apres.size()));
+  for (std::size_t i = 0; i < apres.size(); ++i) masques[avant + static_cast<int32_t>(i)] = apres[i];
+
+  OptionsExamen options;
+  options.developpe = optionDonnee(lettres, 'D');
+  options.simple = optionDonnee(lettres, 'S');
+  options.ignores = ligne.Ignores();
+  CanalFichier sortie(stdout);
+  const std::unique_ptr<Rapport> rapport = creerRapport(ligne.Format(), sortie);
+  rapport->Debut();
+  int statut = kStatutEchec;
   try {
     if (masques.Nombre() == 0) masques = Vecteur<String>(String("index.htm"));
     const std::string masquesTapes = listeMasques(masques);
     normaliserMasques(masques);
-    return examinerTout(masques, masquesTapes, !optionDonnee(options, '1'),
-                        optionDonnee(options, 'D'), optionDonnee(options, 'S'));
-  } catch (const MesErreur& erreur) {
-    afficherErreur(erreur);
-    return kStatutEchec;
+    statut = examinerTout(masques, masquesTapes, !optionDonnee(lettres, '1'), options, *rapport,
+                          sortie);
+  } catch (const MesErreur& erreurFatale) {
+    rapport->ErreurFatale(erreurFatale);
+    statut = kStatutEchec;
+  } catch (const std::bad_alloc&) {
+    rapport->Erreur("out of memory");
+    statut = kStatutEchec;
   }
+  rapport->Fin(statut);
+  return statut;
 }
 
 }  // namespace
@@ -159,7 +194,7 @@ int pagevet(int nbArgs, const char* const* args) {
     if (std::fflush(stdout) != 0) throw ErreurSortie(errno != 0 ? errno : EIO);
     return statut;
   } catch (const ErreurSortie& erreur) {
-    signaler(std::string("cannot write to standard output: ") + erreur.what());
+    std::fprintf(stderr, "pagevet: cannot write to standard output: %s\n", erreur.what());
     return kStatutEchec;
   }
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "checker/rapporttexte.h"
 #include "tests/memoire.h"
 
 namespace {
@@ -21,35 +22,54 @@ const std::string kPropre =
     "<meta name=\"robots\" content=\"index, follow\">\n"
     "</head>\n<body>\n<p>A clean page.</p>\n</body>\n</html>\n";
 
+OptionsExamen options(bool developpe, bool simple, std::initializer_list<Constat> ignores = {}) {
+  OptionsExamen o;
+  o.developpe = developpe;
+  o.simple = simple;
+  for (const Constat c : ignores) o.ignores.set(c);
+  return o;
+}
+
 struct Cas {
   std::string page;
-  bool developpe;
-  bool simple;
-  std::string rapport;
+  OptionsExamen options;
+  std::string rapport;  // after the path line
 };
 
-TEST(ExaminerPage, PrintsTheReportOfAPageReadFromMemory) {
+TEST(ExaminerPage, ReportsThePageReadFromMemory) {
   const Cas cas[] = {
-      {kPropre, false, false, ""},
-      {kPropre, true, false,
+      {kPropre, options(false, false), ""},
+      {kPropre, options(true, false),
        "+ Keyword [seo] appears 2 times in the list\nKeyword unused in the text : seo\n\n"},
-      {"", false, true, "+ No <HEAD> section found\n\n"},
+      {"", options(false, true), "+ No <HEAD> section found\n\n"},
       // Read as the checks judge it: "\r\n" is a line end, a NUL ends the
       // line; echoed in code page 850.
-      {"<html><head>\r\n<b\xE9>x</b\xE9>\0<marquee>\n"s, false, true,
+      {"<html><head>\r\n<b\xE9>x</b\xE9>\0<marquee>\n"s, options(false, true),
        "   1, More than one tag : \n  <html><head>\n"
        "   2, More than one tag : \n  <b\x82>x</b\x82>\n"},
+      // Ignored findings are left out and do not make the page fail, but
+      // still steer the checks: the flagged line gets no unknown-tag test.
+      {"<head><x>\n", options(false, true, {kPlusieursBalises}), ""},
+      {kPropre, options(true, false, {kMotCleRepete}), "Keyword unused in the text : seo\n\n"},
+      {kPropre, options(true, false, {kMotCleRepete, kMotCleInutilise}), ""},
+      {"<meta name=\"\" content=\"\">\n", options(false, true, {kNameVide, kSansHead}), ""},
+      {"<head>\n<meta name=\"\" content=\"\">\n", options(false, true, {kNameVide, kSansHead}),
+       "   2, content is empty : \n  <meta name=\"\" content=\"\">\n\n"},
   };
   NomsMeta nomsMeta;
+  SortieMemoire erreurs;
+  CanalMemoire inutile;
+  const RapportTexte texte(Affichage::Sortie::Oem850, inutile, erreurs.Flux(), true);
   for (const Cas& c : cas) {
     FluxMemoire page(c.page);
-    SortieMemoire rapport;
+    CanalMemoire canal;
+    const auto rapport = texte.NouvellePage(canal);
     LecteurLignes lecteur(page.Flux());
-    const bool signale = examinerPage(lecteur, c.developpe, c.simple, nomsMeta,
-                                      Affichage(Affichage::Sortie::Oem850, rapport.Flux()));
-    EXPECT_EQ(rapport.Texte(), c.rapport) << c.page;
+    const bool signale = examinerPage("p.htm", lecteur, c.options, nomsMeta, *rapport);
+    EXPECT_EQ(canal.Texte(), "p.htm\n" + c.rapport) << c.page;
     EXPECT_EQ(signale, !c.rapport.empty()) << c.page;
   }
+  EXPECT_EQ(erreurs.Texte(), "");
 }
 
 }  // namespace

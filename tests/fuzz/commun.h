@@ -7,17 +7,28 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "foundation/affichage.h"
+#include <memory>
+
+#include "checker/rapport.h"
+#include "checker/rapporttexte.h"
+#include "foundation/canal.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
   return 0;
 }
 
-// A code page 850 printer on the muted standard output.
-inline const Affichage& sortieMuette() {
-  static const Affichage sortie(Affichage::Sortie::Oem850, stdout);
-  return sortie;
+// The muted standard output.
+inline Canal& canalMuet() {
+  static CanalFichier canal(stdout);
+  return canal;
+}
+
+// A text report in code page 850 on the muted standard output.
+inline RapportPage& pageMuette() {
+  static const RapportTexte rapport(Affichage::Sortie::Oem850, canalMuet(), stdout, false);
+  static const std::unique_ptr<RapportPage> page = rapport.NouvellePage(canalMuet());
+  return *page;
 }
 
 #endif  // PAGEVET_TESTS_FUZZ_COMMUN_H_

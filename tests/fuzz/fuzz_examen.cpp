@@ -1,11 +1,15 @@
 // Fuzz harness: the scan of one page on arbitrary bytes, read from memory,
-// with each flag combination (none, /s, /d).
+// with each flag combination (none, /s, /d) in the text report, and with /d
+// in the gnu, json and sarif reports, whose texts must always encode.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
 #include "checker/examen.h"
 #include "checker/nomsmeta.h"
+#include "checker/rapportgnu.h"
+#include "checker/rapportjson.h"
+#include "checker/rapportsarif.h"
 #include "files/lecteurlignes.h"
 #include "foundation/meserreur.h"
 #include "tests/fuzz/commun.h"
@@ -16,13 +20,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static char vide = '\0';
   void* const octets = size > 0 ? const_cast<uint8_t*>(data) : static_cast<void*>(&vide);
 
-  const bool combinaisons[3][2] = {{false, false}, {false, true}, {true, false}};
-  for (const auto& flags : combinaisons) {
+  static const RapportGnu gnu(Affichage::Sortie::Utf8, canalMuet(), stdout);
+  static const RapportJson json(Affichage::Sortie::Utf8, canalMuet(), stdout);
+  static const RapportSarif sarif(Affichage::Sortie::Utf8, canalMuet(), stdout, "/");
+  static const std::unique_ptr<RapportPage> autres[] = {
+      gnu.NouvellePage(canalMuet()), json.NouvellePage(canalMuet()),
+      sarif.NouvellePage(canalMuet())};
+
+  struct Examen {
+    bool developpe;
+    bool simple;
+    RapportPage& rapport;
+  };
+  const Examen examens[] = {{false, false, pageMuette()}, {false, true, pageMuette()},
+                            {true, false, pageMuette()},  {true, false, *autres[0]},
+                            {true, false, *autres[1]},    {true, false, *autres[2]}};
+  for (const Examen& examen : examens) {
     std::FILE* page = fmemopen(octets, size, "r");
     if (page == nullptr) std::abort();
+    OptionsExamen options;
+    options.developpe = examen.developpe;
+    options.simple = examen.simple;
     try {
       LecteurLignes lecteur(page);
-      examinerPage(lecteur, flags[0], flags[1], nomsMeta, sortieMuette());
+      examinerPage("p\xE9.htm", lecteur, options, nomsMeta, examen.rapport);
     } catch (const MesErreur&) {
       // The fatal errors (word or keyword too long) are expected outcomes.
     }

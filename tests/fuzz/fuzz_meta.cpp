@@ -24,8 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ++data;
   --size;
 
+  OptionsExamen options;
+  options.developpe = (choix & 1) != 0;
+  options.simple = (choix & 2) != 0;
   auto etat = std::make_unique<EtatFichier>(
-      nomsMeta, (choix & 1) != 0, (choix & 2) != 0, sortieMuette(),
+      nomsMeta, options, pageMuette(),
       (choix & 16) != 0 ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252);
   etat->dansHead = (choix & 4) != 0;
   etat->motsClesLus = (choix & 8) != 0;

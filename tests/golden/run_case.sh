@@ -11,12 +11,17 @@
 #   stdout    where standard output goes: pipe (the default), file, full
 #             (/dev/full), closed, or stderr (the same pipe as stderr, 2>&1)
 #   runner    a command that runs pagevet (such as setpriv, to drop root)
+#   compare   json: standard output is a JSON document (the json and sarif
+#             reports), compared with `expected` as parsed values by the
+#             tool given as third argument; the run's directory in a file
+#             URI reads as file:///WORK/
 # With PAGEVET_BLESS=1 in the environment the case's expected, stderr and
 # status files are written from the run instead (review them before
 # committing).
 set -euo pipefail
 pagevet=$(realpath "$1")
 case_dir=$(realpath "$2")
+json_egal=${3:-}
 
 work=$(mktemp -d)
 out=$(mktemp -d)
@@ -71,8 +76,18 @@ case $stdout in
   *) echo "unknown stdout setting: $stdout" >&2; exit 2 ;;
 esac
 
+compare_as=bytes
+[ -f "$case_dir/compare" ] && read -r compare_as < "$case_dir/compare"
+if [ "$compare_as" = json ]; then
+  sed -i "s|file://$work/|file:///WORK/|g" "$out/stdout"
+fi
+
 if [ "${PAGEVET_BLESS:-}" = 1 ]; then
-  cp "$out/stdout" "$case_dir/expected"
+  if [ "$compare_as" = json ]; then
+    "$json_egal" --pretty "$out/stdout" >"$case_dir/expected"
+  else
+    cp "$out/stdout" "$case_dir/expected"
+  fi
   if [ -s "$out/stderr" ]; then cp "$out/stderr" "$case_dir/stderr"; else rm -f "$case_dir/stderr"; fi
   if [ "$status" != 0 ]; then echo "$status" >"$case_dir/status"; else rm -f "$case_dir/status"; fi
 fi
@@ -86,7 +101,14 @@ compare() {
     failed=1
   fi
 }
-compare stdout <(cat "$case_dir/expected" 2>/dev/null || true) "$out/stdout"
+if [ "$compare_as" = json ]; then
+  if ! "$json_egal" "$case_dir/expected" "$out/stdout"; then
+    echo "stdout differs from $case_dir/expected as JSON"
+    failed=1
+  fi
+else
+  compare stdout <(cat "$case_dir/expected" 2>/dev/null || true) "$out/stdout"
+fi
 compare stderr <(cat "$case_dir/stderr" 2>/dev/null || true) "$out/stderr"
 want=0
 [ -f "$case_dir/status" ] && read -r want < "$case_dir/status"

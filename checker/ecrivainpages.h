@@ -1,0 +1,45 @@
+// EcrivainPages: the one writer of the pages' reports. It keeps them in the
+// order of the sorted paths and puts the report's separator between two
+// pages that both wrote something.
+#ifndef PAGEVET_CHECKER_ECRIVAINPAGES_H_
+#define PAGEVET_CHECKER_ECRIVAINPAGES_H_
+
+#include <cstddef>
+#include <string>
+
+#include "foundation/canal.h"
+
+class EcrivainPages {
+ public:
+  // sortie and separateur stay the caller's.
+  EcrivainPages(Canal& sortie, const char* separateur)
+      : canalPage_(*this), sortie_(sortie), separateur_(separateur) {}
+  EcrivainPages(const EcrivainPages&) = delete;
+  EcrivainPages& operator=(const EcrivainPages&) = delete;
+
+  // The channel the next page writes through, straight to the output.
+  Canal& Page() {
+    pageEcrite_ = false;
+    return canalPage_;
+  }
+
+ private:
+  class CanalPage : public Canal {
+   public:
+    explicit CanalPage(EcrivainPages& ecrivain) : ecrivain_(ecrivain) {}
+    void Ecrit(const char* octets, std::size_t n) override { ecrivain_.Ecrit(octets, n); }
+
+   private:
+    EcrivainPages& ecrivain_;
+  };
+
+  void Ecrit(const char* octets, std::size_t n);
+
+  CanalPage canalPage_;
+  Canal& sortie_;
+  const std::string separateur_;
+  bool pageEcrite_ = false;     // the current page wrote something
+  bool quelqueChose_ = false;   // some page did
+};
+
+#endif  // PAGEVET_CHECKER_ECRIVAINPAGES_H_

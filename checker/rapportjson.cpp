@@ -1,0 +1,91 @@
+#include "checker/rapportjson.h"
+
+#include <nlohmann/json.hpp>
+
+#include "checker/textesjson.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;  // keys in the order written
+
+void ecrire(Canal& canal, const std::string& texte) { canal.Ecrit(texte.data(), texte.size()); }
+
+// Every text is made valid UTF-8 before it gets here (textesjson.h), so the
+// library's strict check never fails; the fuzz harness holds it to that.
+std::string enJson(const Json& valeur) { return valeur.dump(); }
+
+// A page object: its path and set, then its findings one a line, so that a
+// page of many findings is never held whole.
+class PageJson : public RapportPage {
+ public:
+  explicit PageJson(Canal& canal) : canal_(canal) {}
+
+  void Debut(const char* chemin, JeuCaracteres jeu) override {
+    jeu_ = jeu;
+    premier_ = true;
+    ecrire(canal_, "\n{\"path\":" + enJson(cheminUtf8(chemin)) + ",\"charset\":\"" +
+                       nomJeu(jeu) + "\",\"findings\":[");
+  }
+
+  void Diagnostic(int numero, Constat constat, const char* ligne) override {
+    Ecrit(Json{{"id", kConstats[constat].id},
+               {"line", numero},
+               {"message", kConstats[constat].message},
+               {"text", ligneUtf8(ligne, jeu_)}});
+  }
+
+  void Resume(Constat constat, int compte) override {
+    Json constatJson{{"id", kConstats[constat].id}, {"message", messageResume(constat, compte)}};
+    if (constat == kHorsHead) constatJson["count"] = compte;
+    Ecrit(constatJson);
+  }
+
+  void MotCleRepete(const char* motCle, int fois) override {
+    const std::string mot = texteUtf8(motCle, jeu_);
+    Ecrit(Json{{"id", kConstats[kMotCleRepete].id},
+               {"message", messageMotCleRepete(mot, fois)},
+               {"keyword", mot},
+               {"count", fois}});
+  }
+
+  void MotsClesInutilises(const char* const* motsCles, int nombre) override {
+    for (int i = 0; i < nombre; ++i) {
+      const std::string mot = texteUtf8(motsCles[i], jeu_);
+      Ecrit(Json{{"id", kConstats[kMotCleInutilise].id},
+                 {"message", messageMotCleInutilise(mot)},
+                 {"keyword", mot}});
+    }
+  }
+
+  void Fin(bool) override { ecrire(canal_, "]}"); }
+  // The page keeps the findings it had: its object is closed as any other.
+  void Interrompue() override { Fin(true); }
+
+ private:
+  void Ecrit(const Json& constat) {
+    ecrire(canal_, (premier_ ? "\n " : ",\n ") + enJson(constat));
+    premier_ = false;
+  }
+
+  Canal& canal_;
+  JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
+  bool premier_ = true;
+};
+
+}  // namespace
+
+RapportJson::RapportJson(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs)
+    : console_(console, sortie), sortie_(sortie), journal_(console_, erreurs) {}
+
+void RapportJson::Debut() {
+  ecrire(sortie_, "{\"tool\":\"pagevet\",\"version\":\"" PAGEVET_VERSION "\",\n\"files\":[");
+}
+
+std::unique_ptr<RapportPage> RapportJson::NouvellePage(Canal& canal) const {
+  return std::make_unique<PageJson>(canal);
+}
+
+void RapportJson::Fin(int statut) {
+  ecrire(sortie_, "],\n\"errors\":" + enJson(Json(journal_.Lignes())) +
+                      ",\n\"status\":" + std::to_string(statut) + "}\n");
+}

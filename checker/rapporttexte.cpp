@@ -1,0 +1,77 @@
+#include "checker/rapporttexte.h"
+
+namespace {
+
+class PageTexte : public RapportPage {
+ public:
+  PageTexte(Affichage::Sortie jeu, Canal& canal) : sortie_(jeu, canal) {}
+
+  void Debut(const char* chemin, JeuCaracteres jeu) override {
+    jeu_ = jeu;
+    // Linux file names are usually UTF-8; any other is read as Windows-1252.
+    sortie_.Affiche(chemin, true,
+                    estTexteUtf8(chemin) ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252);
+  }
+
+  void Diagnostic(int numero, Constat constat, const char* ligne) override {
+    // The line number right-aligned in four columns, then the message; the
+    // line comes under it, indented by two spaces, with its own line end.
+    sortie_.Imprime("%4d, %s : \n  ", numero, kConstats[constat].message);
+    sortie_.Affiche(ligne, false, jeu_);
+  }
+
+  void Resume(Constat constat, int compte) override {
+    if (constat == kHorsHead) {
+      sortie_.Imprime("+ %d meta-tag%s or title outside the <HEAD> section\n", compte,
+                      compte > 1 ? "s" : "");
+    } else {
+      sortie_.Imprime("+ %s\n", kConstats[constat].message);
+    }
+  }
+
+  void MotCleRepete(const char* motCle, int fois) override {
+    sortie_.Imprime("+ Keyword [");
+    sortie_.AfficheDansFormat(motCle, jeu_);
+    sortie_.Imprime("] appears %d times in the list\n", fois);
+  }
+
+  void MotsClesInutilises(const char* const* motsCles, int nombre) override {
+    sortie_.Imprime("Keyword%s unused in the text : ", nombre > 1 ? "s" : "");
+    for (int i = 0; i < nombre; ++i) {
+      const std::string entree = std::string(motsCles[i]) + (i + 1 < nombre ? ", " : "\n");
+      sortie_.Affiche(entree.c_str(), false, jeu_);
+    }
+  }
+
+  // An empty line closes the report of a page that had something to say.
+  void Fin(bool signalee) override {
+    if (signalee) sortie_.Imprime("\n");
+  }
+
+  void Interrompue() override {}
+
+ private:
+  const Affichage sortie_;
+  JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
+};
+
+}  // namespace
+
+RapportTexte::RapportTexte(Affichage::Sortie jeu, Canal& sortie, std::FILE* erreurs,
+                           bool erreurFataleSurErreurs)
+    : jeu_(jeu),
+      sortie_(jeu, sortie),
+      journal_(sortie_, erreurs),
+      erreurFataleSurErreurs_(erreurFataleSurErreurs) {}
+
+std::unique_ptr<RapportPage> RapportTexte::NouvellePage(Canal& canal) const {
+  return std::make_unique<PageTexte>(jeu_, canal);
+}
+
+void RapportTexte::ErreurFatale(const MesErreur& erreur) {
+  // Standard error first, so that the user sees it even if the report's
+  // stream then fails.
+  if (erreurFataleSurErreurs_) journal_.Ecrit(texteErreurFatale(erreur));
+  // In its two lines, in its base form, as every fatal error is printed.
+  erreur.MesErreur::Affiche(sortie_);
+}
