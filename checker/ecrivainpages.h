@@ -17,7 +17,8 @@ class EcrivainPages {
   EcrivainPages(const EcrivainPages&) = delete;
   EcrivainPages& operator=(const EcrivainPages&) = delete;
 
-  // The channel the next page writes through, straight to the output.
+  // Starts the next page; gives the channel it writes through, straight to
+  // the output.
   Canal& Page() {
     pageEcrite_ = false;
     return canalPage_;
@@ -38,8 +39,8 @@ class EcrivainPages {
   CanalPage canalPage_;
   Canal& sortie_;
   const std::string separateur_;
-  bool pageEcrite_ = false;     // the current page wrote something
-  bool quelqueChose_ = false;   // some page did
+  bool pageEcrite_ = false;    // the current page wrote something
+  bool quelqueChose_ = false;  // some page did
 };
 
 #endif  // PAGEVET_CHECKER_ECRIVAINPAGES_H_

@@ -14,6 +14,7 @@ constexpr OptionLongue kOptions[] = {
     {"format", true},
     {"help", false},
     {"ignore", true},
+    {"jobs", true},
     {"version", false},
 };
 
@@ -39,6 +40,7 @@ const OptionLongue* trouver(const std::string& nom, std::vector<const OptionLong
 const char* const kAideOptionsLongues[] = {
     "    --format=FORMAT : Write the report as text (the default), gnu, json or sarif\n",
     "    --ignore=ID,... : Leave out the findings of these ids (man pagevet lists them)\n",
+    "    --jobs=N        : Examine N pages at once (default: one per processor)\n",
     "    --help          : Print this help and exit\n",
     "    --version       : Print the version and exit\n",
     "    --              : Read every later argument as a mask\n",
@@ -104,6 +106,17 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
     }
     erreur = std::string("invalid format '") + valeur + "' (text, gnu, json, sarif)";
     return false;
+  } else if (nom == "jobs") {
+    // A plain decimal count from 1 to kMaxTravailleurs.
+    long nombre = 0;
+    const char* p = valeur;
+    for (; *p >= '0' && *p <= '9' && nombre <= kMaxTravailleurs; ++p) nombre = nombre * 10 + (*p - '0');
+    if (p == valeur || *p != '\0' || nombre < 1 || nombre > kMaxTravailleurs) {
+      erreur = std::string("invalid number of jobs '") + valeur + "' (1 to " +
+               std::to_string(kMaxTravailleurs) + ")";
+      return false;
+    }
+    travailleurs_ = static_cast<int>(nombre);
   } else if (nom == "ignore") {
     // A comma-separated list; the option may be given several times.
     const char* debut = valeur;

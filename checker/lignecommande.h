@@ -14,6 +14,9 @@ enum class FormatRapport { Texte, Gnu, Json, Sarif };
 
 class LigneCommande {
  public:
+  // The most pages --jobs may ask to examine at once.
+  static constexpr int kMaxTravailleurs = 1024;
+
   // Reads args, entry 0 being the program's name. Gives false on a bad long
   // option, with the reason in erreur ("unrecognized option '--foo'"); the
   // first of --help and --version stops the reading there.
@@ -23,6 +26,8 @@ class LigneCommande {
   bool Version() const { return version_; }
   FormatRapport Format() const { return format_; }
   const std::bitset<kNombreConstats>& Ignores() const { return ignores_; }
+  // The number of pages examined at once; 0 when not given.
+  int Travailleurs() const { return travailleurs_; }
 
   // What the design reads: the program's name, then every argument before
   // "--" that is not a long option, in order.
@@ -37,6 +42,7 @@ class LigneCommande {
   bool version_ = false;
   FormatRapport format_ = FormatRapport::Texte;
   std::bitset<kNombreConstats> ignores_;
+  int travailleurs_ = 0;
   std::vector<const char*> classiques_;
   std::vector<const char*> masquesApres_;
 };

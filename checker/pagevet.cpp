@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "checker/ecrivainpages.h"
-#include "checker/examen.h"
+#include "checker/examenpages.h"
 #include "checker/lignecommande.h"
 #include "checker/nomsmeta.h"
 #include "checker/optionsexamen.h"
@@ -80,7 +79,7 @@ std::string nomRepertoire(const String& repertoire) {
 
 int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes,
                  bool sousRepertoires, const OptionsExamen& options, Rapport& rapport,
-                 Canal& sortie) {
+                 Canal& sortie, int travailleurs) {
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
   const int nombre = parcours.rechercher(String(), masques, fichiers, true, sousRepertoires);
@@ -95,17 +94,14 @@ int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes
     return kStatutEchec;
   }
   fichiers.Trie(CompareString);
-  NomsMeta nomsMeta;
-  EcrivainPages ecrivain(sortie, rapport.SeparateurPages());
-  const std::unique_ptr<RapportPage> page = rapport.NouvellePage(ecrivain.Page());
   // Two masks may match the same file: after the sort the copies are
   // neighbours, and each file is examined once.
+  std::vector<const char*> chemins;
   for (int i = 0; i < nombre; ++i) {
-    if (i > 0 && fichiers[i] == fichiers[i - 1]) continue;
-    ecrivain.Page();
-    if (examinerFichier(fichiers[i].Texte(), options, nomsMeta, *page)) {
-      statut = std::max(statut, kStatutSignale);
-    }
+    if (i == 0 || !(fichiers[i] == fichiers[i - 1])) chemins.push_back(fichiers[i].Texte());
+  }
+  if (examinerPages(chemins, options, rapport, sortie, travailleurs)) {
+    statut = std::max(statut, kStatutSignale);
   }
   return statut;
 }
@@ -170,8 +166,10 @@ int executer(int nbArgs, const char* const* args) {
     if (masques.Nombre() == 0) masques = Vecteur<String>(String("index.htm"));
     const std::string masquesTapes = listeMasques(masques);
     normaliserMasques(masques);
+    const int travailleurs =
+        ligne.Travailleurs() > 0 ? ligne.Travailleurs() : plateforme::nombreProcesseurs();
     statut = examinerTout(masques, masquesTapes, !optionDonnee(lettres, '1'), options, *rapport,
-                          sortie);
+                          sortie, travailleurs);
   } catch (const MesErreur& erreurFatale) {
     rapport->ErreurFatale(erreurFatale);
     statut = kStatutEchec;

@@ -14,8 +14,8 @@ namespace {
 constexpr int tailleTamponMot = 512;
 constexpr int ligneDepassementMot = 260;
 
-// Where motSuivant builds the word it returns; one for the whole run.
-char tamponMot[tailleTamponMot * 4];
+// Where motSuivant builds the word it returns; one for each thread.
+thread_local char tamponMot[tailleTamponMot * 4];
 
 // What each byte is to word extraction: part of a word, a separator (white
 // space or one of the separator set), a '&' (an entity, which may or may

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <thread>
 
 namespace plateforme {
 
@@ -336,6 +338,17 @@ int erreurFlux(std::FILE* flux) {
   const int descripteur = fileno(flux);
   if (descripteur < 0) return EBADF;
   return fcntl(descripteur, F_GETFD) == -1 ? errno : 0;
+}
+
+int nombreProcesseurs() {
+  cpu_set_t processeurs;
+  CPU_ZERO(&processeurs);
+  if (sched_getaffinity(0, sizeof processeurs, &processeurs) == 0) {
+    const int nombre = CPU_COUNT(&processeurs);
+    if (nombre > 0) return nombre;
+  }
+  const unsigned materiel = std::thread::hardware_concurrency();
+  return materiel > 0 ? static_cast<int>(materiel) : 1;
 }
 
 }  // namespace plateforme

@@ -119,6 +119,10 @@ bool memeFichierOuvert(std::FILE* a, std::FILE* b);
 // 0 when a stream's descriptor is open, else the host's error (EBADF).
 int erreurFlux(std::FILE* flux);
 
+// The processors this process may run on (its affinity mask, which a
+// container or taskset may narrow), at least 1.
+int nombreProcesseurs();
+
 }  // namespace plateforme
 
 #endif  // PAGEVET_PLATFORM_PLATEFORME_H_

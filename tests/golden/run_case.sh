@@ -15,6 +15,9 @@
 #             reports), compared with `expected` as parsed values by the
 #             tool given as third argument; the run's directory in a file
 #             URI reads as file:///WORK/
+# With PAGEVET_JOBS=N in the environment the run gets --jobs=N before its
+# arguments: the same case must give the same bytes whatever the number of
+# pages examined at once.
 # With PAGEVET_BLESS=1 in the environment the case's expected, stderr and
 # status files are written from the run instead (review them before
 # committing).
@@ -38,6 +41,9 @@ fi
 args=()
 if [ -f "$case_dir/args" ]; then
   mapfile -t args < "$case_dir/args"
+fi
+if [ -n "${PAGEVET_JOBS:-}" ]; then
+  args=("--jobs=$PAGEVET_JOBS" ${args[@]+"${args[@]}"})
 fi
 locale=C
 [ -f "$case_dir/locale" ] && read -r locale < "$case_dir/locale"

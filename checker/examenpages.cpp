@@ -1,0 +1,222 @@
+#include "checker/examenpages.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstddef>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "checker/ecrivainpages.h"
+#include "checker/examen.h"
+#include "checker/nomsmeta.h"
+
+namespace {
+
+// A page's report waits in memory up to this size; past it, its worker
+// waits for the page's turn and then writes straight through, so memory
+// stays bounded whatever the size of a report.
+constexpr std::size_t kTailleTampon = 1024 * 1024;
+
+// Thrown inside a worker whose run was stopped, to leave its page at once.
+struct Arret {};
+
+bool examinerEnSuite(const std::vector<const char*>& chemins, const OptionsExamen& options,
+                     const Rapport& rapport, Canal& sortie) {
+  NomsMeta nomsMeta;
+  EcrivainPages ecrivain(sortie, rapport.SeparateurPages());
+  const std::unique_ptr<RapportPage> page = rapport.NouvellePage(ecrivain.Page());
+  bool signalee = false;
+  for (const char* chemin : chemins) {
+    ecrivain.Page();
+    signalee = examinerFichier(chemin, options, nomsMeta, *page) || signalee;
+  }
+  return signalee;
+}
+
+// The pages, the workers that examine them and the writer that sends their
+// reports on. Everything the threads share is guarded by mutex_.
+class Atelier {
+ public:
+  Atelier(const std::vector<const char*>& chemins, const OptionsExamen& options,
+          const Rapport& rapport, Canal& sortie, int travailleurs)
+      : chemins_(chemins),
+        options_(options),
+        rapport_(rapport),
+        ecrivain_(sortie, rapport.SeparateurPages()),
+        avance_(static_cast<std::size_t>(2 * travailleurs)),
+        pages_(avance_),
+        limite_(chemins.size()) {
+    for (int i = 0; i < travailleurs; ++i) threads_.emplace_back([this] { Travaille(); });
+  }
+
+  // Stops the workers, whatever state the run is in, and waits for them.
+  ~Atelier() {
+    {
+      const std::lock_guard<std::mutex> verrou(mutex_);
+      arret_ = true;
+    }
+    change_.notify_all();
+    for (std::thread& thread : threads_) thread.join();
+  }
+
+  Atelier(const Atelier&) = delete;
+  Atelier& operator=(const Atelier&) = delete;
+
+  // The writer, on the calling thread: each page's report in turn.
+  bool Ecrit() {
+    bool signalee = false;
+    for (std::size_t i = 0; i < chemins_.size(); ++i) {
+      Page page;
+      {
+        std::unique_lock<std::mutex> verrou(mutex_);
+        Page& place = pages_[i % avance_];
+        change_.wait(verrou, [&] { return place.finie && place.numero == i; });
+        page = std::move(place);
+        place = Page();
+      }
+      if (!page.directe) {
+        Canal& canal = ecrivain_.Page();
+        canal.Ecrit(page.tampon.data(), page.tampon.size());
+      }
+      signalee = signalee || page.signalee;
+      if (page.erreur) std::rethrow_exception(page.erreur);
+      {
+        const std::lock_guard<std::mutex> verrou(mutex_);
+        prochaineEcrite_ = i + 1;
+      }
+      change_.notify_all();
+    }
+    return signalee;
+  }
+
+ private:
+  // A page between its worker and the writer; the pages that may be on
+  // their way at once share avance_ places, page i the place i % avance_.
+  struct Page {
+    std::size_t numero = 0;
+    std::string tampon;  // the report while it waits for its turn
+    bool finie = false;
+    bool directe = false;  // written straight through by its worker
+    bool signalee = false;
+    std::exception_ptr erreur;
+  };
+
+  // What one worker's formatter writes to: its page's buffer, or the output
+  // itself once the buffer has grown too large and the page's turn came.
+  class CanalTravailleur : public Canal {
+   public:
+    explicit CanalTravailleur(Atelier& atelier) : atelier_(atelier) {}
+
+    void Commence(std::size_t page) {
+      page_ = page;
+      tampon_.clear();
+      direct_ = nullptr;
+    }
+
+    void Ecrit(const char* octets, std::size_t n) override {
+      if (direct_ != nullptr) {
+        direct_->Ecrit(octets, n);
+        return;
+      }
+      tampon_.append(octets, n);
+      if (tampon_.size() > kTailleTampon) {
+        direct_ = &atelier_.AttendTour(page_);
+        const std::string tampon = std::move(tampon_);
+        tampon_.clear();
+        direct_->Ecrit(tampon.data(), tampon.size());
+      }
+    }
+
+    bool Direct() const { return direct_ != nullptr; }
+    std::string Prend() { return std::move(tampon_); }
+
+   private:
+    Atelier& atelier_;
+    std::size_t page_ = 0;
+    std::string tampon_;
+    Canal* direct_ = nullptr;
+  };
+
+  // Waits until every page before `page` has been written (the writer then
+  // waits for this one) and gives the channel to the output. Throws Arret
+  // when the run stops first.
+  Canal& AttendTour(std::size_t page) {
+    std::unique_lock<std::mutex> verrou(mutex_);
+    change_.wait(verrou, [&] { return arret_ || prochaineEcrite_ == page; });
+    if (arret_) throw Arret();
+    return ecrivain_.Page();
+  }
+
+  // The next page to examine, or false when there is none left, a fatal
+  // error before it makes it useless, or the run stops. A worker keeps at
+  // most avance_ pages ahead of the writer, which bounds the buffers.
+  bool Prend(std::size_t& page) {
+    std::unique_lock<std::mutex> verrou(mutex_);
+    change_.wait(verrou, [&] {
+      return arret_ || prochainePrise_ >= limite_ || prochainePrise_ < prochaineEcrite_ + avance_;
+    });
+    if (arret_ || prochainePrise_ >= limite_) return false;
+    page = prochainePrise_++;
+    return true;
+  }
+
+  void Travaille() {
+    NomsMeta nomsMeta;
+    CanalTravailleur canal(*this);
+    const std::unique_ptr<RapportPage> rapport = rapport_.NouvellePage(canal);
+    for (std::size_t i; Prend(i);) {
+      canal.Commence(i);
+      bool signalee = false;
+      std::exception_ptr erreur;
+      try {
+        signalee = examinerFichier(chemins_[i], options_, nomsMeta, *rapport);
+      } catch (const Arret&) {
+        return;
+      } catch (...) {
+        erreur = std::current_exception();
+      }
+      {
+        const std::lock_guard<std::mutex> verrou(mutex_);
+        Page& page = pages_[i % avance_];
+        page.numero = i;
+        page.directe = canal.Direct();
+        page.tampon = canal.Prend();
+        page.signalee = signalee;
+        page.erreur = erreur;
+        page.finie = true;
+        // Nothing after a page that ends the run is wanted.
+        if (erreur) limite_ = std::min(limite_, i + 1);
+      }
+      change_.notify_all();
+    }
+  }
+
+  const std::vector<const char*>& chemins_;
+  const OptionsExamen& options_;
+  const Rapport& rapport_;
+  EcrivainPages ecrivain_;
+
+  const std::size_t avance_;
+  std::mutex mutex_;
+  std::condition_variable change_;
+  std::vector<Page> pages_;
+  std::size_t prochainePrise_ = 0;   // the next page for a worker
+  std::size_t prochaineEcrite_ = 0;  // the next page for the writer
+  std::size_t limite_;  // no page from here on: the end, or after a fatal error
+  bool arret_ = false;
+  std::vector<std::thread> threads_;  // last: started once the rest is ready
+};
+
+}  // namespace
+
+bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
+                   const Rapport& rapport, Canal& sortie, int travailleurs) {
+  const int utiles = static_cast<int>(std::min<std::size_t>(
+      static_cast<std::size_t>(std::max(travailleurs, 1)), chemins.size()));
+  if (utiles <= 1) return examinerEnSuite(chemins, options, rapport, sortie);
+  Atelier atelier(chemins, options, rapport, sortie, utiles);
+  return atelier.Ecrit();
+}
