@@ -19,15 +19,22 @@ const char* const kMessages[] = {
     "http-equiv is empty",
     "name is empty",
     "content is empty",
+    "property is empty",
+    "charset is empty",
 };
 static_assert(std::size(kMessages) == kNombreAnomalies, "one message per diagnostic");
+
+const char* message(const EtatFichier& etat, Anomalie code) {
+  if (code == kBaliseInconnue && etat.balises == JeuBalises::Html5) return "Unknown tag (HTML5)";
+  return kMessages[code];
+}
 
 }  // namespace
 
 void signalerAnomalie(EtatFichier& etat, Anomalie code) {
   // The line number right-aligned in four columns, then the message; the
   // echoed line comes under it, indented by two spaces.
-  etat.sortie.Imprime("%4d, %s : \n  ", etat.numeroLigne, kMessages[code]);
+  etat.sortie.Imprime("%4d, %s : \n  ", etat.numeroLigne, message(etat, code));
   etat.sortie.Affiche(etat.ligne, false, etat.jeu);
   etat.ligneSignalee = true;
 }

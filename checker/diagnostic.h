@@ -19,11 +19,14 @@ enum Anomalie {
   kHttpEquivVide,
   kNameVide,
   kContentVide,
+  kPropertyVide,
+  kCharsetVide,
   kNombreAnomalies
 };
 
 // Prints diagnostic `code` for the current line of etat, echoes the line
-// (which carries its own line end) and sets etat.ligneSignalee.
+// (which carries its own line end) and sets etat.ligneSignalee. An unknown
+// tag names the tag set the page is judged by.
 void signalerAnomalie(EtatFichier& etat, Anomalie code);
 
 // The one-tag rule: a line whose last tag is left open, or that opens more

@@ -9,6 +9,7 @@
 #include "foundation/arbrebinaire.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
+#include "html/jeubalises.h"
 
 struct EtatFichier {
   // The line reader hands out at most 8191 characters at a time: longer
@@ -16,18 +17,21 @@ struct EtatFichier {
   static constexpr int kTailleLigne = 8192;
 
   EtatFichier(NomsMeta& noms, bool developpe, bool simple, const Affichage& sortie,
-              JeuCaracteres jeu = JeuCaracteres::Windows1252)
+              JeuCaracteres jeu = JeuCaracteres::Windows1252,
+              JeuBalises balises = JeuBalises::Html32)
       : nomsMeta(noms),
         developpe(developpe),
         simple(simple && !developpe),
         sortie(sortie),
-        jeu(jeu) {}
+        jeu(jeu),
+        balises(balises) {}
 
   NomsMeta& nomsMeta;
   const bool developpe;  // "/d": keyword analysis
   const bool simple;     // "/s": syntax only (never with "/d")
   const Affichage& sortie;  // where the page's report goes
   const JeuCaracteres jeu;  // the page's character set
+  const JeuBalises balises;  // "--html5": the tags and meta tags of today's HTML
 
   char ligne[kTailleLigne];       // as read, comments removed
   char minuscules[kTailleLigne];  // lower-case copy that every test reads

@@ -26,7 +26,7 @@ void copierEnMinuscules(char* __restrict destination, const char* __restrict sou
 
 // HEAD, BODY, meta and TITLE rules on a line that holds a '<'.
 void verifierBalises(EtatFichier& etat) {
-  const BalisesLigne balises(etat.minuscules);
+  const BalisesLigne balises(etat.minuscules, etat.balises);
   const int nbBalises = balises.NombreBalises();
   const bool derniereOuverte = balises.DerniereOuverte();
 
@@ -109,9 +109,10 @@ void imprimerResume(EtatFichier& etat) {
 }  // namespace
 
 bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta& nomsMeta,
-                  const Affichage& sortie) {
+                  const Affichage& sortie, JeuBalises balises) {
   // Two 8 KiB line buffers: kept off the stack.
-  auto etat = std::make_unique<EtatFichier>(nomsMeta, developpe, simple, sortie, lecteur.Jeu());
+  auto etat = std::make_unique<EtatFichier>(nomsMeta, developpe, simple, sortie, lecteur.Jeu(),
+                                            balises);
   nomsMeta.RemetAZero();
   while (lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne) >= 0) {
     ++etat->numeroLigne;
@@ -136,11 +137,11 @@ bool examinerPage(LecteurLignes& lecteur, bool developpe, bool simple, NomsMeta&
 }
 
 bool examinerFichier(const char* chemin, bool developpe, bool simple, NomsMeta& nomsMeta,
-                     const Affichage& sortie) {
+                     const Affichage& sortie, JeuBalises balises) {
   FicBase fichier(chemin, "r");
   // Linux file names are usually UTF-8; any other is read as Windows-1252.
   sortie.Affiche(chemin, true,
                  estTexteUtf8(chemin) ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252);
   LecteurLignes lecteur(fichier.Fichier());
-  return examinerPage(lecteur, developpe, simple, nomsMeta, sortie);
+  return examinerPage(lecteur, developpe, simple, nomsMeta, sortie, balises);
 }

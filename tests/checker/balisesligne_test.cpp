@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "html/tables.h"
 #include "tests/checker/balises_reference.h"
 
 namespace {
@@ -58,6 +59,79 @@ TEST(BalisesLigne, AgreesWithChercherBaliseOnRandomLines) {
     std::string ligne;
     for (uint64_t k = suivant(12); k > 0; --k) ligne += morceaux[suivant(nombreMorceaux)];
     verifierCommeChercherBalise(ligne);
+  }
+}
+
+bool inconnue(const std::string& ligne, JeuBalises jeu) {
+  return BalisesLigne(ligne.c_str(), jeu).BaliseInconnue();
+}
+
+// HTML 3.2 reads the name after the '<' and its blanks; HTML5 reads a tag
+// only where a letter, or '/' and a letter, follows the '<', and its name
+// runs to a blank, '/' or '>'.
+TEST(BalisesLigne, WhatALessThanSignOpens) {
+  const struct {
+    const char* ligne;
+    bool html32;
+    bool html5;
+  } cas[] = {
+      {"<p>a</p>", false, false},
+      {"< p>", false, false},
+      {"if (a < b)", false, false},    // 3.2: "b" is a tag, 5: text
+      {"if (n < 10)", true, false},
+      {"i<10", true, false},
+      {"i<max", true, true},
+      {"a <= b", true, false},
+      {"x <\n", true, false},
+      {"<?xml version=\"1.0\"?>", true, false},
+      {"<-x>", true, false},
+      {"</ p>", true, false},
+      {"</p >", false, false},
+      {"<br/>", true, false},
+      {"<p\tclass=x>", false, false},
+      {"<span class=x>", true, false},
+      {"<nav", true, false},           // the name runs to the end of the line
+      {"<a=b>", false, true},
+      {"<svg:rect>", true, true},
+      {"<\xE9t\xE9>", true, false},
+      {"<p><center>", false, true},    // the first unknown name counts
+      {"<a href=x><blink>", true, true},
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(inconnue(c.ligne, JeuBalises::Html32), c.html32) << c.ligne;
+    EXPECT_EQ(inconnue(c.ligne, JeuBalises::Html5), c.html5) << c.ligne;
+  }
+}
+
+TEST(BalisesLigne, KnownNamesOfEachSet) {
+  const auto dansHtml32 = [](const std::string& nom) {
+    for (const char* entree : tableBalises) {
+      if (nom == entree) return true;
+    }
+    return false;
+  };
+  for (const std::string nom : tableBalisesHtml5) {
+    for (const std::string& ligne : {"<" + nom + ">", "</" + nom + ">", "<" + nom + " id=x/>"}) {
+      EXPECT_FALSE(inconnue(ligne, JeuBalises::Html5)) << ligne;
+    }
+    EXPECT_EQ(inconnue("<" + nom + ">", JeuBalises::Html32), !dansHtml32(nom)) << nom;
+    EXPECT_EQ(inconnue("</" + nom + ">", JeuBalises::Html32), !dansHtml32("/" + nom)) << nom;
+  }
+  // Obsolete elements are unknown to today's HTML, and near misses to both.
+  for (const std::string nom : {"center", "font", "tt", "big", "strike", "frameset", "frame",
+                                "applet", "marquee", "acronym", "basefont", "dir", "isindex",
+                                "param", "blink", "spanx", "h7", "svgs"}) {
+    for (const std::string& ligne : {"<" + nom + ">", "</" + nom + ">"}) {
+      EXPECT_TRUE(inconnue(ligne, JeuBalises::Html5)) << ligne;
+    }
+    EXPECT_EQ(inconnue("<" + nom + ">", JeuBalises::Html32), !dansHtml32(nom)) << nom;
+  }
+  // Custom elements: any name holding a '-', however long.
+  for (const std::string nom : {"my-widget", "mdbook-sidebar-scrollbox", "x-"}) {
+    for (const std::string& ligne : {"<" + nom + ">", "</" + nom + ">"}) {
+      EXPECT_FALSE(inconnue(ligne, JeuBalises::Html5)) << ligne;
+      EXPECT_TRUE(inconnue(ligne, JeuBalises::Html32)) << ligne;
+    }
   }
 }
 

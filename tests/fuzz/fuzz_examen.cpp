@@ -1,5 +1,5 @@
 // Fuzz harness: the scan of one page on arbitrary bytes, read from memory,
-// with each flag combination (none, /s, /d).
+// with each flag combination (none, /s, /d) and, with /d, by today's HTML.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,13 +16,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static char vide = '\0';
   void* const octets = size > 0 ? const_cast<uint8_t*>(data) : static_cast<void*>(&vide);
 
-  const bool combinaisons[3][2] = {{false, false}, {false, true}, {true, false}};
-  for (const auto& flags : combinaisons) {
+  const struct {
+    bool developpe;
+    bool simple;
+    JeuBalises balises;
+  } combinaisons[] = {{false, false, JeuBalises::Html32},
+                      {false, true, JeuBalises::Html32},
+                      {true, false, JeuBalises::Html32},
+                      {true, false, JeuBalises::Html5}};
+  for (const auto& c : combinaisons) {
     std::FILE* page = fmemopen(octets, size, "r");
     if (page == nullptr) std::abort();
     try {
       LecteurLignes lecteur(page);
-      examinerPage(lecteur, flags[0], flags[1], nomsMeta, sortieMuette());
+      examinerPage(lecteur, c.developpe, c.simple, nomsMeta, sortieMuette(), c.balises);
     } catch (const MesErreur&) {
       // The fatal errors (word or keyword too long) are expected outcomes.
     }
