@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "checker/examen.h"
 #include "checker/nomsmeta.h"
@@ -79,7 +80,7 @@ std::string nomRepertoire(const String& repertoire) {
 }
 
 int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes,
-                 bool sousRepertoires, bool developpe, bool simple) {
+                 bool sousRepertoires, bool developpe, bool simple, JeuBalises balises) {
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
   NomsMeta nomsMeta;
@@ -100,7 +101,7 @@ int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes
   // neighbours, and each file is examined once.
   for (int i = 0; i < nombre; ++i) {
     if (i > 0 && fichiers[i] == fichiers[i - 1]) continue;
-    if (examinerFichier(fichiers[i].Texte(), developpe, simple, nomsMeta)) {
+    if (examinerFichier(fichiers[i].Texte(), developpe, simple, nomsMeta, affichage, balises)) {
       statut = std::max(statut, kStatutSignale);
     }
   }
@@ -128,7 +129,13 @@ int executer(int nbArgs, const char* const* args) {
     }
     return kStatutSucces;
   }
-  Arguments arguments(nbArgs, args, '/', false);
+  // "--html5", anywhere, judges the pages by today's HTML; it is no mask.
+  std::vector<const char*> restants(args, args + nbArgs);
+  const auto fin = std::remove_if(restants.begin() + std::min(nbArgs, 1), restants.end(),
+                                  [](const char* a) { return std::strcmp(a, "--html5") == 0; });
+  const JeuBalises balises = fin != restants.end() ? JeuBalises::Html5 : JeuBalises::Html32;
+  restants.erase(fin, restants.end());
+  Arguments arguments(static_cast<int>(restants.size()), restants.data(), '/', false);
   Vecteur<String> masques;
   arguments.analyser(masques, true);
   const String& options = arguments.Options();
@@ -141,7 +148,7 @@ int executer(int nbArgs, const char* const* args) {
     const std::string masquesTapes = listeMasques(masques);
     normaliserMasques(masques);
     return examinerTout(masques, masquesTapes, !optionDonnee(options, '1'),
-                        optionDonnee(options, 'D'), optionDonnee(options, 'S'));
+                        optionDonnee(options, 'D'), optionDonnee(options, 'S'), balises);
   } catch (const MesErreur& erreur) {
     afficherErreur(erreur);
     return kStatutEchec;
