@@ -62,17 +62,15 @@ bool finStricte(const char* p, bool html5) {
   return *sauterBlancs(p + 1) != '>';
 }
 
-// Whether the tag at `meta` is <meta charset="..."> in strict form: its one
-// attribute, the value in double quotes, and no other quote on the line.
-bool formeCharset(const char* meta, int nbGuillemets) {
-  if (nbGuillemets != 2) return false;
+}  // namespace
+
+bool formeCharset(const char* meta) {
+  if (!commencePar(meta, kMeta, kLongueurMeta) || compterCaractere(meta, '"') != 2) return false;
   const char* p = sauterBlancs(meta + kLongueurMeta);
   if (!commencePar(p, kCharset, kLongueurCharset)) return false;
   const char* ferme = valeurEntreGuillemets(p + kLongueurCharset);
   return ferme != nullptr && finStricte(ferme + 1, true);
 }
-
-}  // namespace
 
 bool syntaxeStricte(const char* meta, JeuBalises jeu) {
   const bool html5 = jeu == JeuBalises::Html5;
@@ -117,7 +115,7 @@ void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int
     return;
   }
   if (!etat.ligneSignalee && !verifierTagsLigne(etat, derniereOuverte, nbBalises, 1)) return;
-  if (html5 && formeCharset(meta, nbGuillemets)) {
+  if (html5 && formeCharset(meta)) {
     if (valeurVide(meta)) signalerAnomalie(etat, kCharsetVide);
     etat.nomsMeta.Compte(kCleContentType, sizeof kCleContentType - 1);
     return;

@@ -15,4 +15,9 @@ void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int
 // In HTML5 property is a key and a '/' may stand right before the '>'.
 bool syntaxeStricte(const char* meta, JeuBalises jeu = JeuBalises::Html32);
 
+// HTML5's <meta charset="...">, from the word "meta": the one attribute, its
+// value in double quotes, no other double quote up to the end of the text,
+// and the end of the strict form.
+bool formeCharset(const char* meta);
+
 #endif  // PAGEVET_CHECKER_METATAGS_H_

@@ -2,16 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
-#include <memory>
-#include <string>
-
-#include "checker/etatfichier.h"
-#include "checker/nomsmeta.h"
-#include "html/trthtml.h"
-#include "tests/memoire.h"
-
 namespace {
 
 struct CasSyntaxe {
@@ -61,66 +51,23 @@ TEST(SyntaxeStricte, AcceptsOnlyTheOneForm) {
   }
 }
 
-// The messages verifierMeta prints for a line alone inside HEAD, then the
-// name it counted: "Missing quote(s); -", "charset is empty; \"Content-Type\"".
-std::string juger(const std::string& ligne, JeuBalises jeu) {
-  static NomsMeta nomsMeta;
-  nomsMeta.RemetAZero();
-  SortieMemoire rapport;
-  const Affichage sortie(Affichage::Sortie::Oem850, rapport.Flux());
-  auto etat = std::make_unique<EtatFichier>(nomsMeta, false, false, sortie,
-                                            JeuCaracteres::Windows1252, jeu);
-  etat->dansHead = true;
-  etat->numeroLigne = 1;
-  std::snprintf(etat->ligne, sizeof etat->ligne, "%s\n", ligne.c_str());
-  std::strcpy(etat->minuscules, etat->ligne);
-  Minuscules(etat->minuscules);
-  int nbBalises = 0;
-  const bool ouverte = compterBalises(etat->minuscules, nbBalises);
-  verifierMeta(*etat, chercherBalise(etat->minuscules, "meta"), ouverte, nbBalises);
-
-  std::string resultat;
-  const std::string texte = rapport.Texte();
-  for (size_t debut = texte.find("   1, "); debut != std::string::npos;
-       debut = texte.find("   1, ", debut + 1)) {
-    resultat += texte.substr(debut + 6, texte.find(" : ", debut) - debut - 6) + "; ";
-  }
-  std::string compte = "-";
-  for (int i = 0; i < NomsMeta::kNombre; ++i) {
-    if (nomsMeta.Compteur(i) > 0) compte = nomsMeta.Affichage(i);
-  }
-  return resultat + compte;
-}
-
-TEST(VerifierMeta, CharsetAndPropertyByTodaysHtml) {
+TEST(FormeCharset, OneDoubleQuotedValueAlone) {
   const struct {
-    const char* ligne;
-    const char* html32;
-    const char* html5;
+    const char* texte;  // lower case, from the word "meta"
+    bool accepte;
   } cas[] = {
-      {"<meta charset=\"utf-8\">", "Missing quote(s); -", "\"Content-Type\""},
-      {"<META CHARSET = \"UTF-8\" />", "Missing quote(s); -", "\"Content-Type\""},
-      {"<meta charset=\"utf-8\"/>", "Missing quote(s); -", "\"Content-Type\""},
-      {"<meta charset=\" \">", "Missing quote(s); -", "charset is empty; \"Content-Type\""},
-      {"<meta charset=utf-8>", "Missing quote(s); -", "Missing quote(s); -"},
-      {"<meta charset=\"utf-8\" lang=\"en\">", "Unknown format; -", "Unknown format; -"},
-      {"<meta charset=\"utf-8\"> \"", "Missing quote(s); -", "Missing quote(s); -"},
-      {"<meta lang=\"en\">", "Missing quote(s); -", "Missing quote(s); -"},
-      {"<meta charset=\"utf-8\">>", "Missing quote(s); -", "Missing quote(s); -"},
-      {"<meta property=\"og:title\" content=\"x\">", "Unknown format; -", "-"},
-      {"<meta property=\"keywords\" content=\"x\">", "Unknown format; -", "\"KEYWORDS\""},
-      {"<meta property=\"\" content=\"\">", "Unknown format; -",
-       "property is empty; content is empty; -"},
-      {"<meta name=\"robots\" property=\"x\" content=\"y\">", "Unknown format; -",
-       "Unknown format; -"},
-      {"<meta name=\"description\" content=\"property\">", "\"DESCRIPTION\"",
-       "Unknown format; -"},
-      {"<meta name=\"robots\" content=\"noindex\" />", "Unknown format; -", "\"ROBOTS\""},
+      {"meta charset=\"utf-8\">\n", true},
+      {"meta  charset = \"utf-8\" />", true},
+      {"meta charset=\" \"/>", true},
+      {"meta charset=utf-8>", false},
+      {"meta charset=\"utf-8\" lang=\"en\">", false},
+      {"meta charset=\"utf-8\"> \"", false},
+      {"meta charset=\"utf-8\">>", false},
+      {"meta charset=\"utf-8\" / >", false},
+      {"meta charsets=\"utf-8\">", false},
+      {"meta name=\"charset\">", false},
   };
-  for (const auto& c : cas) {
-    EXPECT_EQ(juger(c.ligne, JeuBalises::Html32), c.html32) << c.ligne;
-    EXPECT_EQ(juger(c.ligne, JeuBalises::Html5), c.html5) << c.ligne;
-  }
+  for (const auto& c : cas) EXPECT_EQ(formeCharset(c.texte), c.accepte) << c.texte;
 }
 
 }  // namespace

@@ -16,20 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static char vide = '\0';
   void* const octets = size > 0 ? const_cast<uint8_t*>(data) : static_cast<void*>(&vide);
 
-  const struct {
-    bool developpe;
-    bool simple;
-    JeuBalises balises;
-  } combinaisons[] = {{false, false, JeuBalises::Html32},
-                      {false, true, JeuBalises::Html32},
-                      {true, false, JeuBalises::Html32},
-                      {true, false, JeuBalises::Html5}};
-  for (const auto& c : combinaisons) {
+  // /d, /s, --html5
+  const bool combinaisons[4][3] = {
+      {false, false, false}, {false, true, false}, {true, false, false}, {true, false, true}};
+  for (const auto& flags : combinaisons) {
     std::FILE* page = fmemopen(octets, size, "r");
     if (page == nullptr) std::abort();
     try {
       LecteurLignes lecteur(page);
-      examinerPage(lecteur, c.developpe, c.simple, nomsMeta, sortieMuette(), c.balises);
+      examinerPage(lecteur, flags[0], flags[1], nomsMeta, sortieMuette(),
+                   flags[2] ? JeuBalises::Html5 : JeuBalises::Html32);
     } catch (const MesErreur&) {
       // The fatal errors (word or keyword too long) are expected outcomes.
     }
