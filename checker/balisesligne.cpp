@@ -10,9 +10,21 @@ bool egal(const char* nom, const char* attendu, size_t longueur) {
   return std::memcmp(nom, attendu, longueur) == 0;
 }
 
+// What follows a '<' as the HTML tokenizer reads it: a letter opens a tag,
+// '/' and a letter a closing tag, whose name runs to the first blank, '/' or
+// '>'; anything else makes the '<' text. Gives whether it opens a tag that
+// today's HTML does not know. Kept out of line, so that the loop below keeps
+// the code and registers it had for HTML 3.2 alone.
+[[gnu::noinline]] bool baliseHtml5Inconnue(const char* apresChevron) {
+  const char* const nom = apresChevron + (*apresChevron == '/' ? 1 : 0);
+  if (!estLettre(*nom)) return false;
+  return !baliseHtml5Connue(nom, std::strcspn(nom, " \t\n\v\f\r/>"));
+}
+
 }  // namespace
 
-BalisesLigne::BalisesLigne(const char* texte) {
+BalisesLigne::BalisesLigne(const char* texte, JeuBalises jeu) {
+  const bool html5 = jeu == JeuBalises::Html5;
   // A tag is counted at a '<' met outside the previous counted tag, which
   // runs to the first '>' after its '<'; once a tag has no '>', no more are.
   const char* finBalise = texte;
@@ -34,7 +46,10 @@ BalisesLigne::BalisesLigne(const char* texte) {
     }
 
     const char* const position = sauterBlancs(chevron + 1);
-    if (!baliseInconnue_ && !baliseConnue(position)) baliseInconnue_ = true;
+    if (!baliseInconnue_ &&
+        (html5 ? baliseHtml5Inconnue(chevron + 1) : !baliseConnue(position))) {
+      baliseInconnue_ = true;
+    }
     const bool fermante = *position == '/';
     const char* const nom = position + (fermante ? 1 : 0);
     size_t longueur = 0;

@@ -3,12 +3,15 @@
 #ifndef PAGEVET_CHECKER_BALISESLIGNE_H_
 #define PAGEVET_CHECKER_BALISESLIGNE_H_
 
+#include "html/jeubalises.h"
+
 class BalisesLigne {
  public:
   enum Nom { kHead, kFinHead, kBody, kFinBody, kMeta, kTitle, kFinTitle, kNombre };
 
-  // texte must outlive the object: positions point into it.
-  explicit BalisesLigne(const char* texte);
+  // texte must outlive the object: positions point into it. jeu only
+  // decides which tags are unknown.
+  explicit BalisesLigne(const char* texte, JeuBalises jeu = JeuBalises::Html32);
 
   // What chercherBalise(texte, name) gives for the name ("head", "/head",
   // "body", "/body", "meta", "title" or "/title"), without a search each.
@@ -19,8 +22,9 @@ class BalisesLigne {
   int NombreBalises() const { return nombreBalises_; }
   bool DerniereOuverte() const { return derniereOuverte_; }
 
-  // Whether a '<' of the line is followed (after blanks) by a name that
-  // baliseConnue does not know.
+  // HTML 3.2: whether a '<' of the line is followed (after blanks) by a name
+  // that baliseConnue does not know. HTML5: whether a '<' opens a tag, as
+  // the HTML tokenizer reads one, whose name baliseHtml5Connue does not know.
   bool BaliseInconnue() const { return baliseInconnue_; }
 
  private:

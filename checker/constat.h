@@ -7,6 +7,8 @@
 #include <iterator>
 #include <string>
 
+#include "html/jeubalises.h"
+
 enum Constat {
   // Line diagnostics: the line number, the message, the line echoed.
   kBaliseIncomplete,
@@ -22,6 +24,8 @@ enum Constat {
   kHttpEquivVide,
   kNameVide,
   kContentVide,
+  kPropertyVide,  // --html5 only
+  kCharsetVide,   // --html5 only
   // Summary lines: each known meta name missing or repeated, in the order
   // of NomsMeta, then TITLE, HEAD and BODY, then what stands outside HEAD.
   kSansContentType,
@@ -69,6 +73,8 @@ inline constexpr DescriptionConstat kConstats[] = {
     {"empty-http-equiv", "http-equiv is empty"},
     {"empty-name", "name is empty"},
     {"empty-content", "content is empty"},
+    {"empty-property", "property is empty"},
+    {"empty-charset", "charset is empty"},
     {"no-content-type", "No \"Content-Type\" tag found"},
     {"several-content-type", "Several \"Content-Type\" tags found"},
     {"no-content-language", "No \"Content-Language\" tag found"},
@@ -102,8 +108,15 @@ constexpr Constat constatPlusieurs(int i) {
 static_assert(constatPlusieurs(5) == kPlusieursRobots, "two findings per known meta name");
 
 // The line diagnostics come first, the keyword findings last.
-constexpr bool estDiagnosticLigne(Constat c) { return c <= kContentVide; }
+constexpr bool estDiagnosticLigne(Constat c) { return c <= kCharsetVide; }
 constexpr bool estMotCle(Constat c) { return c >= kMotCleRepete; }
+
+// The message of a finding as the report writes it for a run judged by
+// balises: an unknown tag names the tag set; any other is the table's.
+inline const char* messageConstat(Constat c, JeuBalises balises) {
+  return c == kBaliseInconnue && balises == JeuBalises::Html5 ? "Unknown tag (HTML5)"
+                                                              : kConstats[c].message;
+}
 
 // The finding whose id is exactly id; false when there is none.
 bool constatDeId(const char* id, Constat& constat);

@@ -10,6 +10,7 @@
 #include "foundation/arbrebinaire.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
+#include "html/jeubalises.h"
 
 struct EtatFichier {
   // The line reader hands out at most 8191 characters at a time: longer
@@ -23,7 +24,8 @@ struct EtatFichier {
         developpe(options.developpe),
         simple(options.simple && !options.developpe),
         rapport(rapport),
-        jeu(jeu) {}
+        jeu(jeu),
+        balises(options.balises) {}
 
   NomsMeta& nomsMeta;
   const OptionsExamen& options;
@@ -31,6 +33,7 @@ struct EtatFichier {
   const bool simple;     // "/s": syntax only (never with "/d")
   RapportPage& rapport;  // where the page's findings go
   const JeuCaracteres jeu;  // the page's character set
+  const JeuBalises balises;  // "--html5": the tags and meta tags of today's HTML
 
   char ligne[kTailleLigne];       // as read, comments removed
   char minuscules[kTailleLigne];  // lower-case copy that every test reads

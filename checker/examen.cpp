@@ -28,7 +28,7 @@ void copierEnMinuscules(char* __restrict destination, const char* __restrict sou
 
 // HEAD, BODY, meta and TITLE rules on a line that holds a '<'.
 void verifierBalises(EtatFichier& etat) {
-  const BalisesLigne balises(etat.minuscules);
+  const BalisesLigne balises(etat.minuscules, etat.balises);
   const int nbBalises = balises.NombreBalises();
   const bool derniereOuverte = balises.DerniereOuverte();
 

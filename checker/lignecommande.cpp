@@ -13,6 +13,7 @@ struct OptionLongue {
 constexpr OptionLongue kOptions[] = {
     {"format", true},
     {"help", false},
+    {"html5", false},
     {"ignore", true},
     {"jobs", true},
     {"version", false},
@@ -40,6 +41,7 @@ const OptionLongue* trouver(const std::string& nom, std::vector<const OptionLong
 const char* const kAideOptionsLongues[] = {
     "    --format=FORMAT : Write the report as text (the default), gnu, json or sarif\n",
     "    --ignore=ID,... : Leave out the findings of these ids (man pagevet lists them)\n",
+    "    --html5         : Check tags and meta tags by today's HTML, not HTML 3.2\n",
     "    --jobs=N        : Examine N pages at once (default: one per processor)\n",
     "    --help          : Print this help and exit\n",
     "    --version       : Print the version and exit\n",
@@ -95,6 +97,8 @@ bool LigneCommande::Analyse(int nbArgs, const char* const* args, std::string& er
 bool LigneCommande::Option(const std::string& nom, const char* valeur, std::string& erreur) {
   if (nom == "help") {
     aide_ = true;
+  } else if (nom == "html5") {
+    html5_ = true;
   } else if (nom == "version") {
     version_ = true;
   } else if (nom == "format") {

@@ -25,6 +25,8 @@ class LigneCommande {
   bool Aide() const { return aide_; }
   bool Version() const { return version_; }
   FormatRapport Format() const { return format_; }
+  // "--html5": judge the pages by today's HTML.
+  bool Html5() const { return html5_; }
   const std::bitset<kNombreConstats>& Ignores() const { return ignores_; }
   // The number of pages examined at once; 0 when not given.
   int Travailleurs() const { return travailleurs_; }
@@ -41,6 +43,7 @@ class LigneCommande {
   bool aide_ = false;
   bool version_ = false;
   FormatRapport format_ = FormatRapport::Texte;
+  bool html5_ = false;
   std::bitset<kNombreConstats> ignores_;
   int travailleurs_ = 0;
   std::vector<const char*> classiques_;

@@ -10,6 +10,7 @@
 struct OptionsExamen {
   bool developpe = false;  // "/d": keyword analysis
   bool simple = false;     // "/s": syntax only (never with "/d")
+  JeuBalises balises = JeuBalises::Html32;  // "--html5": today's tags and meta tags
   // Findings left out of the report, whatever its format; they still steer
   // the checks, as a finding that was reported would.
   std::bitset<kNombreConstats> ignores;

@@ -20,11 +20,11 @@
 #include "checker/rapporttexte.h"
 #include "files/arguments.h"
 #include "files/parrep.h"
-#include "platform/plateforme.h"
 #include "foundation/affichage.h"
 #include "foundation/erreursortie.h"
 #include "foundation/meserreur.h"
 #include "foundation/vecteur.h"
+#include "platform/plateforme.h"
 
 namespace {
 
@@ -106,21 +106,21 @@ int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes
   return statut;
 }
 
-std::unique_ptr<Rapport> creerRapport(FormatRapport format, Canal& sortie) {
+std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, Canal& sortie) {
   const Affichage::Sortie console = Affichage::SortieConsole();
   switch (format) {
     case FormatRapport::Gnu:
-      return std::make_unique<RapportGnu>(console, sortie, stderr);
+      return std::make_unique<RapportGnu>(console, sortie, stderr, balises);
     case FormatRapport::Json:
-      return std::make_unique<RapportJson>(console, sortie, stderr);
+      return std::make_unique<RapportJson>(console, sortie, stderr, balises);
     case FormatRapport::Sarif:
       return std::make_unique<RapportSarif>(console, sortie, stderr,
-                                            plateforme::repertoireCourant());
+                                            plateforme::repertoireCourant(), balises);
     case FormatRapport::Texte:
       break;
   }
   return std::make_unique<RapportTexte>(console, sortie, stderr,
-                                        !plateforme::memeFichierOuvert(stdout, stderr));
+                                        !plateforme::memeFichierOuvert(stdout, stderr), balises);
 }
 
 int executer(int nbArgs, const char* const* args) {
@@ -157,9 +157,10 @@ int executer(int nbArgs, const char* const* args) {
   OptionsExamen options;
   options.developpe = optionDonnee(lettres, 'D');
   options.simple = optionDonnee(lettres, 'S');
+  options.balises = ligne.Html5() ? JeuBalises::Html5 : JeuBalises::Html32;
   options.ignores = ligne.Ignores();
   CanalFichier sortie(stdout);
-  const std::unique_ptr<Rapport> rapport = creerRapport(ligne.Format(), sortie);
+  const std::unique_ptr<Rapport> rapport = creerRapport(ligne.Format(), options.balises, sortie);
   rapport->Debut();
   int statut = kStatutEchec;
   try {

@@ -4,7 +4,8 @@ namespace {
 
 class PageGnu : public RapportPage {
  public:
-  PageGnu(Affichage::Sortie jeu, Canal& canal) : sortie_(jeu, canal) {}
+  PageGnu(Affichage::Sortie jeu, Canal& canal, JeuBalises balises)
+      : sortie_(jeu, canal), balises_(balises) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
@@ -14,7 +15,7 @@ class PageGnu : public RapportPage {
   }
 
   void Diagnostic(int numero, Constat constat, const char* /*ligne*/) override {
-    Ecrit(":" + std::to_string(numero) + ": " + kConstats[constat].message, constat);
+    Ecrit(":" + std::to_string(numero) + ": " + messageConstat(constat, balises_), constat);
   }
 
   void Resume(Constat constat, int compte) override {
@@ -41,6 +42,7 @@ class PageGnu : public RapportPage {
   }
 
   const Affichage sortie_;
+  const JeuBalises balises_;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
   std::string chemin_;  // converted for the output
 };
@@ -48,7 +50,7 @@ class PageGnu : public RapportPage {
 }  // namespace
 
 std::unique_ptr<RapportPage> RapportGnu::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageGnu>(jeu_, canal);
+  return std::make_unique<PageGnu>(jeu_, canal, balises_);
 }
 
 std::string cheminAvecBarres(const char* chemin) {

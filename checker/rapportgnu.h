@@ -13,8 +13,10 @@ class RapportGnu : public Rapport {
  public:
   // jeu: the console's set, which the lines are written in; sortie:
   // standard output; erreurs: standard error, which gets every error line.
-  RapportGnu(Affichage::Sortie jeu, Canal& sortie, std::FILE* erreurs)
-      : jeu_(jeu), console_(jeu, sortie), journal_(console_, erreurs) {}
+  // balises: the tag set the run judges pages by.
+  RapportGnu(Affichage::Sortie jeu, Canal& sortie, std::FILE* erreurs,
+             JeuBalises balises = JeuBalises::Html32)
+      : jeu_(jeu), balises_(balises), console_(jeu, sortie), journal_(console_, erreurs) {}
 
   void Debut() override {}
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
@@ -24,6 +26,7 @@ class RapportGnu : public Rapport {
 
  private:
   const Affichage::Sortie jeu_;
+  const JeuBalises balises_;
   const Affichage console_;  // converts the error lines
   JournalErreurs journal_;
 };

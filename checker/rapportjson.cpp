@@ -18,7 +18,7 @@ std::string enJson(const Json& valeur) { return valeur.dump(); }
 // page of many findings is never held whole.
 class PageJson : public RapportPage {
  public:
-  explicit PageJson(Canal& canal) : canal_(canal) {}
+  PageJson(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
@@ -30,7 +30,7 @@ class PageJson : public RapportPage {
   void Diagnostic(int numero, Constat constat, const char* ligne) override {
     Ecrit(Json{{"id", kConstats[constat].id},
                {"line", numero},
-               {"message", kConstats[constat].message},
+               {"message", messageConstat(constat, balises_)},
                {"text", ligneUtf8(ligne, jeu_)}});
   }
 
@@ -68,21 +68,23 @@ class PageJson : public RapportPage {
   }
 
   Canal& canal_;
+  const JeuBalises balises_;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
   bool premier_ = true;
 };
 
 }  // namespace
 
-RapportJson::RapportJson(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs)
-    : console_(console, sortie), sortie_(sortie), journal_(console_, erreurs) {}
+RapportJson::RapportJson(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
+                         JeuBalises balises)
+    : console_(console, sortie), sortie_(sortie), journal_(console_, erreurs), balises_(balises) {}
 
 void RapportJson::Debut() {
   ecrire(sortie_, "{\"tool\":\"pagevet\",\"version\":\"" PAGEVET_VERSION "\",\n\"files\":[");
 }
 
 std::unique_ptr<RapportPage> RapportJson::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageJson>(canal);
+  return std::make_unique<PageJson>(canal, balises_);
 }
 
 void RapportJson::Fin(int statut) {

@@ -14,7 +14,9 @@ class RapportJson : public Rapport {
  public:
   // console: the console's set, which the error lines on erreurs are
   // written in; the document on sortie is UTF-8 whatever it is.
-  RapportJson(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs);
+  // balises: the tag set the run judges pages by.
+  RapportJson(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
+              JeuBalises balises = JeuBalises::Html32);
 
   void Debut() override;
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
@@ -27,6 +29,7 @@ class RapportJson : public Rapport {
   const Affichage console_;
   Canal& sortie_;
   JournalErreurs journal_;
+  const JeuBalises balises_;
 };
 
 #endif  // PAGEVET_CHECKER_RAPPORTJSON_H_

@@ -18,7 +18,7 @@ std::string enJson(const Json& valeur) { return valeur.dump(); }
 // The page's results, one a line, each with its rule and its place.
 class PageSarif : public RapportPage {
  public:
-  explicit PageSarif(Canal& canal) : canal_(canal) {}
+  PageSarif(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
@@ -27,7 +27,7 @@ class PageSarif : public RapportPage {
   }
 
   void Diagnostic(int numero, Constat constat, const char* /*ligne*/) override {
-    Ecrit(constat, kConstats[constat].message, numero);
+    Ecrit(constat, messageConstat(constat, balises_), numero);
   }
 
   void Resume(Constat constat, int compte) override {
@@ -62,6 +62,7 @@ class PageSarif : public RapportPage {
   }
 
   Canal& canal_;
+  const JeuBalises balises_;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
   bool premier_ = true;
   std::string uri_;
@@ -70,13 +71,19 @@ class PageSarif : public RapportPage {
 }  // namespace
 
 RapportSarif::RapportSarif(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
-                           const std::string& repertoire)
-    : console_(console, sortie), sortie_(sortie), journal_(console_, erreurs), repertoire_(repertoire) {}
+                           const std::string& repertoire, JeuBalises balises)
+    : console_(console, sortie),
+      sortie_(sortie),
+      journal_(console_, erreurs),
+      repertoire_(repertoire),
+      balises_(balises) {}
 
 void RapportSarif::Debut() {
   Json regles = Json::array();
-  for (const DescriptionConstat& constat : kConstats) {
-    regles.push_back({{"id", constat.id}, {"shortDescription", {{"text", constat.message}}}});
+  for (int c = 0; c < kNombreConstats; ++c) {
+    const Constat constat = static_cast<Constat>(c);
+    regles.push_back({{"id", kConstats[c].id},
+                      {"shortDescription", {{"text", messageConstat(constat, balises_)}}}});
   }
   std::string racine = encoderUri(texteUtf8(repertoire_.c_str(), JeuCaracteres::Utf8));
   if (racine.empty() || racine.back() != '/') racine += '/';
@@ -88,7 +95,7 @@ void RapportSarif::Debut() {
 }
 
 std::unique_ptr<RapportPage> RapportSarif::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageSarif>(canal);
+  return std::make_unique<PageSarif>(canal, balises_);
 }
 
 void RapportSarif::Fin(int statut) {

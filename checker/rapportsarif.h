@@ -15,8 +15,9 @@ class RapportSarif : public Rapport {
   // console: the console's set, which the error lines on erreurs are
   // written in; the log on sortie is UTF-8 whatever it is. repertoire: the
   // directory the pages' paths are relative to, as the host names it.
+  // balises: the tag set the run judges pages by.
   RapportSarif(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
-               const std::string& repertoire);
+               const std::string& repertoire, JeuBalises balises = JeuBalises::Html32);
 
   void Debut() override;
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
@@ -30,6 +31,7 @@ class RapportSarif : public Rapport {
   Canal& sortie_;
   JournalErreurs journal_;
   const std::string repertoire_;
+  const JeuBalises balises_;
 };
 
 // A UTF-8 path as a URI reference: every byte but the unreserved characters

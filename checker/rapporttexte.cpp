@@ -4,7 +4,8 @@ namespace {
 
 class PageTexte : public RapportPage {
  public:
-  PageTexte(Affichage::Sortie jeu, Canal& canal) : sortie_(jeu, canal) {}
+  PageTexte(Affichage::Sortie jeu, Canal& canal, JeuBalises balises)
+      : sortie_(jeu, canal), balises_(balises) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
@@ -16,7 +17,7 @@ class PageTexte : public RapportPage {
   void Diagnostic(int numero, Constat constat, const char* ligne) override {
     // The line number right-aligned in four columns, then the message; the
     // line comes under it, indented by two spaces, with its own line end.
-    sortie_.Imprime("%4d, %s : \n  ", numero, kConstats[constat].message);
+    sortie_.Imprime("%4d, %s : \n  ", numero, messageConstat(constat, balises_));
     sortie_.Affiche(ligne, false, jeu_);
   }
 
@@ -52,20 +53,22 @@ class PageTexte : public RapportPage {
 
  private:
   const Affichage sortie_;
+  const JeuBalises balises_;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
 };
 
 }  // namespace
 
 RapportTexte::RapportTexte(Affichage::Sortie jeu, Canal& sortie, std::FILE* erreurs,
-                           bool erreurFataleSurErreurs)
+                           bool erreurFataleSurErreurs, JeuBalises balises)
     : jeu_(jeu),
+      balises_(balises),
       sortie_(jeu, sortie),
       journal_(sortie_, erreurs),
       erreurFataleSurErreurs_(erreurFataleSurErreurs) {}
 
 std::unique_ptr<RapportPage> RapportTexte::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageTexte>(jeu_, canal);
+  return std::make_unique<PageTexte>(jeu_, canal, balises_);
 }
 
 void RapportTexte::ErreurFatale(const MesErreur& erreur) {

@@ -15,8 +15,9 @@ class RapportTexte : public Rapport {
   // standard output; erreurs: standard error. erreurFataleSurErreurs:
   // whether the fatal error also gets its line on erreurs (not when both are
   // the same open file, where it would stand twice).
+  // balises: the tag set the run judges pages by.
   RapportTexte(Affichage::Sortie jeu, Canal& sortie, std::FILE* erreurs,
-               bool erreurFataleSurErreurs);
+               bool erreurFataleSurErreurs, JeuBalises balises = JeuBalises::Html32);
 
   void Debut() override {}
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
@@ -26,6 +27,7 @@ class RapportTexte : public Rapport {
 
  private:
   const Affichage::Sortie jeu_;
+  const JeuBalises balises_;
   const Affichage sortie_;
   JournalErreurs journal_;
   const bool erreurFataleSurErreurs_;

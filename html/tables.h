@@ -1,5 +1,6 @@
 // Constant tables of the HTML text processing: character entities, accent
-// folding, word-separating punctuation and the known HTML 3.2 tag names.
+// folding, word-separating punctuation and the known tag names of HTML 3.2
+// and of today's HTML.
 #ifndef PAGEVET_HTML_TABLES_H_
 #define PAGEVET_HTML_TABLES_H_
 
@@ -126,17 +127,50 @@ inline constexpr const char* tableBalises[] = {
 constexpr int nombreBalises = static_cast<int>(std::size(tableBalises));
 static_assert(nombreBalises == 123, "123 tag names");
 
+// Lower-case element names of today's HTML, with the SVG and MathML elements
+// that pages write inline, sorted in byte order for binary search. Closing
+// tags are the same names; obsolete elements (center, font, tt...) are out.
+inline constexpr const char* tableBalisesHtml5[] = {
+    "a", "abbr", "address", "animate", "animatemotion", "animatetransform", "annotation",
+    "annotation-xml", "area", "article", "aside", "audio", "b", "base", "bdi", "bdo", "blockquote",
+    "body", "br", "button", "canvas", "caption", "circle", "cite", "clippath", "code", "col",
+    "colgroup", "data", "datalist", "dd", "defs", "del", "desc", "details", "dfn", "dialog",
+    "discard", "div", "dl", "dt", "ellipse", "em", "embed", "feblend", "fecolormatrix",
+    "fecomponenttransfer", "fecomposite", "feconvolvematrix", "fediffuselighting",
+    "fedisplacementmap", "fedistantlight", "fedropshadow", "feflood", "fefunca", "fefuncb",
+    "fefuncg", "fefuncr", "fegaussianblur", "feimage", "femerge", "femergenode", "femorphology",
+    "feoffset", "fepointlight", "fespecularlighting", "fespotlight", "fetile", "feturbulence",
+    "fieldset", "figcaption", "figure", "filter", "footer", "foreignobject", "form", "g", "h1",
+    "h2", "h3", "h4", "h5", "h6", "head", "header", "hgroup", "hr", "html", "i", "iframe", "image",
+    "img", "input", "ins", "kbd", "label", "legend", "li", "line", "lineargradient", "link",
+    "maction", "main", "map", "mark", "marker", "mask", "math", "menu", "merror", "meta",
+    "metadata", "meter", "mfrac", "mi", "mmultiscripts", "mn", "mo", "mover", "mpadded", "mpath",
+    "mphantom", "mprescripts", "mroot", "mrow", "ms", "mspace", "msqrt", "mstyle", "msub",
+    "msubsup", "msup", "mtable", "mtd", "mtext", "mtr", "munder", "munderover", "nav", "none",
+    "noscript", "object", "ol", "optgroup", "option", "output", "p", "path", "pattern", "picture",
+    "polygon", "polyline", "pre", "progress", "q", "radialgradient", "rect", "rp", "rt", "ruby",
+    "s", "samp", "script", "search", "section", "select", "selectedcontent", "semantics", "set",
+    "slot", "small", "source", "span", "stop", "strong", "style", "sub", "summary", "sup", "svg",
+    "switch", "symbol", "table", "tbody", "td", "template", "text", "textarea", "textpath", "tfoot",
+    "th", "thead", "time", "title", "tr", "track", "tspan", "u", "ul", "use", "var", "video",
+    "view", "wbr",
+};
+constexpr int nombreBalisesHtml5 = static_cast<int>(std::size(tableBalisesHtml5));
+static_assert(nombreBalisesHtml5 == 204, "204 tag names: 115 HTML, 59 SVG, 30 MathML");
+
 namespace tables {
 
-constexpr bool balisesTriees() {
-  for (int i = 1; i < nombreBalises; ++i) {
-    if (!avant(tableBalises[i - 1], tableBalises[i])) return false;
+template <int N>
+constexpr bool triees(const char* const (&noms)[N]) {
+  for (int i = 1; i < N; ++i) {
+    if (!avant(noms[i - 1], noms[i])) return false;
   }
   return true;
 }
 
 }  // namespace tables
 
-static_assert(tables::balisesTriees(), "tag names in strictly increasing byte order");
+static_assert(tables::triees(tableBalises), "tag names in strictly increasing byte order");
+static_assert(tables::triees(tableBalisesHtml5), "HTML5 names in strictly increasing byte order");
 
 #endif  // PAGEVET_HTML_TABLES_H_

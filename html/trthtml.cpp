@@ -2,6 +2,7 @@
 // accent folding, word separators, whole-word search and tag handling.
 #include "html/trthtml.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -144,9 +145,10 @@ struct CaracteresNom {
 };
 constexpr CaracteresNom kCaracteresNom;
 
-// The slice of tableBalises whose names start like a given name: with the
-// same character, or for a closing name with '/' and the same character.
-// The table is sorted, so such names stand together.
+// The slice of a table of tag names (tableBalises, tableBalisesHtml5) whose
+// names start like a given name: with the same character, or for a closing
+// name with '/' and the same character. The tables are sorted, so such names
+// stand together.
 struct Tranche {
   int debut = 0;
   int fin = 0;
@@ -154,9 +156,9 @@ struct Tranche {
 
 class Tranches {
  public:
-  Tranches() {
-    for (int i = nombreBalises - 1; i >= 0; --i) {
-      Tranche& tranche = tranches_[Cle(tableBalises[i])];
+  Tranches(const char* const* noms, int nombre) {
+    for (int i = nombre - 1; i >= 0; --i) {
+      Tranche& tranche = tranches_[Cle(noms[i])];
       if (tranche.fin == 0) tranche.fin = i + 1;
       tranche.debut = i;
     }
@@ -172,7 +174,12 @@ class Tranches {
 };
 
 const Tranches& tranches() {
-  static const Tranches instance;
+  static const Tranches instance(tableBalises, nombreBalises);
+  return instance;
+}
+
+const Tranches& tranchesHtml5() {
+  static const Tranches instance(tableBalisesHtml5, nombreBalisesHtml5);
   return instance;
 }
 
@@ -425,4 +432,19 @@ bool baliseConnue(const char* position) {
     }
   }
   return false;
+}
+
+bool baliseHtml5Connue(const char* nom, size_t longueur) {
+  if (std::memchr(nom, '-', longueur) != nullptr) return true;
+  if (longueur == 0) return false;
+  // Binary search within the names that start the same way.
+  const Tranche tranche = tranchesHtml5().De(nom);
+  const int n = static_cast<int>(longueur);
+  const auto avant = [n](const char* entree, const char* cherche) {
+    return comparerNom(cherche, n, entree) > 0;
+  };
+  const char* const* const fin = tableBalisesHtml5 + tranche.fin;
+  const char* const* const trouve =
+      std::lower_bound(tableBalisesHtml5 + tranche.debut, fin, nom, avant);
+  return trouve != fin && comparerNom(nom, n, *trouve) == 0;
 }

@@ -3,6 +3,8 @@
 #ifndef PAGEVET_HTML_TRTHTML_H_
 #define PAGEVET_HTML_TRTHTML_H_
 
+#include <cstddef>
+
 #include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
 
@@ -89,5 +91,10 @@ const char* chercherBalise(const char* texte, const char* nom);
 // Whether the run of '/', letters and digits starting at position is one of
 // tableBalises (case-sensitive).
 bool baliseConnue(const char* position);
+
+// Whether the tag name of longueur characters at nom is known to today's
+// HTML: one of tableBalisesHtml5 (case-sensitive), or a custom element,
+// whose name holds a '-'.
+bool baliseHtml5Connue(const char* nom, size_t longueur);
 
 #endif  // PAGEVET_HTML_TRTHTML_H_

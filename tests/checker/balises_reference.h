@@ -22,15 +22,22 @@ inline std::string ecartBalisesLigne(const char* texte) {
       {BalisesLigne::kMeta, "meta"},   {BalisesLigne::kTitle, "title"},
       {BalisesLigne::kFinTitle, "/title"},
   };
+  // The tag set changes nothing but which tags are unknown.
+  const BalisesLigne html5(texte, JeuBalises::Html5);
   for (const auto& n : noms) {
     if (balises.Position(n.nom) != chercherBalise(texte, n.texte)) {
       return std::string("position of ") + n.texte;
     }
+    if (html5.Position(n.nom) != balises.Position(n.nom)) {
+      return std::string("HTML5 position of ") + n.texte;
+    }
   }
   int nombre = 0;
   const bool ouverte = compterBalises(texte, nombre);
-  if (balises.NombreBalises() != nombre) return "tag count";
-  if (balises.DerniereOuverte() != ouverte) return "last tag left open";
+  if (balises.NombreBalises() != nombre || html5.NombreBalises() != nombre) return "tag count";
+  if (balises.DerniereOuverte() != ouverte || html5.DerniereOuverte() != ouverte) {
+    return "last tag left open";
+  }
   bool inconnue = false;
   for (const char* p = std::strchr(texte, '<'); p != nullptr && !inconnue;
        p = std::strchr(p + 1, '<')) {

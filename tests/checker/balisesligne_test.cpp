@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "html/tables.h"
 #include "tests/checker/balises_reference.h"
 
 namespace {
@@ -58,6 +61,66 @@ TEST(BalisesLigne, AgreesWithChercherBaliseOnRandomLines) {
     std::string ligne;
     for (uint64_t k = suivant(12); k > 0; --k) ligne += morceaux[suivant(nombreMorceaux)];
     verifierCommeChercherBalise(ligne);
+  }
+}
+
+bool inconnue(const std::string& ligne, JeuBalises jeu) {
+  return BalisesLigne(ligne.c_str(), jeu).BaliseInconnue();
+}
+
+// HTML 3.2 reads the name after the '<' and its blanks; HTML5 reads a tag
+// only where a letter, or '/' and a letter, follows the '<', and its name
+// runs to a blank, '/' or '>'.
+TEST(BalisesLigne, WhatALessThanSignOpens) {
+  const struct {
+    const char* ligne;
+    bool html32;
+    bool html5;
+  } cas[] = {
+      {"<p>a</p>", false, false},
+      {"< p>", false, false},
+      {"if (a < b)", false, false},    // 3.2: "b" is a tag, 5: text
+      {"if (n < 10)", true, false},
+      {"i<10", true, false},
+      {"i<max", true, true},
+      {"a <= b", true, false},
+      {"x <\n", true, false},
+      {"<?xml version=\"1.0\"?>", true, false},
+      {"<-x>", true, false},
+      {"</ p>", true, false},
+      {"</p >", false, false},
+      {"<br/>", true, false},
+      {"<span class=x>", true, false},
+      {"<nav", true, false},           // the name runs to the end of the line
+      {"<a=b>", false, true},
+      {"<svg:rect>", true, true},
+      {"<\xE9t\xE9>", true, false},
+      {"<p><center>", false, true},    // the first unknown name counts
+      {"<a href=x><blink>", true, true},
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(inconnue(c.ligne, JeuBalises::Html32), c.html32) << c.ligne;
+    EXPECT_EQ(inconnue(c.ligne, JeuBalises::Html5), c.html5) << c.ligne;
+  }
+}
+
+// Every name of the HTML5 table, obsolete names and near misses, custom
+// elements; HTML 3.2 mode judges them all by its own table as before.
+TEST(BalisesLigne, KnownNamesOfEachSet) {
+  std::vector<std::pair<std::string, bool>> noms;  // known to HTML5
+  for (const char* nom : tableBalisesHtml5) noms.emplace_back(nom, true);
+  for (const char* nom : {"center", "font", "tt", "big", "strike", "frameset", "frame", "applet",
+                          "marquee", "acronym", "isindex", "param", "spanx", "h7", "svgs"}) {
+    noms.emplace_back(nom, false);
+  }
+  for (const char* nom : {"my-widget", "mdbook-sidebar-scrollbox", "x-"}) {
+    noms.emplace_back(nom, true);
+  }
+  for (const auto& [nom, connu] : noms) {
+    for (const std::string& ligne : {"<" + nom + ">", "</" + nom + ">", "<" + nom + " id=x/>"}) {
+      EXPECT_EQ(inconnue(ligne, JeuBalises::Html5), !connu) << ligne;
+      EXPECT_EQ(ecartBalisesLigne(ligne.c_str()), "") << ligne;
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 // Fuzz harness: the scan of one page on arbitrary bytes, read from memory,
-// with each flag combination (none, /s, /d) in the text report, and with /d
-// in the gnu, json and sarif reports, whose texts must always encode.
+// with each flag combination (none, /s, /d, /d --html5) in the text report,
+// and with /d in the gnu, json and sarif reports, whose texts must always
+// encode.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -30,17 +31,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   struct Examen {
     bool developpe;
     bool simple;
+    bool html5;
     RapportPage& rapport;
   };
-  const Examen examens[] = {{false, false, pageMuette()}, {false, true, pageMuette()},
-                            {true, false, pageMuette()},  {true, false, *autres[0]},
-                            {true, false, *autres[1]},    {true, false, *autres[2]}};
+  const Examen examens[] = {
+      {false, false, false, pageMuette()}, {false, true, false, pageMuette()},
+      {true, false, false, pageMuette()},  {true, false, true, pageMuette()},
+      {true, false, false, *autres[0]},    {true, false, false, *autres[1]},
+      {true, false, false, *autres[2]}};
   for (const Examen& examen : examens) {
     std::FILE* page = fmemopen(octets, size, "r");
     if (page == nullptr) std::abort();
     OptionsExamen options;
     options.developpe = examen.developpe;
     options.simple = examen.simple;
+    options.balises = examen.html5 ? JeuBalises::Html5 : JeuBalises::Html32;
     try {
       LecteurLignes lecteur(page);
       examinerPage("p\xE9.htm", lecteur, options, nomsMeta, examen.rapport);

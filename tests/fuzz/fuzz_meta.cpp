@@ -1,7 +1,7 @@
 // Fuzz harness: the meta-tag checks on one arbitrary line, prepared as the
 // page scan prepares it, and the one-pass tag reading checked against the
-// searches it stands for. The first byte chooses the flags, the state and
-// the character set.
+// searches it stands for. The first byte chooses the flags, the state, the
+// character set and the tag set.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   OptionsExamen options;
   options.developpe = (choix & 1) != 0;
   options.simple = (choix & 2) != 0;
+  options.balises = (choix & 32) != 0 ? JeuBalises::Html5 : JeuBalises::Html32;
   auto etat = std::make_unique<EtatFichier>(
       nomsMeta, options, pageMuette(),
       (choix & 16) != 0 ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252);
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const MesErreur&) {
     // A keyword too long is a fatal error: expected.
   }
-  syntaxeStricte(meta);
+  syntaxeStricte(meta, etat->balises);
   std::fflush(stdout);
   return 0;
 }
