@@ -1,72 +1,167 @@
 #include "checker/balisesligne.h"
 
+#include <cstdint>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "html/trthtml.h"
 
 namespace {
 
-bool egal(const char* nom, const char* attendu, size_t longueur) {
-  return std::memcmp(nom, attendu, longueur) == 0;
+// The longest name the tag tables look up; a longer HTML 3.2 name is never
+// known, nor is a longer HTML5 one without a '-'.
+constexpr std::size_t kLongueurMaxNom = 32;
+constexpr std::size_t kLongueurMaxHtml32 = 20;
+
+// What each byte is to a tag name, read in any letter case: its lower-case
+// form where it may stand in the name, 0 elsewhere. One table for the HTML
+// 3.2 lookup ('/', letters, digits) and one for the whole word the checks
+// compare with "head" and the others (letters, digits, '_', '-').
+struct Minuscules {
+  constexpr explicit Minuscules(bool mot) : de() {
+    for (int c = 1; c < 256; ++c) {
+      const char x = static_cast<char>(c);
+      const bool garde = estLettre(x) || estChiffre(x) || (mot ? (x == '_' || x == '-') : x == '/');
+      de[c] = garde ? enMinuscule(x) : '\0';
+    }
+  }
+  char de[256];
+};
+constexpr Minuscules kNomHtml32(false);
+constexpr Minuscules kMot(true);
+
+char minuscule(const Minuscules& table, char c) { return table.de[static_cast<unsigned char>(c)]; }
+
+// Whether the name at position, in any letter case, is unknown to HTML 3.2:
+// the run of '/', letters and digits there, lowered, must be in the table.
+// Most names are short and are looked up as one integer.
+bool inconnueHtml32(const IndexNoms& index, const char* position) {
+  char nom[kLongueurMaxHtml32] = {};
+  std::size_t n = 0;
+  for (char c; (c = minuscule(kNomHtml32, position[n])) != '\0';) {
+    if (n + 1 == kLongueurMaxHtml32) return true;  // 20 or more
+    nom[n++] = c;
+  }
+  if (n == 0) return true;
+  return n <= 8 ? !index.ContientCourt(IndexNoms::Paquet(nom)) : !index.Contient(nom, n);
+}
+
+// Which of the 16 bytes from p (fewer at the end of the line, before fin)
+// are '<' or '>', one bit each: the only bytes that start or end a tag. The
+// last sixteen bytes of a line of at least that many are read where they
+// end, at fin, overlapping what was already read.
+unsigned chevronsDe(const char* debut, const char* p, const char* fin) {
+  const std::size_t reste = static_cast<std::size_t>(fin - p);
+#ifdef __SSE2__
+  if (reste >= 16 || fin - debut >= 16) {
+    const char* const lu = reste >= 16 ? p : fin - 16;
+    const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lu));
+    const auto bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+        _mm_cmpeq_epi8(octets, _mm_set1_epi8('<')), _mm_cmpeq_epi8(octets, _mm_set1_epi8('>')))));
+    return reste >= 16 ? bits : bits >> (16 - reste);
+  }
+#endif
+  unsigned bits = 0;
+  for (std::size_t i = 0; i < reste && i < 16; ++i) {
+    bits |= static_cast<unsigned>(p[i] == '<' || p[i] == '>') << i;
+  }
+  return bits;
+}
+
+const char* apresBlancs(const char* p) {
+  while (estBlanc(*p)) ++p;
+  return p;
 }
 
 // What follows a '<' as the HTML tokenizer reads it: a letter opens a tag,
 // '/' and a letter a closing tag, whose name runs to the first blank, '/' or
 // '>'; anything else makes the '<' text. Gives whether it opens a tag that
 // today's HTML does not know. Kept out of line, so that the loop below keeps
-// the code and registers it had for HTML 3.2 alone.
-[[gnu::noinline]] bool baliseHtml5Inconnue(const char* apresChevron) {
+// the code and registers it has for HTML 3.2 alone.
+[[gnu::noinline]] bool inconnueHtml5(const char* apresChevron) {
   const char* const nom = apresChevron + (*apresChevron == '/' ? 1 : 0);
   if (!estLettre(*nom)) return false;
-  return !baliseHtml5Connue(nom, std::strcspn(nom, " \t\n\v\f\r/>"));
+  const std::size_t n = std::strcspn(nom, " \t\n\v\f\r/>");
+  if (std::memchr(nom, '-', n) != nullptr) return false;  // a custom element
+  if (n > kLongueurMaxNom) return true;
+  char minuscules[kLongueurMaxNom];
+  for (std::size_t i = 0; i < n; ++i) minuscules[i] = enMinuscule(nom[i]);
+  return !baliseHtml5Connue(minuscules, n);
 }
+
+// Whether the n word characters at nom are mot (lower case), in any case.
+// Each is a letter, a digit, '_' or '-', and setting bit 0x20 lowers a
+// letter and turns no other of them into one.
+bool estLeMot(const char* nom, const char* mot, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    if ((nom[i] | 0x20) != mot[i]) return false;
+  }
+  return true;
+}
+
+// Fetched once, not once a line.
+const IndexNoms& kIndex = indexBalises();
 
 }  // namespace
 
-BalisesLigne::BalisesLigne(const char* texte, JeuBalises jeu) {
+BalisesLigne::BalisesLigne(const char* texte, JeuBalises jeu)
+    : BalisesLigne(texte, std::strlen(texte), jeu) {}
+
+BalisesLigne::BalisesLigne(const char* texte, std::size_t n, JeuBalises jeu,
+                           bool arretCommentaire) {
   const bool html5 = jeu == JeuBalises::Html5;
+  const IndexNoms& index = kIndex;
+  const char* const finTexte = texte + n;
   // A tag is counted at a '<' met outside the previous counted tag, which
   // runs to the first '>' after its '<'; once a tag has no '>', no more are.
-  const char* finBalise = texte;
-  bool compte = true;
+  bool dansBalise = false;
   // A name stands as a tag name when only blanks part it from a '<' and it
   // is a whole word: the run of word characters after the '<', and after
   // the '/' of a closing tag, must be exactly the name.
-  for (const char* chevron = std::strchr(texte, '<'); chevron != nullptr;
-       chevron = std::strchr(chevron + 1, '<')) {
-    if (compte && chevron >= finBalise) {
-      ++nombreBalises_;
-      const char* const fin = std::strchr(chevron + 1, '>');
-      if (fin == nullptr) {
-        derniereOuverte_ = true;
-        compte = false;
-      } else {
-        finBalise = fin;
+  for (const char* bloc = texte; bloc < finTexte; bloc += 16) {
+    for (unsigned chevrons = chevronsDe(texte, bloc, finTexte); chevrons != 0;
+         chevrons &= chevrons - 1) {
+      const char* const p = bloc + __builtin_ctz(chevrons);
+      if (*p == '>') {
+        dansBalise = false;
+        continue;
       }
-    }
-
-    const char* const position = sauterBlancs(chevron + 1);
-    if (!baliseInconnue_ &&
-        (html5 ? baliseHtml5Inconnue(chevron + 1) : !baliseConnue(position))) {
-      baliseInconnue_ = true;
-    }
-    const bool fermante = *position == '/';
-    const char* const nom = position + (fermante ? 1 : 0);
-    size_t longueur = 0;
-    while (estCaractereMot(nom[longueur])) ++longueur;
-
-    int trouve = -1;
-    if (longueur == 4) {
-      if (egal(nom, "head", 4)) {
-        trouve = fermante ? kFinHead : kHead;
-      } else if (egal(nom, "body", 4)) {
-        trouve = fermante ? kFinBody : kBody;
-      } else if (!fermante && egal(nom, "meta", 4)) {
-        trouve = kMeta;
+      if (arretCommentaire && p[1] == '!') {
+        commentaire_ = true;
+        return;
       }
-    } else if (longueur == 5 && egal(nom, "title", 5)) {
-      trouve = fermante ? kFinTitle : kTitle;
+      if (!dansBalise) {
+        ++nombreBalises_;
+        dansBalise = true;
+      }
+
+      const char* const position = apresBlancs(p + 1);
+      if (!baliseInconnue_ && (html5 ? inconnueHtml5(p + 1) : inconnueHtml32(index, position))) {
+        baliseInconnue_ = true;
+      }
+      const bool fermante = *position == '/';
+      const char* const nom = position + (fermante ? 1 : 0);
+      std::size_t longueur = 0;
+      while (minuscule(kMot, nom[longueur]) != '\0') ++longueur;
+
+      int trouve = -1;
+      if (longueur == 4) {
+        if (estLeMot(nom, "head", 4)) {
+          trouve = fermante ? kFinHead : kHead;
+        } else if (estLeMot(nom, "body", 4)) {
+          trouve = fermante ? kFinBody : kBody;
+        } else if (!fermante && estLeMot(nom, "meta", 4)) {
+          trouve = kMeta;
+        }
+      } else if (longueur == 5 && estLeMot(nom, "title", 5)) {
+        trouve = fermante ? kFinTitle : kTitle;
+      }
+      if (trouve >= 0 && positions_[trouve] == nullptr) positions_[trouve] = position;
     }
-    if (trouve >= 0 && positions_[trouve] == nullptr) positions_[trouve] = position;
   }
+  // A counted tag still open at the end of the line: no more were counted.
+  derniereOuverte_ = dansBalise;
 }

@@ -35,8 +35,8 @@ struct EtatFichier {
   const JeuCaracteres jeu;  // the page's character set
   const JeuBalises balises;  // "--html5": the tags and meta tags of today's HTML
 
-  char ligne[kTailleLigne];       // as read, comments removed
-  char minuscules[kTailleLigne];  // lower-case copy that every test reads
+  char* ligne = nullptr;          // as read, comments removed: in the reader's block
+  char minuscules[kTailleLigne];  // lower-case copy that the meta-tag rules read
   int numeroLigne = 0;
   bool ligneSignalee = false;   // the line broke a rule
   bool ligneRapportee = false;  // ... and a finding of it was reported

@@ -26,9 +26,9 @@ void copierEnMinuscules(char* __restrict destination, const char* __restrict sou
   destination[n] = '\0';
 }
 
-// HEAD, BODY, meta and TITLE rules on a line that holds a '<'.
-void verifierBalises(EtatFichier& etat) {
-  const BalisesLigne balises(etat.minuscules, etat.balises);
+// HEAD, BODY, meta and TITLE rules on a line that holds a '<', whose tags
+// are balises.
+void verifierBalises(EtatFichier& etat, const BalisesLigne& balises, int longueur) {
   const int nbBalises = balises.NombreBalises();
   const bool derniereOuverte = balises.DerniereOuverte();
 
@@ -56,7 +56,12 @@ void verifierBalises(EtatFichier& etat) {
   }
 
   const char* const meta = balises.Position(BalisesLigne::kMeta);
-  if (meta != nullptr) verifierMeta(etat, meta, derniereOuverte, nbBalises);
+  if (meta != nullptr) {
+    // The meta-tag rules read the lower-case copy, which only such a line
+    // needs.
+    copierEnMinuscules(etat.minuscules, etat.ligne, longueur);
+    verifierMeta(etat, etat.minuscules + (meta - etat.ligne), derniereOuverte, nbBalises);
+  }
 
   const bool titre = balises.Position(BalisesLigne::kTitle) != nullptr;
   if (titre) {
@@ -113,19 +118,23 @@ bool examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
   auto etat = std::make_unique<EtatFichier>(nomsMeta, options, rapport, lecteur.Jeu());
   nomsMeta.RemetAZero();
   try {
-    while (lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne) >= 0) {
+    for (int longueur; (longueur = lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne)) >= 0;) {
       ++etat->numeroLigne;
-      // A line left empty (or wholly inside a comment) is passed over.
-      const int longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
+      // One walk over the line's '<' reads its tags, unless it meets a
+      // comment, which is removed first; a line left empty (or wholly inside
+      // a comment) is passed over.
+      if (etat->dansCommentaire) longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
       if (longueur < 2) continue;
+      BalisesLigne balises(etat->ligne, static_cast<size_t>(longueur), etat->balises, true);
+      if (balises.Commentaire()) {
+        longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
+        if (longueur < 2) continue;
+        balises = BalisesLigne(etat->ligne, static_cast<size_t>(longueur), etat->balises);
+      }
       etat->ligneSignalee = false;
       etat->ligneRapportee = false;
-      // The tag rules read the lower-case copy; a line with no '<' has no
-      // tag to check, so it needs none.
-      if (std::memchr(etat->ligne, '<', static_cast<size_t>(longueur)) != nullptr) {
-        copierEnMinuscules(etat->minuscules, etat->ligne, longueur);
-        verifierBalises(*etat);
-      }
+      // A line with no '<' has no tag to check.
+      if (balises.NombreBalises() > 0) verifierBalises(*etat, balises, longueur);
       if (etat->developpe) {
         noterMotsLigne(etat->ligne, etat->horsBalise, etat->motsClesLus, etat->motsCles,
                        etat->ordreMotsCles, etat->motsVus, etat->jeu);

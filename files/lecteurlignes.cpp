@@ -5,8 +5,8 @@
 
 // The block is left uninitialised: only bytes read into it are handed out.
 LecteurLignes::LecteurLignes(std::FILE* fichier)
-    : fichier_(fichier), bloc_(new char[kTailleBloc]) {
-  Remplir();
+    : fichier_(fichier), bloc_(new char[kTailleBloc + 1]) {
+  fin_ = std::fread(bloc_.get(), 1, kTailleBloc, fichier_);
   // A first block shorter than the block size is the whole page; a full one
   // may be too, which one more byte tells (put back for the next block).
   bool complet = fin_ < kTailleBloc;
@@ -19,42 +19,60 @@ LecteurLignes::LecteurLignes(std::FILE* fichier)
   debut_ = decision.marque;
 }
 
-bool LecteurLignes::Remplir() {
-  debut_ = 0;
-  fin_ = std::fread(bloc_.get(), 1, kTailleBloc, fichier_);
-  return fin_ > 0;
+bool LecteurLignes::Piece(size_t place, size_t& debut, size_t& fin) {
+  char* const bloc = bloc_.get();
+  if (sentinellePosee_) {
+    bloc[sentinelle_] = sauve_;
+    sentinellePosee_ = false;
+  }
+  for (;;) {
+    const size_t disponible = fin_ - debut_;
+    const size_t regarde = std::min(disponible, place);
+    const void* const saut = std::memchr(bloc + debut_, '\n', regarde);
+    if (saut != nullptr) {
+      fin = static_cast<size_t>(static_cast<const char*>(saut) - bloc) + 1;
+      break;
+    }
+    if (disponible >= place || epuise_) {
+      if (disponible == 0) return false;
+      fin = debut_ + regarde;
+      break;
+    }
+    // The piece runs past the data: keep its start, read what follows.
+    std::memmove(bloc, bloc + debut_, disponible);
+    debut_ = 0;
+    fin_ = disponible;
+    nulConnu_ = false;
+    const size_t lus = std::fread(bloc + fin_, 1, kTailleBloc - fin_, fichier_);
+    if (lus == 0) epuise_ = true;
+    fin_ += lus;
+  }
+  debut = debut_;
+  debut_ = fin;
+  return true;
 }
 
 int LecteurLignes::Lire(char* ligne, int taille) {
-  const size_t place = static_cast<size_t>(taille) - 1;
-  size_t n = 0;
-  while (n < place) {
-    if (debut_ == fin_ && !Remplir()) break;
-    const char* const source = bloc_.get() + debut_;
-    const size_t disponible = std::min(fin_ - debut_, place - n);
-    const void* const saut = std::memchr(source, '\n', disponible);
-    const size_t pris =
-        saut != nullptr ? static_cast<size_t>(static_cast<const char*>(saut) - source) + 1
-                        : disponible;
-    std::memcpy(ligne + n, source, pris);
-    n += pris;
-    debut_ += pris;
-    if (saut != nullptr) break;
-  }
-  if (n == 0) return -1;
+  size_t debut = 0;
+  size_t fin = 0;
+  if (!Piece(static_cast<size_t>(taille) - 1, debut, fin)) return -1;
+  const size_t n = fin - debut;
+  std::memcpy(ligne, bloc_.get() + debut, n);
   ligne[n] = '\0';
   return static_cast<int>(n);
 }
 
-int LecteurLignes::LireLigne(char* ligne, int taille) {
-  const int lus = Lire(ligne, taille);
-  if (lus < 0) return -1;
-  const void* const nul = std::memchr(ligne, '\0', static_cast<size_t>(lus));
-  const int n = nul != nullptr ? static_cast<int>(static_cast<const char*>(nul) - ligne) : lus;
-  if (n >= 2 && ligne[n - 1] == '\n' && ligne[n - 2] == '\r') {
-    ligne[n - 2] = '\n';
-    ligne[n - 1] = '\0';
-    return n - 1;
+int LecteurLignes::LireLigneLentement(char*& ligne, int taille) {
+  size_t debut = 0;
+  size_t fin = 0;
+  if (!Piece(static_cast<size_t>(taille) - 1, debut, fin)) return -1;
+  // The data is searched for a NUL once, not each piece: only a piece that
+  // reaches the one found is cut there.
+  if (!nulConnu_ || nul_ < debut) {
+    const char* const bloc = bloc_.get();
+    const void* const nul = std::memchr(bloc + debut, '\0', fin_ - debut);
+    nul_ = nul != nullptr ? static_cast<size_t>(static_cast<const char*>(nul) - bloc) : fin_;
+    nulConnu_ = true;
   }
-  return n;
+  return Donne(ligne, debut, fin, std::min(fin, nul_));
 }

@@ -8,6 +8,7 @@
 
 #include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
+#include "html/indexnoms.h"
 #include "html/tables.h"
 
 namespace {
@@ -121,17 +122,6 @@ bool reconnaitreEntite(const char* position, unsigned char& code,
   return false;
 }
 
-// strcmp of the name made of the n characters at nom with entree, without
-// copying the name out of its line.
-inline int comparerNom(const char* nom, int n, const char* entree) {
-  for (int i = 0; i < n; ++i) {
-    if (nom[i] != entree[i]) {
-      return static_cast<unsigned char>(nom[i]) - static_cast<unsigned char>(entree[i]);
-    }
-  }
-  return entree[n] == '\0' ? 0 : -1;
-}
-
 // The characters of a tag name as baliseConnue reads it: '/', letters and
 // digits, one table load each.
 struct CaracteresNom {
@@ -145,42 +135,14 @@ struct CaracteresNom {
 };
 constexpr CaracteresNom kCaracteresNom;
 
-// The slice of a table of tag names (tableBalises, tableBalisesHtml5) whose
-// names start like a given name: with the same character, or for a closing
-// name with '/' and the same character. The tables are sorted, so such names
-// stand together.
-struct Tranche {
-  int debut = 0;
-  int fin = 0;
-};
-
-class Tranches {
- public:
-  Tranches(const char* const* noms, int nombre) {
-    for (int i = nombre - 1; i >= 0; --i) {
-      Tranche& tranche = tranches_[Cle(noms[i])];
-      if (tranche.fin == 0) tranche.fin = i + 1;
-      tranche.debut = i;
-    }
-  }
-  const Tranche& De(const char* nom) const { return tranches_[Cle(nom)]; }
-
- private:
-  static int Cle(const char* nom) {
-    return nom[0] == '/' ? 256 + static_cast<unsigned char>(nom[1])
-                         : static_cast<unsigned char>(nom[0]);
-  }
-  Tranche tranches_[512];
-};
-
-const Tranches& tranches() {
-  static const Tranches instance(tableBalises, nombreBalises);
-  return instance;
+const IndexNoms& indexHtml32() {
+  static const IndexNoms index(tableBalises, nombreBalises);
+  return index;
 }
 
-const Tranches& tranchesHtml5() {
-  static const Tranches instance(tableBalisesHtml5, nombreBalisesHtml5);
-  return instance;
+const IndexNoms& indexHtml5() {
+  static const IndexNoms index(tableBalisesHtml5, nombreBalisesHtml5);
+  return index;
 }
 
 }  // namespace
@@ -412,39 +374,20 @@ const char* chercherBalise(const char* texte, const char* nom) {
 }
 
 bool baliseConnue(const char* position) {
-  int longueur = 0;
+  size_t longueur = 0;
   while (kCaracteresNom.de[static_cast<unsigned char>(position[longueur])]) {
     if (++longueur == longueurMaxBalise) return false;  // 20 or more
   }
-  if (longueur == 0) return false;
-  // Binary search within the names that start the same way.
-  const Tranche tranche = tranches().De(position);
-  int bas = tranche.debut;
-  int haut = tranche.fin - 1;
-  while (bas <= haut) {
-    const int milieu = (bas + haut) / 2;
-    const int ordre = comparerNom(position, longueur, tableBalises[milieu]);
-    if (ordre == 0) return true;
-    if (ordre < 0) {
-      haut = milieu - 1;
-    } else {
-      bas = milieu + 1;
-    }
-  }
-  return false;
+  return nomBaliseConnu(position, longueur);
 }
+
+bool nomBaliseConnu(const char* nom, size_t longueur) {
+  return indexHtml32().Contient(nom, longueur);
+}
+
+const IndexNoms& indexBalises() { return indexHtml32(); }
 
 bool baliseHtml5Connue(const char* nom, size_t longueur) {
   if (std::memchr(nom, '-', longueur) != nullptr) return true;
-  if (longueur == 0) return false;
-  // Binary search within the names that start the same way.
-  const Tranche tranche = tranchesHtml5().De(nom);
-  const int n = static_cast<int>(longueur);
-  const auto avant = [n](const char* entree, const char* cherche) {
-    return comparerNom(cherche, n, entree) > 0;
-  };
-  const char* const* const fin = tableBalisesHtml5 + tranche.fin;
-  const char* const* const trouve =
-      std::lower_bound(tableBalisesHtml5 + tranche.debut, fin, nom, avant);
-  return trouve != fin && comparerNom(nom, n, *trouve) == 0;
+  return indexHtml5().Contient(nom, longueur);
 }

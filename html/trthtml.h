@@ -4,9 +4,11 @@
 #define PAGEVET_HTML_TRTHTML_H_
 
 #include <cstddef>
+#include <cstdint>
 
 #include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
+#include "html/indexnoms.h"
 
 // All texts are NUL-terminated: single-byte Windows-1252 text unless an
 // operation takes a character set. Operations that change a text do it in
@@ -91,6 +93,12 @@ const char* chercherBalise(const char* texte, const char* nom);
 // Whether the run of '/', letters and digits starting at position is one of
 // tableBalises (case-sensitive).
 bool baliseConnue(const char* position);
+
+// Whether the longueur characters at nom are exactly one of tableBalises
+// (lower case; closing forms such as "/title" are names of their own).
+bool nomBaliseConnu(const char* nom, size_t longueur);
+// The index of tableBalises, for a caller that looks up many names.
+const IndexNoms& indexBalises();
 
 // Whether the tag name of longueur characters at nom is known to today's
 // HTML: one of tableBalisesHtml5 (case-sensitive), or a custom element,

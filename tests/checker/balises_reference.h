@@ -7,12 +7,21 @@
 #include <string>
 
 #include "checker/balisesligne.h"
+#include "foundation/mystring.h"
 #include "html/trthtml.h"
 
-// The first thing BalisesLigne reads differently from the searches on
-// texte (a lower-case line), or "" when it agrees on everything.
-inline std::string ecartBalisesLigne(const char* texte) {
-  const BalisesLigne balises(texte);
+// The first thing BalisesLigne reads differently on texte, a line in any
+// letter case, from the searches on its lower-case copy, or "" when it
+// agrees on everything.
+inline std::string ecartBalisesLigne(const char* ligne) {
+  std::string copie(ligne);
+  Minuscules(copie.data());
+  const char* const texte = copie.c_str();
+  // Positions in the copy, or null.
+  const auto dansCopie = [&](const char* position) {
+    return position == nullptr ? nullptr : texte + (position - ligne);
+  };
+  const BalisesLigne balises(ligne);
   const struct {
     BalisesLigne::Nom nom;
     const char* texte;
@@ -23,9 +32,9 @@ inline std::string ecartBalisesLigne(const char* texte) {
       {BalisesLigne::kFinTitle, "/title"},
   };
   // The tag set changes nothing but which tags are unknown.
-  const BalisesLigne html5(texte, JeuBalises::Html5);
+  const BalisesLigne html5(ligne, JeuBalises::Html5);
   for (const auto& n : noms) {
-    if (balises.Position(n.nom) != chercherBalise(texte, n.texte)) {
+    if (dansCopie(balises.Position(n.nom)) != chercherBalise(texte, n.texte)) {
       return std::string("position of ") + n.texte;
     }
     if (html5.Position(n.nom) != balises.Position(n.nom)) {

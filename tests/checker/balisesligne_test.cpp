@@ -42,15 +42,31 @@ TEST(BalisesLigne, FindsWhatChercherBaliseFinds) {
       "<<a>",
       "<a>>b<",
       "< p>< /p>",
+      // Names are read in any letter case.
+      "<HTML><HEAD><Title>a</TITLE></Head>",
+      "<META NAME=x><BLINK><Br>",
+      "<h1></H1><TBody>",
   };
   for (const char* ligne : lignes) verifierCommeChercherBalise(ligne);
+}
+
+TEST(BalisesLigne, StopsAtACommentWhenAsked) {
+  const std::string ligne = "<p>a<!-- b --><head>";
+  const BalisesLigne arret(ligne.c_str(), ligne.size(), JeuBalises::Html32, true);
+  EXPECT_TRUE(arret.Commentaire());
+  const BalisesLigne lue(ligne.c_str(), ligne.size());
+  EXPECT_FALSE(lue.Commentaire());
+  EXPECT_EQ(lue.NombreBalises(), 3);
+  const std::string sans = "<p>a < !x><head>";
+  EXPECT_FALSE(BalisesLigne(sans.c_str(), sans.size(), JeuBalises::Html32, true).Commentaire());
 }
 
 TEST(BalisesLigne, AgreesWithChercherBaliseOnRandomLines) {
   // Lines built from the pieces that matter: brackets, slashes, blanks, the
   // names and the characters that make or break a whole word.
-  const char* const morceaux[] = {"<", "<", "/", " ", "\t", ">", "head", "body",
-                                  "meta", "title", "x", "-", "_", "1", "e"};
+  const char* const morceaux[] = {"<", "<", "/", " ", "\t", ">", "head", "body", "meta",
+                                  "title", "x", "-", "_", "1", "e", "HEAD", "Body", "mEtA",
+                                  "TITLE", "X", "E"};
   const uint64_t nombreMorceaux = sizeof morceaux / sizeof morceaux[0];
   uint64_t etat = 42;
   const auto suivant = [&etat](uint64_t borne) {

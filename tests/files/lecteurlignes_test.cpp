@@ -114,8 +114,8 @@ TEST(LecteurLignes, HandsOutTheLineTheChecksJudge) {
     Fichier f = fluxSur(c.contenu);
     LecteurLignes lecteur(f.get());
     std::vector<std::string> lignes;
-    char ligne[8192];
-    for (int n; (n = lecteur.LireLigne(ligne, sizeof ligne)) >= 0;) {
+    char* ligne = nullptr;
+    for (int n; (n = lecteur.LireLigne(ligne, 8192)) >= 0;) {
       EXPECT_EQ(std::strlen(ligne), static_cast<size_t>(n));
       lignes.emplace_back(ligne, static_cast<size_t>(n));
     }
@@ -141,9 +141,9 @@ TEST(LecteurLignes, DecidesTheSetAndSkipsTheMark) {
     FluxMemoire flux(c.contenu);
     LecteurLignes lecteur(flux.Flux());
     EXPECT_TRUE(lecteur.Jeu() == c.jeu) << c.contenu.substr(0, 30);
-    char ligne[8192];
-    const int n = lecteur.LireLigne(ligne, sizeof ligne);
-    EXPECT_EQ(std::string(ligne, static_cast<size_t>(n < 0 ? 0 : n)), c.premiere)
+    char* ligne = nullptr;
+    const int n = lecteur.LireLigne(ligne, 8192);
+    EXPECT_EQ(n < 0 ? std::string() : std::string(ligne, static_cast<size_t>(n)), c.premiere)
         << c.contenu.substr(0, 30);
   }
 }

@@ -1,0 +1,23 @@
+#include "html/indexnoms.h"
+
+IndexNoms::IndexNoms(const char* const* noms, int nombre) {
+  // A power of two at least four times the names: short probe runs.
+  std::size_t taille = 8;
+  while (taille < 4 * static_cast<std::size_t>(nombre)) taille *= 2;
+  courts_.assign(taille, 0);
+  longs_.assign(taille, std::string_view());
+  masque_ = taille - 1;
+  for (int k = 0; k < nombre; ++k) {
+    const std::string_view nom(noms[k]);
+    if (nom.size() <= 8) {
+      const std::uint64_t cle = Cle(nom.data(), nom.size());
+      std::uint64_t i = Melange(cle) & masque_;
+      while (courts_[i] != 0) i = (i + 1) & masque_;
+      courts_[i] = cle;
+    } else {
+      std::uint64_t i = Melange(Cle(nom.data(), 8) ^ nom.size()) & masque_;
+      while (longs_[i].data() != nullptr) i = (i + 1) & masque_;
+      longs_[i] = nom;
+    }
+  }
+}
