@@ -46,6 +46,15 @@ TEST(DeciderJeu, Cases) {
       {"<meta name=x content=y><meta/charset=utf-8>", true, U, 0},
       {"<meta x/charset=utf-8>", true, U, 0},  // '/' ends a name
       {"<metacharset=utf-8>", true, W, 0},
+      // An empty or blank label is no declaration; the prescan goes on.
+      {"<meta charset=\"\"><meta charset=utf-8>", true, U, 0},
+      {"<meta charset=' \t'>" + kE, true, U, 0},
+      {"<meta charset>" + kE, true, U, 0},
+      {"<meta charset=\"\" http-equiv=content-type content='text/html; charset=utf-8'>", true, W,
+       0},
+      {"<meta http-equiv=content-type content=\"text/html; charset=' '\">" + kE, true, U, 0},
+      {"<meta http-equiv=content-type content=\"charset=''\" charset=utf-8>", true, U, 0},
+      {"<meta charset=' '><meta charset=windows-1252>" + kE, true, W, 0},
       {"<!-- a > b <meta charset=windows-1252> -->" + kE, true, U, 0},
       {"<!--><meta charset=utf-8>", true, U, 0},  // "<!-->" is a whole comment
       {"<a title=\"<meta charset=windows-1252>\">" + kE, true, U, 0},
