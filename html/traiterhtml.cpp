@@ -12,14 +12,19 @@ namespace {
 
 // A word holds at most 511 characters; in UTF-8 each may take 4 bytes.
 constexpr int tailleTamponMot = 512;
+static_assert(kTailleMot == tailleTamponMot * 4, "4 bytes a character");
 constexpr int ligneDepassementMot = 260;
 
 // Where motSuivant builds the word it returns; one for the whole run.
-char tamponMot[tailleTamponMot * 4];
+char tamponMot[kTailleMot];
 
 // What each byte is to word extraction: part of a word, a separator (white
 // space or one of the separator set), a '&' (an entity, which may or may
-// not separate), or the end of the text. Built once, from the separators.
+// not separate), or the end of the text. Built once, from the separators,
+// with what each of the first 256 characters is on a UTF-8 page: the same
+// for ASCII; from U+00A0, a separator also when Unicode calls it
+// punctuation or a space; from U+0080 to U+009F, control characters that
+// Windows-1252 does not write, part of a word.
 enum Classe : unsigned char { kMot, kSepare, kEsperluette, kFin };
 
 class Classes {
@@ -31,11 +36,22 @@ class Classes {
     }
     classes_[static_cast<unsigned char>('&')] = kEsperluette;
     classes_[0] = kFin;
+    for (char32_t c = 0; c < 256; ++c) {
+      utf8_[c] = c < 0x80 ? classes_[c]
+                 : c < 0xA0 ? kMot
+                            : (classes_[c] == kSepare || estSeparateurUnicode(c) ? kSepare : kMot);
+    }
   }
   Classe De(char c) const { return classes_[static_cast<unsigned char>(c)]; }
+  // The class of a character of a UTF-8 page.
+  Classe DePoint(char32_t point) const {
+    if (point < 256) return utf8_[point];
+    return estSeparateurUnicode(point) ? kSepare : kMot;
+  }
 
  private:
   Classe classes_[256];
+  Classe utf8_[256];
 };
 
 const Classes& classes() {
@@ -122,9 +138,11 @@ char* TraiterHtml::motSuivant() {
 namespace {
 
 // What the character at p of a UTF-8 text is to word extraction, and the
-// bytes it covers. A character that Windows-1252 has (a stray byte too) is
-// what its byte is there; any other separates words when Unicode calls it
-// punctuation or a space, and belongs to them otherwise.
+// bytes it covers. ASCII is what it is on a Windows-1252 page; beyond it, a
+// character separates words when Windows-1252 has it as a separator (the
+// characters of the separating entities) or Unicode calls it punctuation
+// or a space, and belongs to them otherwise. A stray byte is its
+// Windows-1252 character.
 Classe classeUtf8(const char* p, std::size_t& longueur) {
   const auto octet = static_cast<unsigned char>(*p);
   if (octet < 0x80) {
@@ -133,9 +151,7 @@ Classe classeUtf8(const char* p, std::size_t& longueur) {
   }
   const CaractereUtf8 caractere = lireCaractere(p);
   longueur = caractere.longueur;
-  const int enOctet = caractere.octet >= 0 ? caractere.octet : octet1252(caractere.point);
-  if (enOctet >= 0) return classes().De(static_cast<char>(enOctet));
-  return estSeparateurUnicode(caractere.point) ? kSepare : kMot;
+  return classes().DePoint(caractere.point);
 }
 
 }  // namespace
