@@ -4,7 +4,6 @@
 
 #include <bitset>
 #include <ios>
-#include <string>
 
 #include "foundation/jeucaracteres.h"
 
@@ -51,37 +50,6 @@ TEST(TableUnicodeTest, HoldsWhatWindows1252WritesAsPunctuationOrSpace) {
     const char32_t point = unicodeDe1252(static_cast<unsigned char>(octet));
     if (point == 0xFFFD) continue;
     EXPECT_EQ(EstSeparateur(point), attendus[octet]) << std::hex << static_cast<unsigned>(point);
-  }
-}
-
-// What folding gives a character, as a string.
-std::u32string Pli(char32_t point) {
-  char32_t pli[3];
-  return std::u32string(pli, static_cast<std::size_t>(plierCaractere(point, pli)));
-}
-
-// Sorted for binary search, beyond ASCII and the Hangul syllables (which
-// the code folds itself), each found (no mark range hides it), and folded
-// forms fold to themselves: folding twice gives the same.
-TEST(TableUnicodeTest, FoldsAreSortedFoundAndStay) {
-  const auto verifier = [](char32_t point, const std::u32string& pli) {
-    EXPECT_TRUE(point >= 0x80 && !(point >= 0xAC00 && point <= 0xD7A3)) << std::hex << +point;
-    EXPECT_EQ(Pli(point), pli);
-    for (char32_t c : pli) EXPECT_EQ(Pli(c), std::u32string(1, c));
-  };
-  for (int i = 0; i < nombrePliesUnicode; ++i) {
-    const PliUnicode& p = pliesUnicode[i];
-    EXPECT_TRUE(i == 0 || pliesUnicode[i - 1].point < p.point) << i;
-    verifier(p.point, std::u32string(1, p.pli));
-  }
-  for (int i = 0; i < nombrePliesMultiples; ++i) {
-    const PliMultiple& p = pliesMultiples[i];
-    EXPECT_TRUE(i == 0 || pliesMultiples[i - 1].point < p.point) << i;
-    verifier(p.point, std::u32string(p.pli, p.pli[2] != 0 ? 3 : 2));
-  }
-  for (int i = 0; i < nombreMarquesUnicode; ++i) {
-    EXPECT_EQ(Pli(marquesUnicode[i].debut), U"") << i;
-    EXPECT_EQ(Pli(marquesUnicode[i].fin), U"") << i;
   }
 }
 
