@@ -13,10 +13,9 @@ INDENT = "    "
 # Hangul syllables decompose by arithmetic (the program computes them, as
 # checked below).
 HANGUL = range(0xAC00, 0xD7A4)
-# After decomposition, letters the decomposition leaves alone but that
-# comparing words treats as others: o with stroke as o (as Windows-1252
-# pages fold it), final sigma as sigma (so that a word in capitals, ending
-# in a capital sigma, matches its lower-case spelling).
+# Read as other letters after decomposition: o with stroke as o (as a
+# Windows-1252 page folds it), final sigma as sigma (so that a word in
+# capitals, which ends in a capital sigma, matches its lower-case spelling).
 APRES = {"\u00F8": "o", "\u03C2": "\u03C3"}
 # A character folds to at most this many bytes of UTF-8 per byte it takes.
 OCTETS_PAR_OCTET = 3
@@ -45,10 +44,13 @@ def plier(c):
     """The fold of one character: lower case, canonical decomposition
     without the nonspacing marks (Mn), then APRES."""
     if ord(c) in HANGUL:
-        s = ord(c) - HANGUL[0]
-        jamos = [0x1100 + s // 588, 0x1161 + s % 588 // 28] + [0x11A7 + s % 28] * (s % 28 > 0)
-        assert unicodedata.normalize("NFD", c) == "".join(map(chr, jamos)), hex(ord(c))
-        return unicodedata.normalize("NFD", c)
+        rang = ord(c) - HANGUL[0]
+        jamos = [0x1100 + rang // 588, 0x1161 + rang % 588 // 28]
+        if rang % 28:
+            jamos.append(0x11A7 + rang % 28)
+        pli = "".join(map(chr, jamos))
+        assert unicodedata.normalize("NFD", c) == pli, hex(ord(c))
+        return pli
     decompose = unicodedata.normalize("NFD", minuscule(c))
     return "".join(APRES.get(d, d) for d in decompose if not marque(d))
 
