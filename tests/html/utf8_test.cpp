@@ -169,9 +169,10 @@ TEST(Utf8, Plier) {
     EXPECT_EQ(plie(c.texte), c.attendu) << c.texte;
     EXPECT_EQ(plie(plie(c.texte)), c.attendu) << c.texte;
   }
-  // On the letters Windows-1252 has, the fold of a Windows-1252 page but
-  // for these, which Unicode lowers or strips where Windows-1252 has no
-  // plain form.
+  // Each character Windows-1252 has, valid or stray, folds as on a
+  // Windows-1252 page but for these nine, which Unicode lowers or strips
+  // where that fold keeps them, or lowers (Ð) where it takes the plain
+  // letter.
   const struct {
     unsigned char octet;
     const char* pli;
