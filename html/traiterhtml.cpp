@@ -20,11 +20,7 @@ char tamponMot[kTailleMot];
 
 // What each byte is to word extraction: part of a word, a separator (white
 // space or one of the separator set), a '&' (an entity, which may or may
-// not separate), or the end of the text. Built once, from the separators,
-// with what each of the first 256 characters is on a UTF-8 page: the same
-// for ASCII; from U+00A0, a separator also when Unicode calls it
-// punctuation or a space; from U+0080 to U+009F, control characters that
-// Windows-1252 does not write, part of a word.
+// not separate), or the end of the text. Built once, from the separators.
 enum Classe : unsigned char { kMot, kSepare, kEsperluette, kFin };
 
 class Classes {
@@ -36,26 +32,43 @@ class Classes {
     }
     classes_[static_cast<unsigned char>('&')] = kEsperluette;
     classes_[0] = kFin;
-    for (char32_t c = 0; c < 256; ++c) {
-      utf8_[c] = c < 0x80 ? classes_[c]
-                 : c < 0xA0 ? kMot
-                            : (classes_[c] == kSepare || estSeparateurUnicode(c) ? kSepare : kMot);
-    }
   }
   Classe De(char c) const { return classes_[static_cast<unsigned char>(c)]; }
-  // The class of a character of a UTF-8 page.
-  Classe DePoint(char32_t point) const {
-    if (point < 256) return utf8_[point];
-    return estSeparateurUnicode(point) ? kSepare : kMot;
-  }
 
  private:
   Classe classes_[256];
-  Classe utf8_[256];
 };
 
 const Classes& classes() {
   static const Classes instance;
+  return instance;
+}
+
+// What each character beyond ASCII is on a UTF-8 page, the first 256 from a
+// table: from U+00A0, what its byte is on a Windows-1252 page, and a
+// separator also when Unicode calls it punctuation or a space; from U+0080
+// to U+009F, control characters that Windows-1252 does not write, part of
+// a word.
+class ClassesUtf8 {
+ public:
+  ClassesUtf8() {
+    for (char32_t c = 0x80; c < 256; ++c) {
+      const bool separe = c >= 0xA0 && (classes().De(static_cast<char>(c)) == kSepare ||
+                                        estSeparateurUnicode(c));
+      classes_[c - 0x80] = separe ? kSepare : kMot;
+    }
+  }
+  Classe De(char32_t point) const {
+    if (point < 256) return classes_[point - 0x80];
+    return estSeparateurUnicode(point) ? kSepare : kMot;
+  }
+
+ private:
+  Classe classes_[128];
+};
+
+const ClassesUtf8& classesUtf8() {
+  static const ClassesUtf8 instance;
   return instance;
 }
 
@@ -151,7 +164,7 @@ Classe classeUtf8(const char* p, std::size_t& longueur) {
   }
   const CaractereUtf8 caractere = lireCaractere(p);
   longueur = caractere.longueur;
-  return classes().DePoint(caractere.point);
+  return classesUtf8().De(caractere.point);
 }
 
 }  // namespace
