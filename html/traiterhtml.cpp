@@ -58,6 +58,7 @@ class ClassesUtf8 {
       classes_[c - 0x80] = separe ? kSepare : kMot;
     }
   }
+  // point is beyond ASCII.
   Classe De(char32_t point) const {
     if (point < 256) return classes_[point - 0x80];
     return estSeparateurUnicode(point) ? kSepare : kMot;
