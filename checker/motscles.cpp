@@ -76,10 +76,11 @@ void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCle
         throw MesErreur("Mot cle trop long", "pagevet", kLigneMotCleTropLong);
       }
       char copie[kTailleMotCle];
+      char pli[kOctetsPliParOctet * kTailleMotCle];
       copierN(copie, debut, longueur);
       MotCle& motCle = motsCles[j];
       motCle.mot = copie;
-      motCle.motReduit = supprimerAccents(copie, jeu);
+      motCle.motReduit = reduire(copie, jeu, pli);
       motCle.utilise = false;
     }
     ++j;
@@ -98,14 +99,16 @@ void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
                     ArbreBinaire<String>& motsVus, JeuCaracteres jeu) {
   TraiterHtml html(ligne, jeu);
   if (html.supprimerBalises(horsBalise) <= 1) return;
+  // Where a UTF-8 word is folded, as that may lengthen it.
+  char pli[kOctetsPliParOctet * kTailleMot];
   for (char* mot = html.motSuivant(); *mot != '\0'; mot = html.motSuivant()) {
     if (!motsClesLus) continue;
     // Looked up as a C string: no String is built for a word already seen.
     if (motsVus.Cherche(mot) > 0) continue;
     motsVus.Insere(String(mot), 1);
-    supprimerAccents(decoderEntites(mot, jeu), jeu);
+    const char* const reduit = reduire(decoderEntites(mot, jeu), jeu, pli);
     // Only the first keyword of the list that the word matches is marked.
-    const int32_t k = premierEgal(motsCles, ordre, mot);
+    const int32_t k = premierEgal(motsCles, ordre, reduit);
     if (k >= 0) motsCles[k].utilise = true;
   }
 }

@@ -127,18 +127,25 @@ std::string etiquetteDeContenu(const std::string& contenu) {
   return contenu.substr(i, fin - i);
 }
 
-// A label, trimmed of blanks, names UTF-8 or anything else.
-JeuCaracteres jeuDeLEtiquette(const std::string& etiquette) {
+// A label without its leading and trailing blanks.
+std::string sansBlancs(const std::string& etiquette) {
   std::size_t debut = 0;
   std::size_t fin = etiquette.size();
   while (debut < fin && estBlancHtml(etiquette[debut])) ++debut;
   while (fin > debut && estBlancHtml(etiquette[fin - 1])) --fin;
-  const std::string nom = etiquette.substr(debut, fin - debut);
-  return nom == "utf-8" || nom == "utf8" ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252;
+  return etiquette.substr(debut, fin - debut);
+}
+
+// A label, trimmed, names UTF-8 or anything else.
+JeuCaracteres jeuDeLEtiquette(const std::string& etiquette) {
+  return etiquette == "utf-8" || etiquette == "utf8" ? JeuCaracteres::Utf8
+                                                     : JeuCaracteres::Windows1252;
 }
 
 // The attributes of a meta tag, read up to its end: the label it declares,
-// if it declares one.
+// trimmed, if it declares one. An empty or blank label names no character
+// set: in a content value it is no label, and in a charset attribute it
+// makes the whole tag declare nothing, as getting an encoding fails there.
 bool declarationMeta(Lecture& lecture, std::string& etiquette) {
   std::string nom;
   std::string valeur;
@@ -149,14 +156,15 @@ bool declarationMeta(Lecture& lecture, std::string& etiquette) {
   bool pragma = false;
   bool contenu = false;  // the label came from a content value
   bool trouvee = false;
+  bool echec = false;  // a charset attribute with no label
   while (lecture.Attribut(nom, valeur)) {
     if (nom == "http-equiv" && !vuHttpEquiv) {
       vuHttpEquiv = true;
       if (valeur == "content-type") pragma = true;
     } else if (nom == "content" && !vuContent) {
       vuContent = true;
-      if (!trouvee) {
-        const std::string deContenu = etiquetteDeContenu(valeur);
+      if (!trouvee && !echec) {
+        const std::string deContenu = sansBlancs(etiquetteDeContenu(valeur));
         if (!deContenu.empty()) {
           etiquette = deContenu;
           trouvee = contenu = true;
@@ -164,8 +172,9 @@ bool declarationMeta(Lecture& lecture, std::string& etiquette) {
       }
     } else if (nom == "charset" && !vuCharset) {
       vuCharset = true;
-      etiquette = valeur;
-      trouvee = true;
+      etiquette = sansBlancs(valeur);
+      echec = etiquette.empty();
+      trouvee = !echec;
       contenu = false;
     }
   }

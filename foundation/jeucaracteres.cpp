@@ -23,7 +23,26 @@ constexpr std::size_t kFenetre = 64 * 1024;
 // The high bit of each of eight bytes.
 constexpr std::uint64_t kHauts = 0x8080808080808080ULL;
 
+// The Hangul syllables, U+AC00 to U+D7A3, each an initial, a vowel and
+// maybe a final consonant, in that order of rank.
+constexpr char32_t kSyllabes = 0xAC00;
+constexpr char32_t kNombreSyllabes = 11172;
+constexpr char32_t kFinalesParVoyelle = 28;  // "no final" included
+constexpr char32_t kSyllabesParInitiale = 21 * kFinalesParVoyelle;
+constexpr char32_t kJamosInitiaux = 0x1100;
+constexpr char32_t kJamosVoyelles = 0x1161;
+constexpr char32_t kJamosFinaux = 0x11A7;  // the jamo before the first final
+static_assert(kNombreSyllabes == 19 * kSyllabesParInitiale, "19 initials");
+
 bool suite(unsigned char octet) { return (octet & 0xC0) == 0x80; }
+
+// Whether point lies in one of the n sorted ranges.
+bool dansPlages(const PlageUnicode* plages, int n, char32_t point) {
+  const PlageUnicode* plage = std::upper_bound(
+      plages, plages + n, point,
+      [](char32_t p, const PlageUnicode& candidate) { return p < candidate.debut; });
+  return plage != plages && point <= (plage - 1)->fin;
+}
 
 // The length of the sequence that the lead byte c starts, and the range its
 // second byte must fall in (no overlong form, no surrogate, nothing above
@@ -127,11 +146,45 @@ int octet1252(char32_t point) {
 }
 
 bool estSeparateurUnicode(char32_t point) {
-  const PlageUnicode* const fin = separateursUnicode + nombreSeparateursUnicode;
-  const PlageUnicode* plage = std::upper_bound(
-      separateursUnicode, fin, point,
-      [](char32_t p, const PlageUnicode& candidate) { return p < candidate.debut; });
-  return plage != separateursUnicode && point <= (plage - 1)->fin;
+  return dansPlages(separateursUnicode, nombreSeparateursUnicode, point);
+}
+
+int plierCaractere(char32_t point, char32_t pli[3]) {
+  if (point < 0x80) {
+    pli[0] = point >= 'A' && point <= 'Z' ? point + ('a' - 'A') : point;
+    return 1;
+  }
+  if (point >= kSyllabes && point < kSyllabes + kNombreSyllabes) {
+    const char32_t rang = point - kSyllabes;
+    pli[0] = kJamosInitiaux + rang / kSyllabesParInitiale;
+    pli[1] = kJamosVoyelles + rang % kSyllabesParInitiale / kFinalesParVoyelle;
+    const char32_t finale = rang % kFinalesParVoyelle;
+    if (finale == 0) return 2;
+    pli[2] = kJamosFinaux + finale;
+    return 3;
+  }
+  if (dansPlages(marquesUnicode, nombreMarquesUnicode, point)) return 0;
+  const PliUnicode* const fin = pliesUnicode + nombrePliesUnicode;
+  const PliUnicode* simple = std::lower_bound(
+      pliesUnicode, fin, point, [](const PliUnicode& p, char32_t c) { return p.point < c; });
+  if (simple != fin && simple->point == point) {
+    pli[0] = simple->pli;
+    return 1;
+  }
+  const PliMultiple* const finMultiples = pliesMultiples + nombrePliesMultiples;
+  const PliMultiple* multiple = std::lower_bound(
+      pliesMultiples, finMultiples, point,
+      [](const PliMultiple& p, char32_t c) { return p.point < c; });
+  if (multiple != finMultiples && multiple->point == point) {
+    int n = 0;
+    while (n < 3 && multiple->pli[n] != 0) {
+      pli[n] = multiple->pli[n];
+      ++n;
+    }
+    return n;
+  }
+  pli[0] = point;
+  return 1;
 }
 
 int codeCp850(char32_t point) {

@@ -30,9 +30,15 @@ char32_t unicodeDe1252(unsigned char octet);
 // The Windows-1252 byte of a character, or -1 when Windows-1252 lacks it.
 int octet1252(char32_t point);
 
-// Whether a character that Windows-1252 lacks separates words: Unicode
-// classes it as punctuation or a space (general categories P and Z).
+// Whether a character beyond ASCII is punctuation or a space to Unicode
+// (general categories P and Z); false for ASCII.
 bool estSeparateurUnicode(char32_t point);
+
+// The form a character takes when words are compared: its simple lowercase
+// mapping, canonically decomposed (NFD, Hangul syllables into their jamo)
+// with the nonspacing marks (Mn) dropped, then o with stroke as o and final
+// sigma as sigma. Writes its 0 to 3 characters to pli and gives their count.
+int plierCaractere(char32_t point, char32_t pli[3]);
 
 // The code page 850 code of a character, or -1 when code page 850 lacks it.
 int codeCp850(char32_t point);

@@ -1,7 +1,7 @@
-# Generates foundation/tableunicode.cpp: the Unicode word separators that
-# Windows-1252 cannot write (from Python's unicodedata and cp1252 codec) and
-# the upper half of code page 850 (from Python's cp850 codec). pagevet needs
-# no Python at build time; rerun this only when the tables must change, from
+# Generates foundation/tableunicode.cpp from Python's unicodedata and codecs:
+# the Unicode word separators, what folding does to each character for
+# comparing words, and the upper half of code page 850. pagevet needs no
+# Python at build time; rerun this only when the tables must change, from
 # the repository root:
 #   python3 foundation/tableunicode.py > foundation/tableunicode.cpp
 
@@ -10,25 +10,92 @@ import unicodedata
 WIDTH = 100
 INDENT = "    "
 
+# Hangul syllables decompose by arithmetic (the program computes them, as
+# checked below).
+HANGUL = range(0xAC00, 0xD7A4)
+# Read as other letters after decomposition: o with stroke as o (as a
+# Windows-1252 page folds it), final sigma as sigma (so that a word in
+# capitals, which ends in a capital sigma, matches its lower-case spelling).
+APRES = {"\u00F8": "o", "\u03C2": "\u03C3"}
+# A character folds to at most this many bytes of UTF-8 per byte it takes.
+OCTETS_PAR_OCTET = 3
 
-def windows1252():
-    """The code points above ASCII that Windows-1252 can write."""
-    return {ord(c) for c in bytes(range(0x80, 0x100)).decode("cp1252", errors="ignore")}
+
+def points():
+    """Every code point but the surrogates, which UTF-8 cannot carry."""
+    return (p for p in range(0x110000) if not 0xD800 <= p <= 0xDFFF)
 
 
-def separator_ranges():
-    """Punctuation (P*) and separators (Z*) beyond ASCII and Windows-1252,
-    as sorted ranges with adjacent ones merged."""
-    writable = windows1252()
+def marque(c):
+    return unicodedata.category(c) == "Mn"
+
+
+def minuscule(c):
+    """Unicode's simple lowercase mapping. Python gives the full one, which
+    differs only for U+0130, whose simple mapping is U+0069."""
+    plein = c.lower()
+    if len(plein) == 1:
+        return plein
+    assert c == "\u0130" and plein == "i\u0307", hex(ord(c))
+    return "i"
+
+
+def plier(c):
+    """The fold of one character: lower case, canonical decomposition
+    without the nonspacing marks (Mn), then APRES."""
+    if ord(c) in HANGUL:
+        rang = ord(c) - HANGUL[0]
+        jamos = [0x1100 + rang // 588, 0x1161 + rang % 588 // 28]
+        if rang % 28:
+            jamos.append(0x11A7 + rang % 28)
+        pli = "".join(map(chr, jamos))
+        assert unicodedata.normalize("NFD", c) == pli, hex(ord(c))
+        return pli
+    decompose = unicodedata.normalize("NFD", minuscule(c))
+    return "".join(APRES.get(d, d) for d in decompose if not marque(d))
+
+
+def plages(garde):
+    """The code points from 0x80 up that garde keeps, as sorted ranges with
+    adjacent ones merged."""
     ranges = []
-    for point in range(0x80, 0x110000):
-        if point in writable or unicodedata.category(chr(point))[0] not in "PZ":
+    for point in points():
+        if point < 0x80 or not garde(chr(point)):
             continue
         if ranges and ranges[-1][1] == point - 1:
             ranges[-1][1] = point
         else:
             ranges.append([point, point])
     return ranges
+
+
+def separateur(c):
+    """Punctuation (P*) and separators (Z*)."""
+    return unicodedata.category(c)[0] in "PZ"
+
+
+def plis():
+    """(code point, fold) of every character from 0x80 up that folding
+    changes, but for the marks, which it drops, and the Hangul syllables."""
+    changes = []
+    for point in points():
+        c = chr(point)
+        if point < 0x80:
+            assert plier(c) == c.lower()
+            continue
+        pli = plier(c)
+        # Folding twice gives the same: each folded character stays.
+        assert all(plier(x) == x for x in pli), hex(point)
+        assert len(pli.encode()) <= OCTETS_PAR_OCTET * len(c.encode()), hex(point)
+        if marque(c):
+            assert pli == "", hex(point)
+        elif point not in HANGUL and pli != c:
+            assert 1 <= len(pli) <= 3 and all(not marque(x) for x in pli), hex(point)
+            changes.append((point, pli))
+    # A stray byte folds as its Windows-1252 character does.
+    for c in bytes(range(0x80, 0x100)).decode("cp1252", errors="ignore"):
+        assert len(plier(c).encode()) <= OCTETS_PAR_OCTET, hex(ord(c))
+    return changes
 
 
 def cp850_pairs():
@@ -50,9 +117,25 @@ def lines(entries):
     return out
 
 
+def table(declaration, nombre, entries):
+    """A table of entries and the static_assert of its count."""
+    out = ["const %s[] = {" % declaration]
+    out += lines(entries)
+    out += [
+        "};",
+        "constexpr int %s = static_cast<int>(std::size(%s));"
+        % (nombre, declaration.split()[-1]),
+        'static_assert(%s == %d, "regenerate with tableunicode.py");' % (nombre, len(entries)),
+        "",
+    ]
+    return out
+
+
 def main():
-    ranges = separator_ranges()
-    pairs = cp850_pairs()
+    changes = plis()
+    simples = [(p, pli) for p, pli in changes if len(pli) == 1]
+    multiples = [(p, pli) for p, pli in changes if len(pli) > 1]
+    hexa = lambda c: "0x%04X" % ord(c)
     out = [
         "// Generated by foundation/tableunicode.py from Unicode %s (Python's unicodedata)"
         % unicodedata.unidata_version,
@@ -61,18 +144,22 @@ def main():
         "",
         "#include <iterator>",
         "",
-        "const PlageUnicode separateursUnicode[] = {",
     ]
-    out += lines(["{0x%04X, 0x%04X}" % (a, b) for a, b in ranges])
+    out += table("PlageUnicode separateursUnicode", "nombreSeparateursUnicode",
+                 ["{0x%04X, 0x%04X}" % (a, b) for a, b in plages(separateur)])
+    out += table("PlageUnicode marquesUnicode", "nombreMarquesUnicode",
+                 ["{0x%04X, 0x%04X}" % (a, b) for a, b in plages(marque)])
+    out += table("PliUnicode pliesUnicode", "nombrePliesUnicode",
+                 ["{0x%04X, %s}" % (p, hexa(pli)) for p, pli in simples])
+    out += table("PliMultiple pliesMultiples", "nombrePliesMultiples",
+                 ["{0x%04X, {%s}}" % (p, ", ".join(hexa(c) for c in pli)) for p, pli in multiples])
     out += [
-        "};",
-        "constexpr int nombreSeparateursUnicode = static_cast<int>(std::size(separateursUnicode));",
-        "static_assert(nombreSeparateursUnicode == %d, \"regenerate with tableunicode.py\");"
-        % len(ranges),
+        "static_assert(kOctetsPliParOctet == %d, \"regenerate with tableunicode.py\");"
+        % OCTETS_PAR_OCTET,
         "",
         "const PaireCp850 tableCp850[128] = {",
     ]
-    out += lines(["{0x%04X, 0x%02X}" % (p, c) for p, c in pairs])
+    out += lines(["{0x%04X, 0x%02X}" % (p, c) for p, c in cp850_pairs()])
     out.append("};")
     for line in out:
         assert len(line) < WIDTH, line

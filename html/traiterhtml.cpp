@@ -12,10 +12,11 @@ namespace {
 
 // A word holds at most 511 characters; in UTF-8 each may take 4 bytes.
 constexpr int tailleTamponMot = 512;
+static_assert(kTailleMot == tailleTamponMot * 4, "4 bytes a character");
 constexpr int ligneDepassementMot = 260;
 
 // Where motSuivant builds the word it returns; one for each thread.
-thread_local char tamponMot[tailleTamponMot * 4];
+thread_local char tamponMot[kTailleMot];
 
 // What each byte is to word extraction: part of a word, a separator (white
 // space or one of the separator set), a '&' (an entity, which may or may
@@ -40,6 +41,35 @@ class Classes {
 
 const Classes& classes() {
   static const Classes instance;
+  return instance;
+}
+
+// What each character beyond ASCII is on a UTF-8 page, the first 256 from a
+// table: from U+00A0, what its byte is on a Windows-1252 page, and a
+// separator also when Unicode calls it punctuation or a space; from U+0080
+// to U+009F, control characters that Windows-1252 does not write, part of
+// a word.
+class ClassesUtf8 {
+ public:
+  ClassesUtf8() {
+    for (char32_t c = 0x80; c < 256; ++c) {
+      const bool separe = c >= 0xA0 && (classes().De(static_cast<char>(c)) == kSepare ||
+                                        estSeparateurUnicode(c));
+      classes_[c - 0x80] = separe ? kSepare : kMot;
+    }
+  }
+  // point is beyond ASCII.
+  Classe De(char32_t point) const {
+    if (point < 256) return classes_[point - 0x80];
+    return estSeparateurUnicode(point) ? kSepare : kMot;
+  }
+
+ private:
+  Classe classes_[128];
+};
+
+const ClassesUtf8& classesUtf8() {
+  static const ClassesUtf8 instance;
   return instance;
 }
 
@@ -122,9 +152,11 @@ char* TraiterHtml::motSuivant() {
 namespace {
 
 // What the character at p of a UTF-8 text is to word extraction, and the
-// bytes it covers. A character that Windows-1252 has (a stray byte too) is
-// what its byte is there; any other separates words when Unicode calls it
-// punctuation or a space, and belongs to them otherwise.
+// bytes it covers. ASCII is what it is on a Windows-1252 page; beyond it, a
+// character separates words when Windows-1252 has it as a separator (the
+// characters of the separating entities) or Unicode calls it punctuation
+// or a space, and belongs to them otherwise. A stray byte is its
+// Windows-1252 character.
 Classe classeUtf8(const char* p, std::size_t& longueur) {
   const auto octet = static_cast<unsigned char>(*p);
   if (octet < 0x80) {
@@ -133,9 +165,7 @@ Classe classeUtf8(const char* p, std::size_t& longueur) {
   }
   const CaractereUtf8 caractere = lireCaractere(p);
   longueur = caractere.longueur;
-  const int enOctet = caractere.octet >= 0 ? caractere.octet : octet1252(caractere.point);
-  if (enOctet >= 0) return classes().De(static_cast<char>(enOctet));
-  return estSeparateurUnicode(caractere.point) ? kSepare : kMot;
+  return classesUtf8().De(caractere.point);
 }
 
 }  // namespace

@@ -6,6 +6,10 @@
 #include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
 
+// The room a word from motSuivant takes at most, its terminator included:
+// 511 characters of up to 4 bytes each.
+constexpr int kTailleMot = 512 * 4;
+
 // Common base of the HTML text processors; holds nothing.
 class BaseHtml {};
 
@@ -24,7 +28,9 @@ class TraiterHtml : public BaseHtml {
   // The next word, in the single module buffer: valid and writable until
   // the next call; "" when no word is left. Throws MesErreur when a word
   // reaches 512 characters (of UTF-8 text, 512 characters, whatever their
-  // bytes).
+  // bytes). In UTF-8 a word also ends at every character beyond ASCII that
+  // Unicode calls punctuation or a space; a stray byte is its Windows-1252
+  // character.
   char* motSuivant();
 
  private:

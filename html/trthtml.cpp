@@ -175,30 +175,38 @@ char* decoderEntites(char* texte, JeuCaracteres jeu) {
   return texte;
 }
 
-char* supprimerAccents(char* texte, JeuCaracteres jeu) {
+char* supprimerAccents(char* texte) {
   // Once per run, not once per word.
   static const Separateurs& table = separateurs();
-  if (jeu == JeuCaracteres::Windows1252) {
-    for (char* p = texte; *p != '\0'; ++p) *p = table.Plie(*p);
-    return texte;
-  }
-  // A character that Windows-1252 has folds as its byte does, to a plain
-  // letter (one byte, where it had two) or to itself; any other is kept.
-  const char* lecture = texte;
-  char* ecriture = texte;
-  while (*lecture != '\0') {
-    const CaractereUtf8 caractere = lireCaractere(lecture);
-    const int octet = caractere.octet >= 0 ? caractere.octet : octet1252(caractere.point);
-    const char plie = octet >= 0 ? table.Plie(static_cast<char>(octet)) : '\0';
-    if (octet >= 0 && (caractere.longueur == 1 || plie != static_cast<char>(octet))) {
-      *ecriture++ = plie;
-      lecture += caractere.longueur;
-    } else {
-      for (std::size_t i = 0; i < caractere.longueur; ++i) *ecriture++ = *lecture++;
+  for (char* p = texte; *p != '\0'; ++p) *p = table.Plie(*p);
+  return texte;
+}
+
+char* plierUtf8(const char* texte, char* pli) {
+  char* ecriture = pli;
+  for (const char* p = texte; *p != '\0';) {
+    if (static_cast<unsigned char>(*p) < 0x80) {
+      *ecriture++ = enMinuscule(*p++);
+      continue;
     }
+    const CaractereUtf8 caractere = lireCaractere(p);
+    if (caractere.octet >= 0 && caractere.point == 0xFFFD) {
+      // No character: the byte stands for itself, and still cannot start a
+      // sequence, being one that only continues them.
+      *ecriture++ = *p++;
+      continue;
+    }
+    p += caractere.longueur;
+    char32_t plie[3];
+    const int n = plierCaractere(caractere.point, plie);
+    for (int i = 0; i < n; ++i) ecriture += ecrireUtf8(plie[i], ecriture);
   }
   *ecriture = '\0';
-  return texte;
+  return pli;
+}
+
+const char* reduire(char* texte, JeuCaracteres jeu, char* pli) {
+  return jeu == JeuCaracteres::Utf8 ? plierUtf8(texte, pli) : supprimerAccents(texte);
 }
 
 bool estEntiteSeparatrice(const char* position, int& longueur) {

@@ -8,12 +8,13 @@
 
 #include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
+#include "foundation/tableunicode.h"
 #include "html/indexnoms.h"
 
 // All texts are NUL-terminated: single-byte Windows-1252 text unless an
 // operation takes a character set. Operations that change a text do it in
-// place and never lengthen it. nullptr as a returned
-// position means "no position".
+// place and never lengthen it, but for the folding of UTF-8 text, which
+// writes elsewhere. nullptr as a returned position means "no position".
 
 // Replaces numeric references (&#N; with 1 to 3 digits, N modulo 256) and the
 // named entities of tableEntites by their Windows-1252 character, written in
@@ -21,9 +22,19 @@
 char* decoderEntites(char* texte, JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
 // Folds the accented letters of tableAccents to plain letters, then lowers
-// 'A'-'Z'; in UTF-8, a character that Windows-1252 lacks is kept as it is.
-// Returns texte.
-char* supprimerAccents(char* texte, JeuCaracteres jeu = JeuCaracteres::Windows1252);
+// 'A'-'Z', in Windows-1252 text. Returns texte.
+char* supprimerAccents(char* texte);
+
+// The folding of UTF-8 text, which may lengthen it: each character folded
+// by plierCaractere (lower case, accents and other marks dropped), a stray
+// byte as its Windows-1252 character, the five bytes Windows-1252 leaves
+// undefined kept as they are. pli receives the result and holds
+// kOctetsPliParOctet bytes per byte of texte, and one more. Returns pli.
+char* plierUtf8(const char* texte, char* pli);
+
+// The form in which words and keywords are compared: texte folded in place
+// by supprimerAccents in Windows-1252, into pli by plierUtf8 in UTF-8.
+const char* reduire(char* texte, JeuCaracteres jeu, char* pli);
 
 // position points at a '&'. Tells whether the entity written there separates
 // words; longueur receives the number of characters it covers (at most 26,

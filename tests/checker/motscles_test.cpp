@@ -11,10 +11,11 @@
 namespace {
 
 // Reads the keywords between the first two double quotes of `valeur`.
-std::vector<std::string> lire(const std::string& valeur, Vecteur<MotCle>* sortie = nullptr) {
+std::vector<std::string> lire(const std::string& valeur, Vecteur<MotCle>* sortie = nullptr,
+                              JeuCaracteres jeu = JeuCaracteres::Windows1252) {
   Vecteur<MotCle> motsCles;
   const char* ouvre = std::strchr(valeur.c_str(), '"');
-  lireMotsCles(ouvre, std::strchr(ouvre + 1, '"'), motsCles);
+  lireMotsCles(ouvre, std::strchr(ouvre + 1, '"'), motsCles, jeu);
   std::vector<std::string> mots;
   for (int i = 0; i < motsCles.Nombre(); ++i) mots.emplace_back(motsCles[i].mot.Texte());
   if (sortie != nullptr) *sortie = motsCles;
@@ -95,6 +96,35 @@ TEST(NoterMotsLigne, WordsInsideTagsAcrossLinesDoNotCount) {
   EXPECT_FALSE(motsCles[0].utilise);
   EXPECT_FALSE(motsCles[1].utilise);
   EXPECT_TRUE(horsBalise);
+}
+
+// On a UTF-8 page keywords fold as words do, at their longest too: 254
+// Hangul syllables take 762 bytes and fold to 2,286, a word of 511 to 4,599.
+TEST(MotsClesUtf8, FoldAsWordsDoAtTheirLongest) {
+  constexpr JeuCaracteres U = JeuCaracteres::Utf8;
+  std::string syllabes;
+  std::string jamos;
+  for (int i = 0; i < 254; ++i) {
+    syllabes += "\uD55C";
+    jamos += "\u1112\u1161\u11AB";
+  }
+  Vecteur<MotCle> motsCles;
+  lire("\"\u00C9T\u00C9, \u0152uvre, " + syllabes + ", seo\"", &motsCles, U);
+  ASSERT_EQ(motsCles.Nombre(), 4);
+  EXPECT_STREQ(motsCles[0].motReduit.Texte(), "ete");
+  EXPECT_STREQ(motsCles[1].motReduit.Texte(), "\u0153uvre");
+  EXPECT_EQ(motsCles[2].motReduit.Texte(), jamos);
+  EXPECT_STREQ(motsCles[2].mot.Texte(), syllabes.c_str());
+
+  ArbreBinaire<String> motsVus;
+  bool horsBalise = true;
+  std::string longue;
+  for (int i = 0; i < 511; ++i) longue += "\uD55C";
+  const std::string ligne = "<p>l\u2019e\u0301te\u0301 \x9Cuvre " + longue + " " + syllabes + "</p>\n";
+  noterMotsLigne(ligne.c_str(), horsBalise, true, motsCles, ordre(motsCles), motsVus, U);
+  EXPECT_TRUE(motsCles[0].utilise && motsCles[1].utilise && motsCles[2].utilise);
+  EXPECT_FALSE(motsCles[3].utilise);
+  EXPECT_EQ(motsVus.Cherche("\x9Cuvre"), 1) << "words are kept as written";
 }
 
 }  // namespace

@@ -46,6 +46,15 @@ TEST(DeciderJeu, Cases) {
       {"<meta name=x content=y><meta/charset=utf-8>", true, U, 0},
       {"<meta x/charset=utf-8>", true, U, 0},  // '/' ends a name
       {"<metacharset=utf-8>", true, W, 0},
+      // An empty or blank label is no declaration; the prescan goes on.
+      {"<meta charset=\"\"><meta charset=utf-8>", true, U, 0},
+      {"<meta charset=' \t'>" + kE, true, U, 0},
+      {"<meta charset>" + kE, true, U, 0},
+      {"<meta charset=\"\" http-equiv=content-type content='text/html; charset=utf-8'>", true, W,
+       0},
+      {"<meta http-equiv=content-type content=\"text/html; charset=' '\">" + kE, true, U, 0},
+      {"<meta http-equiv=content-type content=\"charset=''\" charset=utf-8>", true, U, 0},
+      {"<meta charset=' '><meta charset=windows-1252>" + kE, true, W, 0},
       {"<!-- a > b <meta charset=windows-1252> -->" + kE, true, U, 0},
       {"<!--><meta charset=utf-8>", true, U, 0},  // "<!-->" is a whole comment
       {"<a title=\"<meta charset=windows-1252>\">" + kE, true, U, 0},
@@ -93,8 +102,8 @@ TEST(JeuCaracteres, Helpers) {
     int cp850;  // codeCp850
     bool separe;
   } points[] = {
-      {0x00E9, 0xE9, 0x82, false}, {0x00A0, 0xA0, 0xFF, false}, {0x20AC, 0x80, -1, false},
-      {0x2019, 0x92, -1, false},   {0x0178, 0x9F, -1, false},   {0x0081, -1, -1, false},
+      {0x00E9, 0xE9, 0x82, false}, {0x00A0, 0xA0, 0xFF, true},  {0x20AC, 0x80, -1, false},
+      {0x2019, 0x92, -1, true},    {0x0178, 0x9F, -1, false},   {0x0081, -1, -1, false},
       {0x0391, -1, -1, false},     {0x2500, -1, 0xC4, false},   {0x3002, -1, -1, true},
       {0x3001, -1, -1, true},      {0x2010, -1, -1, true},      {0x3000, -1, -1, true},
       {0x4E00, -1, -1, false},     {0x1F600, -1, -1, false},
@@ -116,6 +125,40 @@ TEST(JeuCaracteres, Helpers) {
     const PlageUnicode& p = separateursUnicode[i];
     EXPECT_TRUE(estSeparateurUnicode(p.debut) && estSeparateurUnicode(p.fin)) << i;
     EXPECT_FALSE(estSeparateurUnicode(p.debut - 1) || estSeparateurUnicode(p.fin + 1)) << i;
+  }
+}
+
+// What each character folds to, for words to compare: a sample of each
+// kind of mapping, of the letters Windows-1252 has, and of each script.
+TEST(JeuCaracteres, PlierCaractere) {
+  const struct {
+    char32_t point;
+    std::u32string pli;
+  } cas[] = {
+      {U'A', U"a"},           {U'z', U"z"},           {U'1', U"1"},
+      {0x00C0, U"a"},         {0x00E9, U"e"},         {0x00C7, U"c"},  // À é Ç
+      {0x00F1, U"n"},         {0x00FF, U"y"},         {0x0178, U"y"},  // ñ ÿ Ÿ
+      {0x00D8, U"o"},         {0x00F8, U"o"},         {0x01FE, U"o"},  // Ø ø Ǿ
+      {0x0152, U"\u0153"},    {0x0160, U"s"},         {0x017D, U"z"},  // Œ Š Ž
+      {0x00C6, U"\u00E6"},    {0x00D0, U"\u00F0"},    {0x00DF, U"\u00DF"},  // Æ Ð ß
+      {0x1E9E, U"\u00DF"},    {0x0130, U"i"},         {0x0131, U"\u0131"},  // ẞ İ ı
+      {0x01C5, U"\u01C6"},    {0x212B, U"a"},         {0x212A, U"k"},  // ǅ Å (angstrom) K
+      {0x03A3, U"\u03C3"},    {0x03C2, U"\u03C3"},    {0x0386, U"\u03B1"},  // Σ ς Ά
+      {0x0390, U"\u03B9"},    {0x2126, U"\u03C9"},    {0x0416, U"\u0436"},  // ΐ Ω (ohm) Ж
+      {0x0401, U"\u0435"},    {0x0419, U"\u0438"},    {0x0531, U"\u0561"},  // Ё Й Ա
+      {0x10A0, U"\u2D00"},    {0x13A0, U"\uAB70"},    {0xFF21, U"\uFF41"},  // Ⴀ Ꭰ Ａ
+      {0x0622, U"\u0627"},    {0xFB30, U"\u05D0"},    {0x0958, U"\u0915"},  // آ אּ क़
+      {0xF900, U"\u8C48"},    {0x0301, U""},          {0x0E31, U""},   // 豈, marks
+      {0xAC00, U"\u1100\u1161"}, {0xD55C, U"\u1112\u1161\u11AB"}, {0xD7A3, U"\u1112\u1175\u11C2"},
+      {0x0DDD, U"\u0DD9\u0DCF"}, {0x1D160, U"\U0001D158\U0001D165\U0001D16E"},
+      {0x65E5, U"\u65E5"},    {0x1F600, U"\U0001F600"}, {0xFB01, U"\uFB01"},  // 日 😀 ﬁ
+      {0xFFFD, U"\uFFFD"},    {0x10FFFF, U"\U0010FFFF"},
+  };
+  for (const auto& c : cas) {
+    char32_t pli[3];
+    const int n = plierCaractere(c.point, pli);
+    EXPECT_EQ(std::u32string(pli, static_cast<std::size_t>(n)), c.pli)
+        << std::hex << static_cast<unsigned>(c.point);
   }
 }
 
