@@ -44,6 +44,12 @@ size_near() { local s; s=$(stat -c %s "$2"); [ "$s" -ge $(($1 - 3)) ] && [ "$s" 
 bytes_at() { [ "$(od -An -c -j "$1" -N "$2" "$4" 2>/dev/null | tr -d ' ')" = "$3" ]; }
 has() { LC_ALL=C grep -qaP "$1" "$2"; }
 no_lf_but_cr() { ! has '\n' "$1" && has '\r' "$1"; }
+# A page of UTF-8 letters whose last character is cut.
+utf8_cut_at_end() {
+  local last
+  last=$(tail -c 1 "$1" | od -An -tu1 | tr -d ' ')
+  [ -n "$last" ] && [ "$last" -ge 194 ] && [ "$last" -le 244 ] && has '\xc3[\x80-\xbf]' "$1"
+}
 declaration_across() {
   local offset match
   while IFS=: read -r offset match; do
@@ -72,6 +78,7 @@ expect "a keywords list of 500 entries" line_where 'gsub(/,/, ",") >= 500'
 expect "a word of 500 characters or more" has '[wW]{500}'
 expect "undeclared UTF-8 text" has '\xc3\xa9'
 expect "Windows-1252 text" has '\xe9'
+expect "a UTF-8 page cut inside its last character" utf8_cut_at_end
 
 # The fatal batch: some of its pages end a /d run, some stop just short.
 "$bin/pagevet_fuzzpages" -s 1 -b 0 -n 30 --fatal fatal >/dev/null

@@ -130,19 +130,60 @@ std::string mot(Flux& f) {
   return m;
 }
 
+// What bytes a text may hold: any, ASCII only (so that the character set depends on what
+// is put in afterwards alone), or valid UTF-8 only.
+enum class Jeu { kTous, kAscii, kUtf8 };
+
+// The length of the valid UTF-8 sequence at p (of n bytes), or 0.
+size_t sequenceUtf8(const unsigned char* p, size_t n) {
+  const unsigned char c = p[0];
+  const size_t longueur = c < 0x80 ? 1 : c < 0xC2 ? 0 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF5 ? 4 : 0;
+  if (longueur == 0 || longueur > n) return 0;
+  // The second byte's range excludes overlong forms, surrogates and points past U+10FFFF.
+  const unsigned char bas = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+  const unsigned char haut = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+  if (longueur > 1 && (p[1] < bas || p[1] > haut)) return 0;
+  for (size_t i = 2; i < longueur; ++i)
+    if (p[i] < 0x80 || p[i] > 0xBF) return 0;
+  return longueur;
+}
+
+bool estUtf8(const std::string& t) {
+  const auto* p = reinterpret_cast<const unsigned char*>(t.data());
+  for (size_t i = 0, n; i < t.size(); i += n)
+    if ((n = sequenceUtf8(p + i, t.size() - i)) == 0) return false;
+  return true;
+}
+
+// t in the given set: non-ASCII bytes become 'e', or, when t is not valid UTF-8, each is
+// written in UTF-8 as the Latin-1 character it is.
+std::string dansLeJeu(const std::string& t, Jeu jeu) {
+  if (jeu == Jeu::kTous || (jeu == Jeu::kUtf8 && estUtf8(t))) return t;
+  std::string r;
+  for (char c : t) {
+    const auto o = static_cast<unsigned char>(c);
+    if (o < 0x80) r += c;
+    else if (jeu == Jeu::kAscii) r += 'e';
+    else r += static_cast<char>(0xC0 | o >> 6), r += static_cast<char>(0x80 | (o & 0x3F));
+  }
+  return r;
+}
+
+Jeu unJeu(Flux& f) {
+  static const Jeu kJeux[] = {Jeu::kTous, Jeu::kAscii, Jeu::kUtf8};
+  return f.choisir(kJeux);
+}
+
 // Text without a line end: words, separators, tags and entities, cut to exactly n bytes
-// (the cut may fall inside an entity or a UTF-8 sequence). ascii keeps every byte below
-// 0x80, so that the character set depends only on what is put in afterwards.
-std::string texte(Flux& f, size_t n, bool ascii = false) {
+// (the cut may fall inside an entity or a UTF-8 sequence).
+std::string texte(Flux& f, size_t n, Jeu jeu = Jeu::kTous) {
   static const char* const kSeparateurs[] = {" ", " ", " ", ", ", ". ", "\t", "  ", " - ", "; "};
   std::string t;
   while (t.size() < n) {
     const int forme = static_cast<int>(f.sous(20));
     std::string ajout = forme < 2 ? unParmi(f, kBalises) : mot(f);
     if (ajout.find('\n') != std::string::npos) ajout = "x";
-    if (ascii)
-      for (char& c : ajout) c = static_cast<unsigned char>(c) >= 0x80 ? 'e' : c;
-    t += ajout + unParmi(f, kSeparateurs);
+    t += dansLeJeu(ajout, jeu) + unParmi(f, kSeparateurs);
   }
   t.resize(n);
   return t;
@@ -150,12 +191,12 @@ std::string texte(Flux& f, size_t n, bool ascii = false) {
 
 // Appends ordinary lines of text until the page is exactly `taille` bytes, the last of
 // them ending in a line feed (when there is room for one).
-void remplirJusqua(Flux& f, std::string& page, size_t taille, bool ascii) {
+void remplirJusqua(Flux& f, std::string& page, size_t taille, Jeu jeu) {
   while (page.size() < taille) {
     const size_t reste = taille - page.size();
     size_t n = static_cast<size_t>(f.chance(5) ? f.entre(0, 9000) : f.entre(0, 160));
     n = std::min(n, reste - 1);
-    page += texte(f, n, ascii) + "\n";
+    page += texte(f, n, jeu) + "\n";
   }
 }
 
@@ -206,12 +247,12 @@ std::string entete(Flux& f, const std::string& motsCles, bool jeuLibre = true) {
   if (jeuLibre && f.chance(70))
     lignes.push_back(metaTag(f, "http-equiv", "Content-Type", unParmi(f, kContentType)));
   if (f.chance(85)) lignes.push_back(metaTag(f, "http-equiv", "Content-Language", "fr"));
-  if (f.chance(85)) lignes.push_back(metaTag(f, "name", "description", texte(f, 40, true)));
+  if (f.chance(85)) lignes.push_back(metaTag(f, "name", "description", texte(f, 40, Jeu::kAscii)));
   if (f.chance(92)) lignes.push_back(metaTag(f, "name", f.chance(10) ? "KEYWORDS" : "keywords", motsCles));
   if (f.chance(85)) lignes.push_back(metaTag(f, "name", "reply-to", "webmaster@example.org"));
   if (f.chance(85)) lignes.push_back(metaTag(f, "name", "robots", "index, follow"));
   if (f.chance(8) && !lignes.empty()) lignes.push_back(lignes[f.sous(lignes.size())]);
-  if (f.chance(90)) lignes.push_back(f.chance(8) ? "<title>" + texte(f, 20, true) + "\n</title>"
+  if (f.chance(90)) lignes.push_back(f.chance(8) ? "<title>" + texte(f, 20, Jeu::kAscii) + "\n</title>"
                                                  : "<title>" + texte(f, 30) + "</title>");
   for (size_t i = lignes.size(); i > 1; --i) std::swap(lignes[i - 1], lignes[f.sous(i)]);
   for (const std::string& l : lignes) e += (f.chance(10) ? "  " : "") + l + "\n";
@@ -223,11 +264,11 @@ std::string entete(Flux& f, const std::string& motsCles, bool jeuLibre = true) {
 std::string fin(Flux& f) { return f.chance(90) ? "</body>\n</html>\n" : ""; }
 
 // Ordinary body text of about n bytes, in lines of varied length.
-std::string corps(Flux& f, size_t n, bool ascii = false) {
+std::string corps(Flux& f, size_t n, Jeu jeu = Jeu::kTous) {
   std::string c;
   while (c.size() < n) {
     const size_t longueur = static_cast<size_t>(f.chance(3) ? f.entre(200, 12000) : f.entre(0, 120));
-    c += texte(f, longueur, ascii) + "\n";
+    c += texte(f, longueur, jeu) + "\n";
   }
   return c;
 }
@@ -289,25 +330,26 @@ std::string pageMorceaux(Flux& f) {
 // across it at an offset near it, or a line, short or longer than a piece, spanning it.
 std::string pageBlocs(Flux& f) {
   const size_t frontiere = kBloc * (f.chance(80) ? 1 : 2);
-  const bool ascii = f.chance(50);  // then the character set rests on what lies at the boundary
+  // Undeclared ASCII or UTF-8: the character set then rests on what lies at the boundary.
+  const Jeu jeu = unJeu(f);
   std::string p = f.chance(8) ? "\xef\xbb\xbf" : "";
-  p += entete(f, listeMotsCles(f, f.sous(12), kMotCle), !ascii);
+  p += dansLeJeu(entete(f, listeMotsCles(f, f.sous(12), kMotCle), jeu == Jeu::kTous), jeu);
   const int forme = static_cast<int>(f.sous(3));
   if (forme == 0) {
-    remplirJusqua(f, p, frontiere + 20, ascii);
+    remplirJusqua(f, p, frontiere + 20, jeu);
     p.resize(frontiere + static_cast<size_t>(f.entre(-3, 3)));
     if (f.chance(50)) p.back() = '\n';
     return p;
   }
   const size_t depart = frontiere - static_cast<size_t>(forme == 1 ? f.entre(0, 64) : f.entre(0, 9000));
-  remplirJusqua(f, p, depart, ascii);
-  std::string ligne = texte(f, frontiere - depart + static_cast<size_t>(f.entre(0, forme == 1 ? 64 : 9000)), ascii);
+  remplirJusqua(f, p, depart, jeu);
+  std::string ligne = texte(f, frontiere - depart + static_cast<size_t>(f.entre(0, forme == 1 ? 64 : 9000)), jeu);
   p += ligne;
   const std::string coupe = unParmi(f, kCoupes);
   const size_t debut = frontiere - f.sous(coupe.size() + 1) + static_cast<size_t>(f.entre(-2, 2));
   if (p.size() < debut + coupe.size()) p.resize(debut + coupe.size(), ' ');
   p.replace(debut, coupe.size(), coupe);
-  p += "\n" + corps(f, static_cast<size_t>(f.entre(0, 3000)), ascii);
+  p += "\n" + corps(f, static_cast<size_t>(f.entre(0, 3000)), jeu);
   return p + fin(f);
 }
 
@@ -329,22 +371,21 @@ std::string pageJeux(Flux& f) {
     if (f.chance(30)) p += "<!-- " + texte(f, f.sous(40)) + " -->\n";
     const size_t avant = f.sous(declaration.size() + 1);
     const size_t ou = f.chance(50) ? kDeclaration - avant : static_cast<size_t>(f.entre(14, 1500));
-    remplirJusqua(f, p, std::max(ou, p.size()), f.chance(50));
+    remplirJusqua(f, p, std::max(ou, p.size()), unJeu(f));
     p += declaration + "\n" + entete(f, motsCles, false);
-  } else {
-    p = entete(f, motsCles, forme != 2);
   }
-  // The text: ASCII but for one run, or words of every character set with stray bytes.
-  const bool ascii = f.chance(40);
-  p += corps(f, static_cast<size_t>(f.entre(0, 6000)), ascii);
-  if (ascii) {  // undeclared, that run decides: anywhere, or at the end of the first block
+  // The text: ASCII or valid UTF-8 but for one run, or words of every character set.
+  const Jeu jeu = unJeu(f);
+  if (forme >= 2) p = dansLeJeu(entete(f, motsCles, forme != 2), jeu);
+  p += corps(f, static_cast<size_t>(f.entre(0, 6000)), jeu);
+  if (jeu != Jeu::kTous) {  // when undeclared, that run decides
     const std::string coupe = unParmi(f, kJetons);
-    const bool bloc = f.chance(50);
-    const size_t ou = bloc ? kBloc - f.sous(5) : f.sous(p.size() + 1);
-    if (bloc) remplirJusqua(f, p, ou, true);
-    p.insert(ou, coupe);
-    if (bloc && f.chance(50)) {  // the page ends there, the run whole or cut
-      p.resize(ou + f.sous(coupe.size() + 1));
+    const int ou = static_cast<int>(f.sous(3));  // anywhere, at the end of the first block, last
+    const size_t position = ou == 0 ? f.sous(p.size() + 1) : ou == 1 ? kBloc - f.sous(5) : p.size();
+    if (ou == 1) remplirJusqua(f, p, position, jeu);
+    p.insert(std::min(position, p.size()), coupe);
+    if (ou > 0 && f.chance(60)) {  // the page ends there, the run whole or cut
+      p.resize(std::min(position, p.size()) + f.sous(coupe.size() + 1));
       return p;
     }
   }
