@@ -48,5 +48,5 @@ grep -q 'differs alone' "$work/one-page.log" &&
 planted many-pages '20000s/^./#/'
 grep -q 'no page differs alone, the first [0-9]* pages do' "$work/many-pages.log" &&
   [ -n "$(find "$work"/many-pages.findings/*/pages -type f)" ] ||
-  { cat "$work/many-pages.log"; echo "the planted fault was not reduced to a run of pages"; exit 1; }
+  { cat "$work/many-pages.log"; echo "the planted fault was not reduced to pages"; exit 1; }
 echo "the planted faults were found and reduced"

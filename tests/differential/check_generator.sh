@@ -52,16 +52,18 @@ utf8_cut_at_end() {
 }
 declaration_across() {
   local offset match
+  local meta='<meta charset=[^>]*>\|<meta http-equiv="Content-Type" content="[^">]*charset=[^>]*>'
   while IFS=: read -r offset match; do
     [ "$offset" -lt 1024 ] && [ $((offset + ${#match})) -gt 1024 ] && return 0
-  done < <(LC_ALL=C grep -boa '<meta charset=[^>]*>\|<meta http-equiv="Content-Type" content="[^">]*charset=[^>]*>' "$1")
+  done < <(LC_ALL=C grep -boa "$meta" "$1")
   return 1
 }
 
 expect "a line of 8191 bytes, give or take 2" line_where 'length($0) >= 8189 && length($0) <= 8193'
 expect "a CR ending the first piece of a line" line_where 'substr($0, 8191, 1) == "\r"'
 expect "a '<!' ending the first piece of a line" line_where 'substr($0, 8190, 2) == "<!"'
-expect "a tag cut by the first piece's end" line_where 'substr($0, 8186, 10) ~ /<(meta|head|title|body)/'
+expect "a tag cut by the first piece's end" \
+  line_where 'substr($0, 8186, 10) ~ /<(meta|head|title|body)/'
 expect "a UTF-8 sequence cut by the first piece's end" line_where 'substr($0, 8191, 1) == "\303"'
 expect "a line of three pieces" line_where 'length($0) >= 3 * 8191'
 expect "a page of 64 KiB, give or take 3 bytes" size_near 65536

@@ -137,7 +137,8 @@ enum class Jeu { kTous, kAscii, kUtf8 };
 // The length of the valid UTF-8 sequence at p (of n bytes), or 0.
 size_t sequenceUtf8(const unsigned char* p, size_t n) {
   const unsigned char c = p[0];
-  const size_t longueur = c < 0x80 ? 1 : c < 0xC2 ? 0 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF5 ? 4 : 0;
+  const size_t longueur =
+      c < 0x80 ? 1 : c < 0xC2 ? 0 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF5 ? 4 : 0;
   if (longueur == 0 || longueur > n) return 0;
   // The second byte's range excludes overlong forms, surrogates and points past U+10FFFF.
   const unsigned char bas = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
@@ -227,14 +228,15 @@ std::string listeMotsCles(Flux& f, size_t nombre, int plusLong) {
   return liste;
 }
 
-std::string metaTag(Flux& f, const char* attribut, const std::string& nom,
+std::string metaTag(Flux& f, const std::string& attribut, const std::string& nom,
                     const std::string& valeur) {
+  const std::string meta = "<meta " + attribut;
   switch (f.sous(12)) {
-    case 0: return std::string("<meta ") + attribut + "=" + nom + " content=" + valeur + ">";
+    case 0: return meta + "=" + nom + " content=" + valeur + ">";
     case 1: return "<META CONTENT=\"" + valeur + "\" " + attribut + "=\"" + nom + "\">";
-    case 2: return std::string("<meta ") + attribut + " = \"" + nom + "\" content = \"" + valeur + "\" />";
-    case 3: return std::string("<meta ") + attribut + "=\"" + nom + "\"\ncontent=\"" + valeur + "\">";
-    default: return std::string("<meta ") + attribut + "=\"" + nom + "\" content=\"" + valeur + "\">";
+    case 2: return meta + " = \"" + nom + "\" content = \"" + valeur + "\" />";
+    case 3: return meta + "=\"" + nom + "\"\ncontent=\"" + valeur + "\">";
+    default: return meta + "=\"" + nom + "\" content=\"" + valeur + "\">";
   }
 }
 
@@ -248,12 +250,14 @@ std::string entete(Flux& f, const std::string& motsCles, bool jeuLibre = true) {
     lignes.push_back(metaTag(f, "http-equiv", "Content-Type", unParmi(f, kContentType)));
   if (f.chance(85)) lignes.push_back(metaTag(f, "http-equiv", "Content-Language", "fr"));
   if (f.chance(85)) lignes.push_back(metaTag(f, "name", "description", texte(f, 40, Jeu::kAscii)));
-  if (f.chance(92)) lignes.push_back(metaTag(f, "name", f.chance(10) ? "KEYWORDS" : "keywords", motsCles));
+  if (f.chance(92))
+    lignes.push_back(metaTag(f, "name", f.chance(10) ? "KEYWORDS" : "keywords", motsCles));
   if (f.chance(85)) lignes.push_back(metaTag(f, "name", "reply-to", "webmaster@example.org"));
   if (f.chance(85)) lignes.push_back(metaTag(f, "name", "robots", "index, follow"));
   if (f.chance(8) && !lignes.empty()) lignes.push_back(lignes[f.sous(lignes.size())]);
-  if (f.chance(90)) lignes.push_back(f.chance(8) ? "<title>" + texte(f, 20, Jeu::kAscii) + "\n</title>"
-                                                 : "<title>" + texte(f, 30) + "</title>");
+  if (f.chance(90))
+    lignes.push_back(f.chance(8) ? "<title>" + texte(f, 20, Jeu::kAscii) + "\n</title>"
+                                 : "<title>" + texte(f, 30) + "</title>");
   for (size_t i = lignes.size(); i > 1; --i) std::swap(lignes[i - 1], lignes[f.sous(i)]);
   for (const std::string& l : lignes) e += (f.chance(10) ? "  " : "") + l + "\n";
   if (f.chance(95)) e += "</head>\n";
@@ -267,7 +271,8 @@ std::string fin(Flux& f) { return f.chance(90) ? "</body>\n</html>\n" : ""; }
 std::string corps(Flux& f, size_t n, Jeu jeu = Jeu::kTous) {
   std::string c;
   while (c.size() < n) {
-    const size_t longueur = static_cast<size_t>(f.chance(3) ? f.entre(200, 12000) : f.entre(0, 120));
+    const size_t longueur =
+        static_cast<size_t>(f.chance(3) ? f.entre(200, 12000) : f.entre(0, 120));
     c += texte(f, longueur, jeu) + "\n";
   }
   return c;
@@ -280,10 +285,10 @@ std::string pageAleatoire(Flux& f) {
   std::string p(n, ' ');
   const int forme = static_cast<int>(f.sous(3));
   for (char& c : p) {
+    const auto special = [&f]() { return kSpeciaux[f.sous(sizeof kSpeciaux - 1)]; };
     if (forme == 0) c = static_cast<char>(f.sous(256));
-    else if (forme == 1) c = static_cast<char>(f.chance(30) ? kSpeciaux[f.sous(sizeof kSpeciaux - 1)]
-                                                            : ' ' + static_cast<char>(f.sous(95)));
-    else c = kSpeciaux[f.sous(sizeof kSpeciaux - 1)];
+    else if (forme == 1) c = f.chance(30) ? special() : static_cast<char>(' ' + f.sous(95));
+    else c = special();
   }
   return p;
 }
@@ -341,10 +346,10 @@ std::string pageBlocs(Flux& f) {
     if (f.chance(50)) p.back() = '\n';
     return p;
   }
-  const size_t depart = frontiere - static_cast<size_t>(forme == 1 ? f.entre(0, 64) : f.entre(0, 9000));
+  const long avant = forme == 1 ? 64 : 9000;  // how far before the boundary the line may start
+  const size_t depart = frontiere - static_cast<size_t>(f.entre(0, avant));
   remplirJusqua(f, p, depart, jeu);
-  std::string ligne = texte(f, frontiere - depart + static_cast<size_t>(f.entre(0, forme == 1 ? 64 : 9000)), jeu);
-  p += ligne;
+  p += texte(f, frontiere - depart + static_cast<size_t>(f.entre(0, avant)), jeu);
   const std::string coupe = unParmi(f, kCoupes);
   const size_t debut = frontiere - f.sous(coupe.size() + 1) + static_cast<size_t>(f.entre(-2, 2));
   if (p.size() < debut + coupe.size()) p.resize(debut + coupe.size(), ' ');
@@ -367,7 +372,8 @@ std::string pageJeux(Flux& f) {
     p = "<html>\n<head>\n";
     const std::string declaration = f.chance(50)
         ? "<meta charset=" + unParmi(f, kEtiquettes) + ">"
-        : "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + unParmi(f, kEtiquettes) + "\">";
+        : "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" +
+              unParmi(f, kEtiquettes) + "\">";
     if (f.chance(30)) p += "<!-- " + texte(f, f.sous(40)) + " -->\n";
     const size_t avant = f.sous(declaration.size() + 1);
     const size_t ou = f.chance(50) ? kDeclaration - avant : static_cast<size_t>(f.entre(14, 1500));
@@ -443,7 +449,9 @@ std::string pageCommentaires(Flux& f) {
       case 1: p += texte(f, f.sous(80)) + "<!\n" + texte(f, f.sous(80)) + ">\n"; break;
       case 2: p += "<!-- a --><!-- b -->" + texte(f, f.sous(40)) + "<!x>y\n"; break;
       case 3: p += "<!-- <meta name=\"keywords\" content=\"x\"> -->\n"; break;
-      case 4: p += "<! " + texte(f, f.sous(50)) + "\n\n" + texte(f, f.sous(50)) + "> <title>t</title>\n"; break;
+      case 4:
+        p += "<! " + texte(f, f.sous(50)) + "\n\n" + texte(f, f.sous(50)) + "> <title>t</title>\n";
+        break;
       case 5: p += texte(f, kPiece - 1 - f.sous(4)) + "<!--" + texte(f, 30) + "\n-->\n"; break;
       case 6: p += "-->" + texte(f, f.sous(40)) + ">\n"; break;
       default: p += corps(f, f.sous(300)); break;
@@ -470,10 +478,11 @@ std::string pageMutee(Flux& f, const Corpus& corpus) {
     const size_t ou = f.sous(p.size() + 1);
     switch (f.sous(8)) {
       case 0:
-        if (ou < p.size()) p[ou] = static_cast<char>(f.chance(50) ? f.sous(256) : p[ou] ^ (1 << f.sous(8)));
+        if (ou < p.size())
+          p[ou] = static_cast<char>(f.chance(50) ? f.sous(256) : p[ou] ^ (1 << f.sous(8)));
         break;
       case 1: p.insert(ou, f.chance(50) ? unParmi(f, kJetons) : unParmi(f, kBalises)); break;
-      case 2: p.erase(ou, static_cast<size_t>(f.chance(90) ? f.entre(1, 64) : f.entre(1, 4096))); break;
+      case 2: p.erase(ou, static_cast<size_t>(f.entre(1, f.chance(90) ? 64 : 4096))); break;
       case 3: {
         const std::string autre = source();
         const size_t debut = f.sous(autre.size() + 1);
@@ -510,14 +519,16 @@ std::string pageFatale(Flux& f) {
   const bool utf8 = f.chance(30);
   const std::string lettre = utf8 ? "\xc3\xa9" : "f";
   const int forme = static_cast<int>(f.sous(3));
-  const long longueur = forme == 2 ? f.entre(kMotCle - 3, kMotCle + 4) : f.entre(kMot - 4, kMot + 6);
+  const long longueur =
+      forme == 2 ? f.entre(kMotCle - 3, kMotCle + 4) : f.entre(kMot - 4, kMot + 6);
   std::string long_;
   for (long i = 0; i < longueur; ++i) long_ += lettre;
   std::string p = utf8 ? "<meta charset=\"utf-8\">\n" : "";
   p += entete(f, forme == 2 ? "garden, " + long_ + ", roses" : listeMotsCles(f, 5, kMotCle));
   p += corps(f, static_cast<size_t>(f.entre(0, 3000)));
   if (forme == 0) p += "The word " + long_ + " ends it.\n";
-  if (forme == 1) p += "Fish &" + std::string(static_cast<size_t>(longueur), f.chance(50) ? ' ' : 'c') + "\n";
+  if (forme == 1)
+    p += "Fish &" + std::string(static_cast<size_t>(longueur), f.chance(50) ? ' ' : 'c') + "\n";
   return p + corps(f, static_cast<size_t>(f.entre(0, 2000))) + fin(f);
 }
 
@@ -613,12 +624,15 @@ void creerParents(const std::string& chemin) {
 }
 
 // The corpus list names one file a line; pages past 256 KiB are cut there.
+constexpr size_t kCorpusMax = 256 * 1024;
 Corpus lireCorpus(const std::string& liste) {
   Corpus corpus;
   const std::string noms = lire(liste);
   for (size_t debut = 0; debut < noms.size();) {
     const size_t e = std::min(noms.find('\n', debut), noms.size());
-    if (e > debut) corpus.pages.push_back(lire(noms.substr(debut, e - debut)).substr(0, 256 * 1024));
+    if (e > debut) {
+      corpus.pages.push_back(lire(noms.substr(debut, e - debut)).substr(0, kCorpusMax));
+    }
     debut = e + 1;
   }
   return corpus;
@@ -626,7 +640,8 @@ Corpus lireCorpus(const std::string& liste) {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: pagevet_fuzzpages [-s SEED] [-b BATCH] [-n PAGES] [--fatal] [--corpus LIST] DIR\n"
+               "usage: pagevet_fuzzpages [-s SEED] [-b BATCH] [-n PAGES] [--fatal]\n"
+               "                         [--corpus LIST] DIR\n"
                "  writes PAGES pages (default 250) under DIR, which must not exist;\n"
                "  --fatal: pages that mostly end a /d run with a fatal error;\n"
                "  --corpus LIST: a file naming, one a line, pages to mutate\n");

@@ -110,7 +110,8 @@ drop_examined() {
   last=$(grep -a '^zq[0-9]' "$work/old.out" | tail -n 1)
   number=$(grep -ao '[pP][0-9][0-9][0-9][0-9]*\.' <<<"$last" | tail -n 1 | tr -d 'pP.')
   pages_in_order "$dir" >"$work/order"
-  if [ "$examined" -eq 0 ] || ! sed -n "${examined}{p;q}" "$work/order" | grep -q "[pP]$number\."; then
+  if [ "$examined" -eq 0 ] ||
+     ! sed -n "${examined}{p;q}" "$work/order" | grep -q "[pP]$number\."; then
     echo "warning: cannot tell which page ended the run; the rest of the batch is not compared" >&2
     return 1
   fi
@@ -166,13 +167,15 @@ keep_finding() {
   cp -a "$work/run" "$dest/tree"
   cp "$work/old.out" "$work/old.err" "$work/old.status" "$work/new.out" "$work/new.err" \
      "$work/new.status" "$dest/"
+  local generate=(pagevet_fuzzpages -s "$seed" -b "$batches" -n "$(find "$batch" -type f | wc -l)")
+  [ $((batches % 5)) -ne 4 ] || generate+=(--fatal)
+  local run_old=(OLD "'*.htm'" $mode) run_new=(NEW "${new_args[@]}" $variant "'*.htm'" $mode)
   {
-    echo "seed $seed, batch $batches; regenerate the whole batch with:"
-    echo "  pagevet_fuzzpages -s $seed -b $batches -n $(find "$batch" -type f | wc -l)" \
-         "$([ $((batches % 5)) -eq 4 ] && echo --fatal) --corpus LIST DIR"
+    echo "seed $seed, batch $batches; the whole batch again: ${generate[*]} --corpus LIST DIR"
     echo "(LIST: the golden tree pages and a site of pagevet_gensite -n 120 -s $seed, sorted)"
-    echo "in tree/: LC_ALL=$locale OLD '*.htm' $mode"
-    echo "          LC_ALL=$locale NEW ${new_args[*]} $variant '*.htm' $mode"
+    echo "in tree/ (what was left of the batch when they differed):"
+    echo "  LC_ALL=$locale ${run_old[*]}"
+    echo "  LC_ALL=$locale ${run_new[*]}"
     echo "old: $old"
     echo "new: $new"
     compare_captured "$work/old" "$work/new"
@@ -234,7 +237,10 @@ done
 elapsed=$((SECONDS - start))
 awk -v b="$batches" -v p="$page_count" -v m="$bytes" -v r="$runs" -v c="$page_runs" \
     -v f="$fatal_runs" -v s="$elapsed" 'BEGIN {
-  printf "no difference: %d batches, %d pages (%.0f MB), %d runs of NEW compared with OLD", b, p, m / 1e6, r
-  printf " (%d of them after a fatal error), %d pages compared in a run\n", f, c
-  if (s > 0) printf "%d s: %.0f pages, %.0f runs and %.0f page runs a minute\n", s, p * 60 / s, r * 60 / s, c * 60 / s
+  printf "no difference: %d batches, %d pages (%.0f MB), ", b, p, m / 1e6
+  printf "%d runs of NEW compared with OLD (%d of them after a fatal error), ", r, f
+  printf "%d pages compared in a run\n", c
+  if (s > 0)
+    printf "%d s: %.0f pages, %.0f runs and %.0f page runs a minute\n", s, p * 60 / s,
+           r * 60 / s, c * 60 / s
 }'
