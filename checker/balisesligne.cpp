@@ -3,10 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
+#include "html/chevrons.h"
 #include "html/trthtml.h"
 
 namespace {
@@ -37,38 +34,21 @@ char minuscule(const Minuscules& table, char c) { return table.de[static_cast<un
 
 // Whether the name at position, in any letter case, is unknown to HTML 3.2:
 // the run of '/', letters and digits there, lowered, must be in the table.
-// Most names are short and are looked up as one integer.
+// Most names are short and are looked up as one integer, built in a
+// register as they are lowered: bytes stored one by one and read back as
+// eight would stall.
 bool inconnueHtml32(const IndexNoms& index, const char* position) {
-  char nom[kLongueurMaxHtml32] = {};
+  std::uint64_t cle = 0;
   std::size_t n = 0;
-  for (char c; (c = minuscule(kNomHtml32, position[n])) != '\0';) {
+  for (char c; (c = minuscule(kNomHtml32, position[n])) != '\0'; ++n) {
     if (n + 1 == kLongueurMaxHtml32) return true;  // 20 or more
-    nom[n++] = c;
+    if (n < 8) cle |= static_cast<std::uint64_t>(static_cast<unsigned char>(c)) << (8 * n);
   }
   if (n == 0) return true;
-  return n <= 8 ? !index.ContientCourt(IndexNoms::Paquet(nom)) : !index.Contient(nom, n);
-}
-
-// Which of the 16 bytes from p (fewer at the end of the line, before fin)
-// are '<' or '>', one bit each: the only bytes that start or end a tag. The
-// last sixteen bytes of a line of at least that many are read where they
-// end, at fin, overlapping what was already read.
-unsigned chevronsDe(const char* debut, const char* p, const char* fin) {
-  const std::size_t reste = static_cast<std::size_t>(fin - p);
-#ifdef __SSE2__
-  if (reste >= 16 || fin - debut >= 16) {
-    const char* const lu = reste >= 16 ? p : fin - 16;
-    const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lu));
-    const auto bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
-        _mm_cmpeq_epi8(octets, _mm_set1_epi8('<')), _mm_cmpeq_epi8(octets, _mm_set1_epi8('>')))));
-    return reste >= 16 ? bits : bits >> (16 - reste);
-  }
-#endif
-  unsigned bits = 0;
-  for (std::size_t i = 0; i < reste && i < 16; ++i) {
-    bits |= static_cast<unsigned>(p[i] == '<' || p[i] == '>') << i;
-  }
-  return bits;
+  if (n <= 8) return !index.ContientCourt(cle);
+  char nom[kLongueurMaxHtml32];
+  for (std::size_t i = 0; i < n; ++i) nom[i] = minuscule(kNomHtml32, position[i]);
+  return !index.Contient(nom, n);
 }
 
 const char* apresBlancs(const char* p) {

@@ -7,7 +7,7 @@
 #include "checker/nomsmeta.h"
 #include "checker/optionsexamen.h"
 #include "checker/rapport.h"
-#include "foundation/arbrebinaire.h"
+#include "foundation/ensemblemots.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
 #include "html/jeubalises.h"
@@ -54,7 +54,7 @@ struct EtatFichier {
   bool motsClesLus = false;
   Vecteur<MotCle> motsCles;
   Vecteur<int32_t> ordreMotsCles;  // motsCles by reduced form
-  ArbreBinaire<String> motsVus;
+  EnsembleMots motsVus;  // the page's distinct words, as written
 };
 
 #endif  // PAGEVET_CHECKER_ETATFICHIER_H_

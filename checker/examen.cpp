@@ -136,7 +136,8 @@ bool examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
       // A line with no '<' has no tag to check.
       if (balises.NombreBalises() > 0) verifierBalises(*etat, balises, longueur);
       if (etat->developpe) {
-        noterMotsLigne(etat->ligne, etat->horsBalise, etat->motsClesLus, etat->motsCles,
+        noterMotsLigne(etat->ligne, static_cast<size_t>(longueur), etat->horsBalise,
+                       etat->motsClesLus, etat->motsCles,
                        etat->ordreMotsCles, etat->motsVus, etat->jeu);
       }
       if (etat->ligneRapportee) ++etat->nbProblemes;

@@ -37,7 +37,10 @@ bool examinerEnSuite(const std::vector<const char*>& chemins, const OptionsExame
 }
 
 // The pages, the workers that examine them and the writer that sends their
-// reports on. Everything the threads share is guarded by mutex_.
+// reports on. Everything the threads share is guarded by mutex_. The
+// threads sleep only when they must, and wake one another only when that
+// lets them go on: the writer is woken for a run of finished pages rather
+// than for each one.
 class Atelier {
  public:
   Atelier(const std::vector<const char*>& chemins, const OptionsExamen& options,
@@ -46,7 +49,8 @@ class Atelier {
         options_(options),
         rapport_(rapport),
         ecrivain_(sortie, rapport.SeparateurPages()),
-        avance_(static_cast<std::size_t>(2 * travailleurs)),
+        avance_(static_cast<std::size_t>(kAvanceParTravailleur * travailleurs)),
+        budget_(static_cast<std::size_t>(travailleurs) * kBudgetParTravailleur),
         pages_(avance_),
         limite_(chemins.size()) {
     for (int i = 0; i < travailleurs; ++i) threads_.emplace_back([this] { Travaille(); });
@@ -58,7 +62,7 @@ class Atelier {
       const std::lock_guard<std::mutex> verrou(mutex_);
       arret_ = true;
     }
-    change_.notify_all();
+    pourTravailleurs_.notify_all();
     for (std::thread& thread : threads_) thread.join();
   }
 
@@ -73,9 +77,14 @@ class Atelier {
       {
         std::unique_lock<std::mutex> verrou(mutex_);
         Page& place = pages_[i % avance_];
-        change_.wait(verrou, [&] { return place.finie && place.numero == i; });
+        while (!(place.finie && place.numero == i)) {
+          ecrivainAttend_ = true;
+          pourEcrivain_.wait(verrou);
+        }
+        ecrivainAttend_ = false;
         page = std::move(place);
         place = Page();
+        enAttente_ -= page.tampon.size();
       }
       if (!page.directe) {
         Canal& canal = ecrivain_.Page();
@@ -83,16 +92,27 @@ class Atelier {
       }
       signalee = signalee || page.signalee;
       if (page.erreur) std::rethrow_exception(page.erreur);
+      bool reveiller = false;
       {
         const std::lock_guard<std::mutex> verrou(mutex_);
         prochaineEcrite_ = i + 1;
+        reveiller = travailleursEnAttente_ > 0;
       }
-      change_.notify_all();
+      if (reveiller) pourTravailleurs_.notify_all();
     }
     return signalee;
   }
 
  private:
+  // Pages a worker may be ahead of the writer; the ring of pages has this
+  // many places for each worker.
+  static constexpr int kAvanceParTravailleur = 64;
+  // The finished reports that may wait for their turn, for each worker: a
+  // worker takes no new page past it.
+  static constexpr std::size_t kBudgetParTravailleur = kTailleTampon / 2;
+  // The writer is woken when this many pages may be ready for it.
+  static constexpr std::size_t kLot = 16;
+
   // A page between its worker and the writer; the pages that may be on
   // their way at once share avance_ places, page i the place i % avance_.
   struct Page {
@@ -140,25 +160,47 @@ class Atelier {
     Canal* direct_ = nullptr;
   };
 
+  // Before a worker sleeps, the writer must be able to go on: it is woken.
+  // Called with the mutex held.
+  void LibereEcrivain() {
+    if (ecrivainAttend_) pourEcrivain_.notify_one();
+  }
+
   // Waits until every page before `page` has been written (the writer then
   // waits for this one) and gives the channel to the output. Throws Arret
   // when the run stops first.
   Canal& AttendTour(std::size_t page) {
     std::unique_lock<std::mutex> verrou(mutex_);
-    change_.wait(verrou, [&] { return arret_ || prochaineEcrite_ == page; });
+    while (!arret_ && prochaineEcrite_ != page) {
+      LibereEcrivain();
+      ++travailleursEnAttente_;
+      pourTravailleurs_.wait(verrou);
+      --travailleursEnAttente_;
+    }
     if (arret_) throw Arret();
     return ecrivain_.Page();
   }
 
   // The next page to examine, or false when there is none left, a fatal
   // error before it makes it useless, or the run stops. A worker keeps at
-  // most avance_ pages ahead of the writer, which bounds the buffers.
+  // most avance_ pages ahead of the writer, and takes no new page while the
+  // finished reports waiting for their turn pass the budget: that bounds
+  // the memory they take.
   bool Prend(std::size_t& page) {
     std::unique_lock<std::mutex> verrou(mutex_);
-    change_.wait(verrou, [&] {
-      return arret_ || prochainePrise_ >= limite_ || prochainePrise_ < prochaineEcrite_ + avance_;
-    });
-    if (arret_ || prochainePrise_ >= limite_) return false;
+    for (;;) {
+      if (arret_ || prochainePrise_ >= limite_) {
+        LibereEcrivain();
+        return false;
+      }
+      const bool enAvance = prochainePrise_ >= prochaineEcrite_ + avance_;
+      const bool tropPlein = enAttente_ > budget_ && prochainePrise_ > prochaineEcrite_;
+      if (!enAvance && !tropPlein) break;
+      LibereEcrivain();
+      ++travailleursEnAttente_;
+      pourTravailleurs_.wait(verrou);
+      --travailleursEnAttente_;
+    }
     page = prochainePrise_++;
     return true;
   }
@@ -174,23 +216,28 @@ class Atelier {
       try {
         signalee = examinerFichier(chemins_[i], options_, nomsMeta, *rapport);
       } catch (const Arret&) {
+        const std::lock_guard<std::mutex> verrou(mutex_);
+        LibereEcrivain();
         return;
       } catch (...) {
         erreur = std::current_exception();
       }
-      {
-        const std::lock_guard<std::mutex> verrou(mutex_);
-        Page& page = pages_[i % avance_];
-        page.numero = i;
-        page.directe = canal.Direct();
-        page.tampon = canal.Prend();
-        page.signalee = signalee;
-        page.erreur = erreur;
-        page.finie = true;
-        // Nothing after a page that ends the run is wanted.
-        if (erreur) limite_ = std::min(limite_, i + 1);
+      const std::lock_guard<std::mutex> verrou(mutex_);
+      Page& page = pages_[i % avance_];
+      page.numero = i;
+      page.directe = canal.Direct();
+      page.tampon = canal.Prend();
+      page.signalee = signalee;
+      page.erreur = erreur;
+      page.finie = true;
+      enAttente_ += page.tampon.size();
+      // Nothing after a page that ends the run is wanted.
+      if (erreur) limite_ = std::min(limite_, i + 1);
+      // The writer is woken for a run of pages, for the last one, and for a
+      // page that ends the run or was written straight through.
+      if (i + 1 >= prochaineEcrite_ + kLot || i + 1 >= limite_ || erreur || page.directe) {
+        LibereEcrivain();
       }
-      change_.notify_all();
     }
   }
 
@@ -200,12 +247,17 @@ class Atelier {
   EcrivainPages ecrivain_;
 
   const std::size_t avance_;
+  const std::size_t budget_;
   std::mutex mutex_;
-  std::condition_variable change_;
+  std::condition_variable pourEcrivain_;
+  std::condition_variable pourTravailleurs_;
   std::vector<Page> pages_;
   std::size_t prochainePrise_ = 0;   // the next page for a worker
   std::size_t prochaineEcrite_ = 0;  // the next page for the writer
   std::size_t limite_;  // no page from here on: the end, or after a fatal error
+  std::size_t enAttente_ = 0;  // bytes of the finished reports not yet written
+  bool ecrivainAttend_ = false;
+  int travailleursEnAttente_ = 0;
   bool arret_ = false;
   std::vector<std::thread> threads_;  // last: started once the rest is ready
 };

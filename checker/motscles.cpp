@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundation/meserreur.h"
+#include "html/lecteurmots.h"
 #include "html/traiterhtml.h"
 #include "html/trthtml.h"
 
@@ -94,19 +95,26 @@ void ordonnerMotsCles(const Vecteur<MotCle>& motsCles, Vecteur<int32_t>& ordre) 
   ordre = trier(motsCles, reduit);
 }
 
-void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
+void noterMotsLigne(char* ligne, size_t longueurLigne, bool& horsBalise, bool motsClesLus,
                     Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
-                    ArbreBinaire<String>& motsVus, JeuCaracteres jeu) {
-  TraiterHtml html(ligne, jeu);
-  if (html.supprimerBalises(horsBalise) <= 1) return;
-  // Where a UTF-8 word is folded, as that may lengthen it.
+                    EnsembleMots& motsVus, JeuCaracteres jeu) {
+  if (retirerBalisesLigne(ligne, longueurLigne, horsBalise) <= 1) return;
+  // A new word is copied to be reduced; a UTF-8 one is folded apart, as
+  // that may lengthen it.
+  char mot[kTailleMot];
   char pli[kOctetsPliParOctet * kTailleMot];
-  for (char* mot = html.motSuivant(); *mot != '\0'; mot = html.motSuivant()) {
+  LecteurMots mots(ligne, jeu);
+  const char* debut = nullptr;
+  std::size_t longueur = 0;
+  while (mots.Suivant(debut, longueur)) {
     if (!motsClesLus) continue;
-    // Looked up as a C string: no String is built for a word already seen.
-    if (motsVus.Cherche(mot) > 0) continue;
-    motsVus.Insere(String(mot), 1);
-    const char* const reduit = reduire(decoderEntites(mot, jeu), jeu, pli);
+    // A word seen before on the page is passed over, as written.
+    if (!motsVus.Ajoute(debut, longueur)) continue;
+    std::memcpy(mot, debut, longueur);
+    mot[longueur] = '\0';
+    // Without a '&' there is nothing to decode.
+    if (std::memchr(mot, '&', longueur) != nullptr) decoderEntites(mot, jeu);
+    const char* const reduit = reduire(mot, jeu, pli);
     // Only the first keyword of the list that the word matches is marked.
     const int32_t k = premierEgal(motsCles, ordre, reduit);
     if (k >= 0) motsCles[k].utilise = true;

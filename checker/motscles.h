@@ -6,7 +6,7 @@
 #include "checker/motcle.h"
 #include "checker/optionsexamen.h"
 #include "checker/rapport.h"
-#include "foundation/arbrebinaire.h"
+#include "foundation/ensemblemots.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
 
@@ -21,13 +21,14 @@ void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCle
 // so that a word finds the first keyword it matches by binary search.
 void ordonnerMotsCles(const Vecteur<MotCle>& motsCles, Vecteur<int32_t>& ordre);
 
-// Reads the words of one line (tags removed, the tag state carried in
-// horsBalise) and marks the keywords they match, once the list is read;
-// ordre is the list's order from ordonnerMotsCles.
-void noterMotsLigne(const char* ligne, bool& horsBalise, bool motsClesLus,
+// Reads the words of one line of longueurLigne bytes (its tags removed in
+// place, the tag state carried in horsBalise) and marks the keywords they
+// match, once the list is read: each distinct word of the page once,
+// motsVus holding those already seen, as written. ordre is the list's
+// order from ordonnerMotsCles.
+void noterMotsLigne(char* ligne, size_t longueurLigne, bool& horsBalise, bool motsClesLus,
                     Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
-                    ArbreBinaire<String>& motsVus,
-                    JeuCaracteres jeu = JeuCaracteres::Windows1252);
+                    EnsembleMots& motsVus, JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
 // Reports each keyword written more than once, then the keywords that no
 // word matched, unless the options ignore them; gives the number of lines

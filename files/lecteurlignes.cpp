@@ -6,13 +6,19 @@
 // The block is left uninitialised: only bytes read into it are handed out.
 LecteurLignes::LecteurLignes(std::FILE* fichier)
     : fichier_(fichier), bloc_(new char[kTailleBloc + 1]) {
+  // The reader has a block of its own: the stream's buffer would only be a
+  // second copy (and cost a call to the host to size it).
+  std::setvbuf(fichier_, nullptr, _IONBF, 0);
   fin_ = std::fread(bloc_.get(), 1, kTailleBloc, fichier_);
-  // A first block shorter than the block size is the whole page; a full one
-  // may be too, which one more byte tells (put back for the next block).
+  // A first block shorter than the block size is the whole page (fread
+  // stops short only at the end or on an error); a full one may be too,
+  // which one more byte tells (put back for the next block).
   bool complet = fin_ < kTailleBloc;
+  epuise_ = complet;
   if (!complet) {
     const int suivant = std::fgetc(fichier_);
-    complet = suivant == EOF || std::ungetc(suivant, fichier_) == EOF;
+    epuise_ = suivant == EOF;
+    complet = epuise_ || std::ungetc(suivant, fichier_) == EOF;
   }
   const DecisionJeu decision = deciderJeu(bloc_.get(), fin_, complet);
   jeu_ = decision.jeu;
@@ -43,8 +49,9 @@ bool LecteurLignes::Piece(size_t place, size_t& debut, size_t& fin) {
     debut_ = 0;
     fin_ = disponible;
     nulConnu_ = false;
-    const size_t lus = std::fread(bloc + fin_, 1, kTailleBloc - fin_, fichier_);
-    if (lus == 0) epuise_ = true;
+    const size_t demandes = kTailleBloc - fin_;
+    const size_t lus = std::fread(bloc + fin_, 1, demandes, fichier_);
+    if (lus < demandes) epuise_ = true;
     fin_ += lus;
   }
   debut = debut_;

@@ -16,6 +16,7 @@ class IndexNoms {
  public:
   // noms: nombre distinct, non-empty names, which must outlive the index.
   IndexNoms(const char* const* noms, int nombre);
+  IndexNoms(const std::string_view* noms, int nombre);
 
   // The bytes of a name of up to 8 bytes packed into an integer, as a copy
   // of the name padded with zero bytes to 8: what ContientCourt looks up.
@@ -54,6 +55,9 @@ class IndexNoms {
  private:
   // Fibonacci hashing: one multiplication spreads the packed bytes.
   static std::uint64_t Melange(std::uint64_t cle) { return (cle * 0x9E3779B97F4A7C15ull) >> 40; }
+
+  void Prepare(int nombre);
+  void Ajoute(std::string_view nom);
 
   std::vector<std::uint64_t> courts_;    // the names of up to 8 bytes; 0: free
   std::vector<std::string_view> longs_;  // the longer ones; empty: free

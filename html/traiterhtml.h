@@ -1,10 +1,11 @@
 // TraiterHtml: one line of page text with a reading cursor. It strips the
-// line's tags and hands out its words one at a time.
+// line's tags and hands out its words one at a time, each copied.
 #ifndef PAGEVET_HTML_TRAITERHTML_H_
 #define PAGEVET_HTML_TRAITERHTML_H_
 
 #include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
+#include "html/lecteurmots.h"
 
 // The room a word from motSuivant takes at most, its terminator included:
 // 511 characters of up to 4 bytes each.
@@ -25,20 +26,15 @@ class TraiterHtml : public BaseHtml {
   // puts the cursor back at the start and returns the new length.
   int supprimerBalises(bool& horsBalise);
 
-  // The next word, in the single module buffer: valid and writable until
-  // the next call; "" when no word is left. Throws MesErreur when a word
-  // reaches 512 characters (of UTF-8 text, 512 characters, whatever their
-  // bytes). In UTF-8 a word also ends at every character beyond ASCII that
-  // Unicode calls punctuation or a space; a stray byte is its Windows-1252
-  // character.
+  // The next word, as LecteurMots reads it, copied into the thread's word
+  // buffer: valid and writable until the next call; "" when no word is
+  // left. Throws MesErreur when a word reaches 512 characters.
   char* motSuivant();
 
  private:
-  char* motSuivantUtf8();
-
   String contenu;
-  const char* curseur;  // into contenu
   JeuCaracteres jeu_;
+  LecteurMots mots_;  // over contenu
 };
 
 #endif  // PAGEVET_HTML_TRAITERHTML_H_

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string_view>
 
 #include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
+#include "html/chevrons.h"
 #include "html/indexnoms.h"
 #include "html/tables.h"
 
@@ -39,6 +41,7 @@ class Separateurs {
       entites_[nombreEntites_++] = std::string_view(p, static_cast<size_t>(fin - p) + 1);
       p = fin + 1;
     }
+    index_ = std::make_unique<IndexNoms>(entites_, nombreEntites_);
     // Accent folding then lower case, as supprimerAccents applies them; the
     // first occurrence of a letter in the table wins, as a search would.
     for (int c = 0; c < 256; ++c) {
@@ -58,8 +61,10 @@ class Separateurs {
   bool Contient(char c) const { return membre_[static_cast<unsigned char>(c)]; }
   // Whether lu (a '&' and what follows it) is a separating entity or the
   // beginning of one: what a search for lu in entitesSeparatrices finds, as
-  // a '&' there only ever starts a name.
+  // a '&' there only ever starts a name. A name read to its ';' can only be
+  // one whole: the index tells.
   bool DebutEntite(std::string_view lu) const {
+    if (!lu.empty() && lu.back() == ';') return index_->Contient(lu.data(), lu.size());
     for (int i = 0; i < nombreEntites_; ++i) {
       const std::string_view entite = entites_[i];
       if (lu.size() <= entite.size() && (lu.size() < 2 || lu[1] == entite[1]) &&
@@ -77,6 +82,7 @@ class Separateurs {
   static constexpr int kEntites = 36;
   std::string_view entites_[kEntites];
   int nombreEntites_ = 0;
+  std::unique_ptr<IndexNoms> index_;  // over entites_
   char pli_[256];
 };
 
@@ -232,7 +238,8 @@ bool estEntiteSeparatrice(const char* position, int& longueur) {
   }
   // A name cut short by the end of the text matches the beginning of a
   // separating entity; a complete one matches exactly one of them.
-  return separateurs().DebutEntite(std::string_view(position, static_cast<size_t>(longueur)));
+  static const Separateurs& table = separateurs();
+  return table.DebutEntite(std::string_view(position, static_cast<size_t>(longueur)));
 }
 
 bool estSeparateur(char c) { return separateurs().Contient(c); }
@@ -358,6 +365,41 @@ int retirerBalises(bool& horsBalise, const char* source, char* destination) {
   }
   *ecriture = '\0';
   return static_cast<int>(ecriture - destination);
+}
+
+int retirerBalisesLigne(char* texte, size_t n, bool& horsBalise) {
+  // What retirerBalises does, in one walk over the '<' and '>' of the line,
+  // moving the text between the tags left once, in place.
+  const char* const fin = texte + n;
+  char* ecriture = texte;
+  const char* garde = texte;  // start of the text kept, outside any tag
+  const bool horsAuDebut = horsBalise;
+  bool premier = true;  // the first '<' not yet met
+  for (const char* bloc = texte; bloc < fin; bloc += 16) {
+    for (unsigned chevrons = chevronsDe(texte, bloc, fin); chevrons != 0; chevrons &= chevrons - 1) {
+      const char* const p = bloc + __builtin_ctz(chevrons);
+      if (*p == '<') {
+        // A line outside any tag whose first '<' opens a "<!" is left whole.
+        if (premier && horsAuDebut && p[1] == '!') return static_cast<int>(n);
+        premier = false;
+        if (!horsBalise) continue;
+        const size_t longueur = static_cast<size_t>(p - garde);
+        if (ecriture != garde) std::memmove(ecriture, garde, longueur);
+        ecriture += longueur;
+        horsBalise = false;
+      } else if (!horsBalise) {
+        horsBalise = true;
+        garde = p + 1;
+      }
+    }
+  }
+  if (horsBalise) {
+    const size_t longueur = static_cast<size_t>(fin - garde);
+    if (ecriture != garde) std::memmove(ecriture, garde, longueur);
+    ecriture += longueur;
+  }
+  *ecriture = '\0';
+  return static_cast<int>(ecriture - texte);
 }
 
 bool compterBalises(const char* texte, int& nombre) {

@@ -93,6 +93,12 @@ int supprimerCommentaires(char* ligne, bool& dansCommentaire);
 // Returns the length written.
 int retirerBalises(bool& horsBalise, const char* source, char* destination);
 
+// The tags of one line of page text, of n bytes, removed in place as
+// retirerBalises removes them, horsBalise carried from line to line; a line
+// outside any tag whose first '<' opens a "<!" is left whole. Returns the
+// new length.
+int retirerBalisesLigne(char* texte, size_t n, bool& horsBalise);
+
 // nombre receives the count of tags opened in texte; answers whether the last
 // one is left without its '>'.
 bool compterBalises(const char* texte, int& nombre);

@@ -95,6 +95,20 @@ bool repertoireHote(std::string* repertoire) {
   return true;
 }
 
+// A directory is no file, and a FIFO has no end to read to: the program only
+// ever opens files. Sets errno for what it refuses.
+bool refuse(const struct stat& infos) {
+  if (S_ISDIR(infos.st_mode)) {
+    errno = EISDIR;
+    return true;
+  }
+  if (S_ISFIFO(infos.st_mode)) {
+    errno = ENXIO;
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::size_t longueurDisque(const char* chemin) {
@@ -259,19 +273,29 @@ int chdir(const char* chemin) { return ::chdir(cheminHote(chemin).c_str()) == 0 
 
 std::FILE* ouvrirFlux(const char* chemin, const char* mode) {
   const std::string hote = cheminHote(chemin);
-  struct stat infos {};
-  if (stat(hote.c_str(), &infos) == 0) {
-    // Opening a FIFO for reading would wait for a writer; a directory is no file.
-    if (S_ISDIR(infos.st_mode)) {
-      errno = EISDIR;
-      return nullptr;
-    }
-    if (S_ISFIFO(infos.st_mode)) {
-      errno = ENXIO;
-      return nullptr;
-    }
+  if (std::strcmp(mode, "r") != 0) {
+    struct stat infos {};
+    if (stat(hote.c_str(), &infos) == 0 && refuse(infos)) return nullptr;
+    return std::fopen(hote.c_str(), mode);
   }
-  return std::fopen(hote.c_str(), mode);
+  // For reading, what is opened is what is checked: without O_NONBLOCK,
+  // opening a FIFO would wait for a writer.
+  const int descripteur = open(hote.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descripteur < 0) return nullptr;
+  struct stat infos {};
+  if (fstat(descripteur, &infos) != 0 || refuse(infos)) {
+    const int erreur = errno;
+    ::close(descripteur);
+    errno = erreur;
+    return nullptr;
+  }
+  std::FILE* const flux = fdopen(descripteur, mode);
+  if (flux == nullptr) {
+    const int erreur = errno;
+    ::close(descripteur);
+    errno = erreur;
+  }
+  return flux;
 }
 
 namespace {

@@ -47,6 +47,20 @@ void examiner(const std::string& texte, JeuCaracteres jeu) {
     size_t fin = texte.find('\n', debut);
     if (fin == std::string::npos) fin = texte.size();
     const std::string ligne = texte.substr(debut, fin - debut + (fin < texte.size() ? 1 : 0));
+    {
+      // The one-walk tag removal of the scan does what retirerBalises does,
+      // its state carried the same way.
+      const std::string texteLigne(ligne.c_str());
+      std::string reference(texteLigne);
+      std::string enPlace(texteLigne);
+      bool horsReference = horsBalise;
+      bool horsEnPlace = horsBalise;
+      const int n = retirerBalises(horsReference, texteLigne.c_str(), reference.data());
+      if (retirerBalisesLigne(enPlace.data(), enPlace.size(), horsEnPlace) != n ||
+          horsEnPlace != horsReference || std::strcmp(reference.c_str(), enPlace.c_str()) != 0) {
+        __builtin_trap();
+      }
+    }
     TraiterHtml traiter(ligne.c_str(), jeu);
     traiter.supprimerBalises(horsBalise);
     try {

@@ -2,7 +2,9 @@
 // comment removal, tag stripping, tag counting and the tag name table.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -180,6 +182,31 @@ TEST(RetirerBalises, CarriesTheStateAcrossLines) {
       EXPECT_EQ(longueur, static_cast<int>(std::strlen(ligne.attendu)));
       EXPECT_EQ(horsBalise, ligne.etatApres)
           << fichier.nom << ": " << ligne.texte;
+    }
+  }
+}
+
+// The one walk over a line's '<' and '>' removes what the searches remove,
+// whatever the state the line starts in.
+TEST(RetirerBalises, OneWalkAgreesWithTheSearches) {
+  const char* const morceaux[] = {"<", ">", "<!", "a", " ", "x>y", "<b>", "\xE9"};
+  uint64_t etat = 11;
+  const auto suivant = [&etat](uint64_t borne) {
+    etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
+    return (etat >> 33) % borne;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    std::string ligne;
+    for (uint64_t k = suivant(40); k > 0; --k) ligne += morceaux[suivant(std::size(morceaux))];
+    for (const bool depart : {true, false}) {
+      std::string reference = ligne;
+      std::string enPlace = ligne;
+      bool horsReference = depart;
+      bool horsEnPlace = depart;
+      const int n = retirerBalises(horsReference, ligne.c_str(), reference.data());
+      EXPECT_EQ(retirerBalisesLigne(enPlace.data(), enPlace.size(), horsEnPlace), n) << ligne;
+      EXPECT_EQ(horsEnPlace, horsReference) << ligne;
+      EXPECT_STREQ(enPlace.c_str(), reference.c_str()) << ligne;
     }
   }
 }

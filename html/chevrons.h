@@ -1,0 +1,35 @@
+// Where a line's '<' and '>' stand, sixteen bytes at a time: the bytes that
+// start and end its tags, which the tag checks and the tag removal walk.
+#ifndef PAGEVET_HTML_CHEVRONS_H_
+#define PAGEVET_HTML_CHEVRONS_H_
+
+#include <cstddef>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+// Which of the 16 bytes from p (fewer at the end of the text, before fin)
+// are '<' or '>', one bit each, byte p + i in bit i. The text starts at
+// debut: the last sixteen bytes of a text of at least that many are read
+// where they end, at fin, overlapping what was already read, so that no
+// byte outside [debut, fin) is ever read.
+inline unsigned chevronsDe(const char* debut, const char* p, const char* fin) {
+  const std::size_t reste = static_cast<std::size_t>(fin - p);
+#ifdef __SSE2__
+  if (reste >= 16 || fin - debut >= 16) {
+    const char* const lu = reste >= 16 ? p : fin - 16;
+    const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lu));
+    const auto bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+        _mm_cmpeq_epi8(octets, _mm_set1_epi8('<')), _mm_cmpeq_epi8(octets, _mm_set1_epi8('>')))));
+    return reste >= 16 ? bits : bits >> (16 - reste);
+  }
+#endif
+  unsigned bits = 0;
+  for (std::size_t i = 0; i < reste && i < 16; ++i) {
+    bits |= static_cast<unsigned>(p[i] == '<' || p[i] == '>') << i;
+  }
+  return bits;
+}
+
+#endif  // PAGEVET_HTML_CHEVRONS_H_

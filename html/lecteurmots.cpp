@@ -1,0 +1,183 @@
+#include "html/lecteurmots.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "foundation/meserreur.h"
+#include "html/trthtml.h"
+
+namespace {
+
+// A word holds at most 511 characters.
+constexpr std::size_t kMaxCaracteres = 511;
+constexpr int kLigneDepassementMot = 260;
+
+using Classe = LecteurMots::Classe;
+constexpr Classe kMot = LecteurMots::kMot;
+constexpr Classe kSepare = LecteurMots::kSepare;
+constexpr Classe kEsperluette = LecteurMots::kEsperluette;
+constexpr Classe kFin = LecteurMots::kFin;
+
+// The class of each byte, built once, from the separators.
+class Classes {
+ public:
+  Classes() {
+    const bool* const separateurs = tableSeparateurs();
+    for (int c = 0; c < 256; ++c) {
+      classes_[c] = (estBlanc(static_cast<char>(c)) || separateurs[c]) ? kSepare : kMot;
+    }
+    classes_[static_cast<unsigned char>('&')] = kEsperluette;
+    classes_[0] = kFin;
+  }
+  Classe De(char c) const { return static_cast<Classe>(classes_[static_cast<unsigned char>(c)]); }
+  const unsigned char* Table() const { return classes_; }
+
+ private:
+  unsigned char classes_[256];
+};
+
+const Classes& classes() {
+  static const Classes instance;
+  return instance;
+}
+
+// What each character beyond ASCII is on a UTF-8 page, the first 256 from a
+// table: from U+00A0, what its byte is on a Windows-1252 page, and a
+// separator also when Unicode calls it punctuation or a space; from U+0080
+// to U+009F, control characters that Windows-1252 does not write, part of
+// a word.
+class ClassesUtf8 {
+ public:
+  ClassesUtf8() {
+    for (char32_t c = 0x80; c < 256; ++c) {
+      const bool separe = c >= 0xA0 && (classes().De(static_cast<char>(c)) == kSepare ||
+                                        estSeparateurUnicode(c));
+      classes_[c - 0x80] = separe ? kSepare : kMot;
+    }
+  }
+  // point is beyond ASCII.
+  Classe De(char32_t point) const {
+    if (point < 256) return classes_[point - 0x80];
+    return estSeparateurUnicode(point) ? kSepare : kMot;
+  }
+
+ private:
+  Classe classes_[128];
+};
+
+const ClassesUtf8& classesUtf8() {
+  static const ClassesUtf8 instance;
+  return instance;
+}
+
+// What the character at p of a UTF-8 text is to word extraction, and the
+// bytes it covers. ASCII is what it is on a Windows-1252 page; beyond it, a
+// character separates words when Windows-1252 has it as a separator (the
+// characters of the separating entities) or Unicode calls it punctuation
+// or a space, and belongs to them otherwise. A stray byte is its
+// Windows-1252 character.
+Classe classeUtf8(const char* p, std::size_t& longueur) {
+  const auto octet = static_cast<unsigned char>(*p);
+  if (octet < 0x80) {
+    longueur = 1;
+    return classes().De(*p);
+  }
+  const CaractereUtf8 caractere = lireCaractere(p);
+  longueur = caractere.longueur;
+  return classesUtf8().De(caractere.point);
+}
+
+[[noreturn]] void depassement() {
+  throw MesErreur("Depassement de capacite pour extraire un mot", "trthtml", kLigneDepassementMot);
+}
+
+// Where the entity that starts at p joins the word up to: its ';', or the
+// end of the text when none closes it.
+const char* finEntite(const char* p) {
+  const char* const pointVirgule = std::strchr(p, ';');
+  return pointVirgule != nullptr ? pointVirgule + 1 : p + std::strlen(p);
+}
+
+}  // namespace
+
+LecteurMots::LecteurMots(const char* texte, JeuCaracteres jeu)
+    : curseur_(texte), jeu_(jeu), classes_(classes().Table()) {}
+
+bool LecteurMots::SuivantLentement(const char*& mot, std::size_t& longueur) {
+  if (jeu_ == JeuCaracteres::Utf8) return SuivantUtf8(mot, longueur);
+  static const Classes& classe = classes();
+  int longueurEntite = 0;
+  // Skips what separates words.
+  for (;;) {
+    const Classe k = classe.De(*curseur_);
+    if (k == kSepare) {
+      ++curseur_;
+    } else if (k == kEsperluette && estEntiteSeparatrice(curseur_, longueurEntite)) {
+      curseur_ += longueurEntite;
+    } else {
+      break;
+    }
+  }
+
+  const char* const debut = curseur_;
+  for (;;) {
+    const Classe k = classe.De(*curseur_);
+    if (k == kMot) {
+      do {
+        ++curseur_;
+      } while (classe.De(*curseur_) == kMot);
+    } else if (k == kEsperluette) {
+      if (curseur_ > debut && estEntiteSeparatrice(curseur_, longueurEntite)) break;
+      curseur_ = finEntite(curseur_);
+    } else {
+      break;  // a separator or the end of the text
+    }
+  }
+  longueur = static_cast<std::size_t>(curseur_ - debut);
+  if (longueur > kMaxCaracteres) depassement();
+  mot = debut;
+  return longueur > 0;
+}
+
+// Suivant on UTF-8 text: the same steps, character by character, the limit
+// counted in characters.
+bool LecteurMots::SuivantUtf8(const char*& mot, std::size_t& longueur) {
+  std::size_t taille = 0;
+  int longueurEntite = 0;
+  for (;;) {
+    const Classe k = classeUtf8(curseur_, taille);
+    if (k == kSepare) {
+      curseur_ += taille;
+    } else if (k == kEsperluette && estEntiteSeparatrice(curseur_, longueurEntite)) {
+      curseur_ += longueurEntite;
+    } else {
+      break;
+    }
+  }
+
+  const char* const debut = curseur_;
+  std::size_t caracteres = 0;
+  for (;;) {
+    const Classe k = classeUtf8(curseur_, taille);
+    if (k == kMot) {
+      if (caracteres == kMaxCaracteres) depassement();
+      ++caracteres;
+      curseur_ += taille;
+    } else if (k == kEsperluette) {
+      if (caracteres > 0 && estEntiteSeparatrice(curseur_, longueurEntite)) break;
+      const char* const fin = finEntite(curseur_);
+      const std::size_t n = static_cast<std::size_t>(fin - curseur_);
+      // Counted as far as the limit needs: the run may be far longer.
+      const std::size_t ajoutes =
+          compterCaracteres(curseur_, std::min(n, 4 * (kMaxCaracteres + 1)), JeuCaracteres::Utf8);
+      if (ajoutes > kMaxCaracteres - caracteres) depassement();
+      caracteres += ajoutes;
+      curseur_ = fin;
+    } else {
+      break;
+    }
+  }
+  longueur = static_cast<std::size_t>(curseur_ - debut);
+  mot = debut;
+  return longueur > 0;
+}
