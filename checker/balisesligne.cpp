@@ -124,8 +124,12 @@ BalisesLigne::BalisesLigne(const char* texte, std::size_t n, JeuBalises jeu,
       }
       const bool fermante = *position == '/';
       const char* const nom = position + (fermante ? 1 : 0);
+      // Only a name that starts as head, body, meta or title can be one of
+      // them: most tags are passed over on their first letter.
+      const char initiale = static_cast<char>(*nom | 0x20);
+      if (initiale != 'h' && initiale != 'b' && initiale != 'm' && initiale != 't') continue;
       std::size_t longueur = 0;
-      while (minuscule(kMot, nom[longueur]) != '\0') ++longueur;
+      while (longueur < 6 && minuscule(kMot, nom[longueur]) != '\0') ++longueur;
 
       int trouve = -1;
       if (longueur == 4) {
