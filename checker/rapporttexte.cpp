@@ -1,6 +1,24 @@
 #include "checker/rapporttexte.h"
 
+#include <cstring>
+
 namespace {
+
+// What "%4d" writes of a line number (never negative), into texte, which
+// holds at least 12 bytes; gives its length.
+std::size_t formaterNumero(int numero, char* texte) {
+  char chiffres[12];
+  std::size_t k = 0;
+  auto valeur = static_cast<unsigned>(numero);
+  do {
+    chiffres[k++] = static_cast<char>('0' + valeur % 10);
+    valeur /= 10;
+  } while (valeur != 0);
+  std::size_t n = 0;
+  for (; n + k < 4; ++n) texte[n] = ' ';
+  while (k > 0) texte[n++] = chiffres[--k];
+  return n;
+}
 
 class PageTexte : public RapportPage {
  public:
@@ -17,7 +35,21 @@ class PageTexte : public RapportPage {
   void Diagnostic(int numero, Constat constat, const char* ligne) override {
     // The line number right-aligned in four columns, then the message; the
     // line comes under it, indented by two spaces, with its own line end.
-    sortie_.Imprime("%4d, %s : \n  ", numero, messageConstat(constat, balises_));
+    // Formatted by hand: a page may have a diagnostic on every line.
+    const char* const message = messageConstat(constat, balises_);
+    char entete[128];
+    std::size_t n = formaterNumero(numero, entete);
+    const std::size_t longueur = std::strlen(message);
+    if (n + longueur + 8 > sizeof entete) {
+      sortie_.Imprime("%4d, %s : \n  ", numero, message);
+    } else {
+      entete[n++] = ',';
+      entete[n++] = ' ';
+      std::memcpy(entete + n, message, longueur);
+      n += longueur;
+      std::memcpy(entete + n, " : \n  ", 6);
+      sortie_.Ecrit(entete, n + 6);
+    }
     sortie_.Affiche(ligne, false, jeu_);
   }
 

@@ -48,8 +48,12 @@ std::string Affichage::Convertit(const char* texte, JeuCaracteres jeu) const {
     conversion->Convertit(sortie.data());
   } else {
     // Each character of the UTF-8 text that code page 850 has becomes its
-    // code, any other one '?'.
+    // code, any other one '?'; runs of ASCII are copied whole.
     for (const char* p = texte; *p != '\0';) {
+      const char* debut = p;
+      while (*p != '\0' && static_cast<unsigned char>(*p) < 0x80) ++p;
+      sortie.append(debut, static_cast<std::size_t>(p - debut));
+      if (*p == '\0') break;
       const CaractereUtf8 caractere = lireCaractere(p);
       const int code = codeCp850(caractere.point);
       sortie += code >= 0 ? static_cast<char>(code) : '?';

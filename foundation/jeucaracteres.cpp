@@ -216,18 +216,25 @@ std::size_t compterCaracteres(const char* p, std::size_t n, JeuCaracteres jeu) {
 
 void ajouterEnUtf8(const char* texte, JeuCaracteres jeu, std::string& sortie) {
   const bool utf8 = jeu == JeuCaracteres::Utf8;
-  for (const char* p = texte; *p != '\0';) {
-    // Runs of ASCII, and of valid UTF-8 in a UTF-8 text, are appended whole.
+  const std::size_t n = std::strlen(texte);
+  sortie.reserve(sortie.size() + n);
+  const char* const fin = texte + n;
+  for (const char* p = texte; p < fin;) {
+    // Runs of ASCII, eight bytes at a time where they can be, and of valid
+    // UTF-8 in a UTF-8 text, are appended whole.
     const char* debut = p;
-    for (std::size_t longueur; *p != '\0'; p += longueur) {
-      if (static_cast<unsigned char>(*p) < 0x80) {
+    for (std::size_t longueur; p < fin; p += longueur) {
+      std::uint64_t huit = 0;
+      if (fin - p >= 8 && (std::memcpy(&huit, p, 8), (huit & kHauts) == 0)) {
+        longueur = 8;
+      } else if (static_cast<unsigned char>(*p) < 0x80) {
         longueur = 1;
-      } else if (!utf8 || (longueur = longueurUtf8(p)) == 0) {
+      } else if (!utf8 || (longueur = longueurUtf8(p, static_cast<std::size_t>(fin - p))) == 0) {
         break;
       }
     }
     sortie.append(debut, static_cast<std::size_t>(p - debut));
-    if (*p != '\0') ajouterUtf8(unicodeDe1252(static_cast<unsigned char>(*p++)), sortie);
+    if (p < fin) ajouterUtf8(unicodeDe1252(static_cast<unsigned char>(*p++)), sortie);
   }
 }
 
