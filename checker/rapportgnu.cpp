@@ -9,9 +9,7 @@ class PageGnu : public RapportPage {
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
-    chemin_ = sortie_.Convertit(cheminAvecBarres(chemin).c_str(),
-                                estTexteUtf8(chemin) ? JeuCaracteres::Utf8
-                                                     : JeuCaracteres::Windows1252);
+    chemin_ = sortie_.Convertit(cheminAvecBarres(chemin).c_str(), jeuDuNom(chemin));
   }
 
   void Diagnostic(int numero, Constat constat, const char* /*ligne*/) override {
@@ -50,7 +48,7 @@ class PageGnu : public RapportPage {
 }  // namespace
 
 std::unique_ptr<RapportPage> RapportGnu::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageGnu>(jeu_, canal, balises_);
+  return std::make_unique<PageGnu>(JeuConsole(), canal, Balises());
 }
 
 std::string cheminAvecBarres(const char* chemin) {

@@ -1,18 +1,8 @@
 #include "checker/rapportjson.h"
 
-#include <nlohmann/json.hpp>
-
 #include "checker/textesjson.h"
 
 namespace {
-
-using Json = nlohmann::ordered_json;  // keys in the order written
-
-void ecrire(Canal& canal, const std::string& texte) { canal.Ecrit(texte.data(), texte.size()); }
-
-// Every text is made valid UTF-8 before it gets here (textesjson.h), so the
-// library's strict check never fails; the fuzz harness holds it to that.
-std::string enJson(const Json& valeur) { return valeur.dump(); }
 
 // A page object: its path and set, then its findings one a line, so that a
 // page of many findings is never held whole.
@@ -75,19 +65,15 @@ class PageJson : public RapportPage {
 
 }  // namespace
 
-RapportJson::RapportJson(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
-                         JeuBalises balises)
-    : console_(console, sortie), sortie_(sortie), journal_(console_, erreurs), balises_(balises) {}
-
 void RapportJson::Debut() {
-  ecrire(sortie_, "{\"tool\":\"pagevet\",\"version\":\"" PAGEVET_VERSION "\",\n\"files\":[");
+  ecrire(Sortie(), "{\"tool\":\"pagevet\",\"version\":\"" PAGEVET_VERSION "\",\n\"files\":[");
 }
 
 std::unique_ptr<RapportPage> RapportJson::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageJson>(canal, balises_);
+  return std::make_unique<PageJson>(canal, Balises());
 }
 
 void RapportJson::Fin(int statut) {
-  ecrire(sortie_, "],\n\"errors\":" + enJson(Json(journal_.Lignes())) +
+  ecrire(Sortie(), "],\n\"errors\":" + enJson(Json(Journal().Lignes())) +
                       ",\n\"status\":" + std::to_string(statut) + "}\n");
 }

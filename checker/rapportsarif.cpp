@@ -1,19 +1,9 @@
 #include "checker/rapportsarif.h"
 
-#include <nlohmann/json.hpp>
-
 #include "checker/pagevet.h"
 #include "checker/textesjson.h"
 
 namespace {
-
-using Json = nlohmann::ordered_json;  // keys in the order written
-
-void ecrire(Canal& canal, const std::string& texte) { canal.Ecrit(texte.data(), texte.size()); }
-
-// Every text is made valid UTF-8 before it gets here (textesjson.h), so the
-// library's strict check never fails; the fuzz harness holds it to that.
-std::string enJson(const Json& valeur) { return valeur.dump(); }
 
 // The page's results, one a line, each with its rule and its place.
 class PageSarif : public RapportPage {
@@ -70,43 +60,35 @@ class PageSarif : public RapportPage {
 
 }  // namespace
 
-RapportSarif::RapportSarif(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
-                           const std::string& repertoire, JeuBalises balises)
-    : console_(console, sortie),
-      sortie_(sortie),
-      journal_(console_, erreurs),
-      repertoire_(repertoire),
-      balises_(balises) {}
-
 void RapportSarif::Debut() {
   Json regles = Json::array();
   for (int c = 0; c < kNombreConstats; ++c) {
     const Constat constat = static_cast<Constat>(c);
     regles.push_back({{"id", kConstats[c].id},
-                      {"shortDescription", {{"text", messageConstat(constat, balises_)}}}});
+                      {"shortDescription", {{"text", messageConstat(constat, Balises())}}}});
   }
   std::string racine = encoderUri(texteUtf8(repertoire_.c_str(), JeuCaracteres::Utf8));
   if (racine.empty() || racine.back() != '/') racine += '/';
   const Json outil{{"driver", {{"name", "pagevet"}, {"version", PAGEVET_VERSION}, {"rules", regles}}}};
-  ecrire(sortie_, "{\"$schema\":\"https://json.schemastore.org/sarif-2.1.0.json\","
+  ecrire(Sortie(), "{\"$schema\":\"https://json.schemastore.org/sarif-2.1.0.json\","
                   "\"version\":\"2.1.0\",\n\"runs\":[{\"tool\":" +
                       enJson(outil) + ",\n\"originalUriBaseIds\":" +
                       enJson(Json{{"SRCROOT", {{"uri", "file://" + racine}}}}) + ",\n\"results\":[");
 }
 
 std::unique_ptr<RapportPage> RapportSarif::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageSarif>(canal, balises_);
+  return std::make_unique<PageSarif>(canal, Balises());
 }
 
 void RapportSarif::Fin(int statut) {
   Json notifications = Json::array();
-  for (const std::string& ligne : journal_.Lignes()) {
+  for (const std::string& ligne : Journal().Lignes()) {
     notifications.push_back({{"level", "error"}, {"message", {{"text", ligne}}}});
   }
   const Json invocation{{"executionSuccessful", statut != kStatutEchec},
                         {"exitCode", statut},
                         {"toolExecutionNotifications", notifications}};
-  ecrire(sortie_, "],\n\"invocations\":[" + enJson(invocation) + "]}]}\n");
+  ecrire(Sortie(), "],\n\"invocations\":[" + enJson(invocation) + "]}]}\n");
 }
 
 std::string encoderUri(const std::string& chemin) {

@@ -6,32 +6,25 @@
 #include <cstdio>
 #include <string>
 
-#include "checker/journalerreurs.h"
-#include "checker/rapport.h"
-#include "foundation/affichage.h"
+#include "checker/rapportoutil.h"
 
-class RapportSarif : public Rapport {
+class RapportSarif : public RapportOutil {
  public:
   // console: the console's set, which the error lines on erreurs are
   // written in; the log on sortie is UTF-8 whatever it is. repertoire: the
   // directory the pages' paths are relative to, as the host names it.
   // balises: the tag set the run judges pages by.
   RapportSarif(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
-               const std::string& repertoire, JeuBalises balises = JeuBalises::Html32);
+               const std::string& repertoire, JeuBalises balises = JeuBalises::Html32)
+      : RapportOutil(console, sortie, erreurs, balises), repertoire_(repertoire) {}
 
   void Debut() override;
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
   const char* SeparateurPages() const override { return ","; }
-  void Erreur(const std::string& texte) override { journal_.Ecrit(texte); }
-  void ErreurFatale(const MesErreur& erreur) override { journal_.Ecrit(texteErreurFatale(erreur)); }
   void Fin(int statut) override;
 
  private:
-  const Affichage console_;
-  Canal& sortie_;
-  JournalErreurs journal_;
   const std::string repertoire_;
-  const JeuBalises balises_;
 };
 
 // A UTF-8 path as a URI reference: every byte but the unreserved characters

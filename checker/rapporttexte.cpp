@@ -27,9 +27,7 @@ class PageTexte : public RapportPage {
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
-    // Linux file names are usually UTF-8; any other is read as Windows-1252.
-    sortie_.Affiche(chemin, true,
-                    estTexteUtf8(chemin) ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252);
+    sortie_.Affiche(chemin, true, jeuDuNom(chemin));
   }
 
   void Diagnostic(int numero, Constat constat, const char* ligne) override {

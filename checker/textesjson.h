@@ -1,11 +1,23 @@
-// What the JSON and SARIF reports write of the program's texts: always
-// UTF-8, decoded from the set each text is in.
+// What the JSON and SARIF reports share: the program's texts in UTF-8,
+// decoded from the set each text is in, and their JSON values as text.
 #ifndef PAGEVET_CHECKER_TEXTESJSON_H_
 #define PAGEVET_CHECKER_TEXTESJSON_H_
 
+#include <nlohmann/json.hpp>
 #include <string>
 
+#include "foundation/canal.h"
 #include "foundation/jeucaracteres.h"
+
+using Json = nlohmann::ordered_json;  // keys in the order written
+
+// Every text is made valid UTF-8 before it gets here, so the library's
+// strict check never fails; the fuzz harness holds it to that.
+inline std::string enJson(const Json& valeur) { return valeur.dump(); }
+
+inline void ecrire(Canal& canal, const std::string& texte) {
+  canal.Ecrit(texte.data(), texte.size());
+}
 
 // A text of a page read in the set jeu (a line, a keyword).
 std::string texteUtf8(const char* texte, JeuCaracteres jeu);

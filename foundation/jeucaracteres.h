@@ -66,6 +66,12 @@ void ajouterEnUtf8(const char* texte, JeuCaracteres jeu, std::string& sortie);
 // more: how a file name tells that it is written in UTF-8.
 bool estTexteUtf8(const char* texte);
 
+// The set a file name is written in: UTF-8 when estTexteUtf8 says so (most
+// Linux names are), Windows-1252 otherwise.
+inline JeuCaracteres jeuDuNom(const char* nom) {
+  return estTexteUtf8(nom) ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252;
+}
+
 // The character set of a page, from its first bytes, in the order of the HTML
 // standard: a UTF-8 byte order mark; else a declaration in the first 1024
 // bytes (declarationjeu.h); else UTF-8 when the first 64 KiB are valid UTF-8
