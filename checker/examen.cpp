@@ -123,9 +123,12 @@ bool examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
       // One walk over the line's '<' reads its tags, unless it meets a
       // comment, which is removed first; a line left empty (or wholly inside
       // a comment) is passed over.
-      if (etat->dansCommentaire) longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
+      // Comments are removed once a line: what that leaves is read as it is,
+      // a "<!" it joins included.
+      const bool enCommentaire = etat->dansCommentaire;
+      if (enCommentaire) longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
       if (longueur < 2) continue;
-      BalisesLigne balises(etat->ligne, static_cast<size_t>(longueur), etat->balises, true);
+      BalisesLigne balises(etat->ligne, static_cast<size_t>(longueur), etat->balises, !enCommentaire);
       if (balises.Commentaire()) {
         longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
         if (longueur < 2) continue;

@@ -55,6 +55,10 @@ TEST(ExaminerPage, ReportsThePageReadFromMemory) {
       {"<meta name=\"\" content=\"\">\n", options(false, true, {kNameVide, kSansHead}), ""},
       {"<head>\n<meta name=\"\" content=\"\">\n", options(false, true, {kNameVide, kSansHead}),
        "   2, content is empty : \n  <meta name=\"\" content=\"\">\n\n"},
+      // Comments come out once a line, even where that leaves a "<!": a
+      // line that starts inside one is cut once, as any other.
+      {"<head>\n<!-- open\nstill -->a<<!b>! <i>c\n<p>x</p>\n", options(false, true),
+       "   3, Unknown tag (HTML 3.2) : \n  a<! <i>c\n   4, More than one tag : \n  <p>x</p>\n\n"},
   };
   NomsMeta nomsMeta;
   SortieMemoire erreurs;
