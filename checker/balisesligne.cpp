@@ -65,8 +65,8 @@ const char* apresBlancs(const char* p) {
   const char* const nom = apresChevron + (*apresChevron == '/' ? 1 : 0);
   if (!estLettre(*nom)) return false;
   const std::size_t n = std::strcspn(nom, " \t\n\v\f\r/>");
-  if (std::memchr(nom, '-', n) != nullptr) return false;  // a custom element
-  if (n > kLongueurMaxNom) return true;
+  // No name of the table is that long: only a custom element is known.
+  if (n > kLongueurMaxNom) return std::memchr(nom, '-', n) == nullptr;
   char minuscules[kLongueurMaxNom];
   for (std::size_t i = 0; i < n; ++i) minuscules[i] = enMinuscule(nom[i]);
   return !baliseHtml5Connue(minuscules, n);
@@ -94,58 +94,54 @@ BalisesLigne::BalisesLigne(const char* texte, std::size_t n, JeuBalises jeu,
                            bool arretCommentaire) {
   const bool html5 = jeu == JeuBalises::Html5;
   const IndexNoms& index = kIndex;
-  const char* const finTexte = texte + n;
   // A tag is counted at a '<' met outside the previous counted tag, which
   // runs to the first '>' after its '<'; once a tag has no '>', no more are.
   bool dansBalise = false;
   // A name stands as a tag name when only blanks part it from a '<' and it
   // is a whole word: the run of word characters after the '<', and after
   // the '/' of a closing tag, must be exactly the name.
-  for (const char* bloc = texte; bloc < finTexte; bloc += 16) {
-    for (unsigned chevrons = chevronsDe(texte, bloc, finTexte); chevrons != 0;
-         chevrons &= chevrons - 1) {
-      const char* const p = bloc + __builtin_ctz(chevrons);
-      if (*p == '>') {
-        dansBalise = false;
-        continue;
-      }
-      if (arretCommentaire && p[1] == '!') {
-        commentaire_ = true;
-        return;
-      }
-      if (!dansBalise) {
-        ++nombreBalises_;
-        dansBalise = true;
-      }
-
-      const char* const position = apresBlancs(p + 1);
-      if (!baliseInconnue_ && (html5 ? inconnueHtml5(p + 1) : inconnueHtml32(index, position))) {
-        baliseInconnue_ = true;
-      }
-      const bool fermante = *position == '/';
-      const char* const nom = position + (fermante ? 1 : 0);
-      // Only a name that starts as head, body, meta or title can be one of
-      // them: most tags are passed over on their first letter.
-      const char initiale = static_cast<char>(*nom | 0x20);
-      if (initiale != 'h' && initiale != 'b' && initiale != 'm' && initiale != 't') continue;
-      std::size_t longueur = 0;
-      while (longueur < 6 && minuscule(kMot, nom[longueur]) != '\0') ++longueur;
-
-      int trouve = -1;
-      if (longueur == 4) {
-        if (estLeMot(nom, "head", 4)) {
-          trouve = fermante ? kFinHead : kHead;
-        } else if (estLeMot(nom, "body", 4)) {
-          trouve = fermante ? kFinBody : kBody;
-        } else if (!fermante && estLeMot(nom, "meta", 4)) {
-          trouve = kMeta;
-        }
-      } else if (longueur == 5 && estLeMot(nom, "title", 5)) {
-        trouve = fermante ? kFinTitle : kTitle;
-      }
-      if (trouve >= 0 && positions_[trouve] == nullptr) positions_[trouve] = position;
+  pourChaqueChevron(texte, n, [&](const char* p) {
+    if (*p == '>') {
+      dansBalise = false;
+      return true;
     }
-  }
+    if (arretCommentaire && p[1] == '!') {
+      commentaire_ = true;
+      return false;
+    }
+    if (!dansBalise) {
+      ++nombreBalises_;
+      dansBalise = true;
+    }
+
+    const char* const position = apresBlancs(p + 1);
+    if (!baliseInconnue_ && (html5 ? inconnueHtml5(p + 1) : inconnueHtml32(index, position))) {
+      baliseInconnue_ = true;
+    }
+    const bool fermante = *position == '/';
+    const char* const nom = position + (fermante ? 1 : 0);
+    // Only a name that starts as head, body, meta or title can be one of
+    // them: most tags are passed over on their first letter.
+    const char initiale = static_cast<char>(*nom | 0x20);
+    if (initiale != 'h' && initiale != 'b' && initiale != 'm' && initiale != 't') return true;
+    std::size_t longueur = 0;
+    while (longueur < 6 && minuscule(kMot, nom[longueur]) != '\0') ++longueur;
+
+    int trouve = -1;
+    if (longueur == 4) {
+      if (estLeMot(nom, "head", 4)) {
+        trouve = fermante ? kFinHead : kHead;
+      } else if (estLeMot(nom, "body", 4)) {
+        trouve = fermante ? kFinBody : kBody;
+      } else if (!fermante && estLeMot(nom, "meta", 4)) {
+        trouve = kMeta;
+      }
+    } else if (longueur == 5 && estLeMot(nom, "title", 5)) {
+      trouve = fermante ? kFinTitle : kTitle;
+    }
+    if (trouve >= 0 && positions_[trouve] == nullptr) positions_[trouve] = position;
+    return true;
+  });
   // A counted tag still open at the end of the line: no more were counted.
   derniereOuverte_ = dansBalise;
 }

@@ -32,4 +32,19 @@ inline unsigned chevronsDe(const char* debut, const char* p, const char* fin) {
   return bits;
 }
 
+// Calls surChevron(p) at each '<' and '>' of the n bytes at texte, in
+// order, while it gives true; gives false when it stopped the walk. Always
+// inlined: the walk and what it does at each sign make the hot loop.
+template <typename SurChevron>
+[[gnu::always_inline]] inline bool pourChaqueChevron(const char* texte, std::size_t n,
+                                                  SurChevron surChevron) {
+  const char* const fin = texte + n;
+  for (const char* bloc = texte; bloc < fin; bloc += 16) {
+    for (unsigned chevrons = chevronsDe(texte, bloc, fin); chevrons != 0; chevrons &= chevrons - 1) {
+      if (!surChevron(bloc + __builtin_ctz(chevrons))) return false;
+    }
+  }
+  return true;
+}
+
 #endif  // PAGEVET_HTML_CHEVRONS_H_

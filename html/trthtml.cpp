@@ -370,34 +370,32 @@ int retirerBalises(bool& horsBalise, const char* source, char* destination) {
 int retirerBalisesLigne(char* texte, size_t n, bool& horsBalise) {
   // What retirerBalises does, in one walk over the '<' and '>' of the line,
   // moving the text between the tags left once, in place.
-  const char* const fin = texte + n;
   char* ecriture = texte;
   const char* garde = texte;  // start of the text kept, outside any tag
-  const bool horsAuDebut = horsBalise;
-  bool premier = true;  // the first '<' not yet met
-  for (const char* bloc = texte; bloc < fin; bloc += 16) {
-    for (unsigned chevrons = chevronsDe(texte, bloc, fin); chevrons != 0; chevrons &= chevrons - 1) {
-      const char* const p = bloc + __builtin_ctz(chevrons);
-      if (*p == '<') {
-        // A line outside any tag whose first '<' opens a "<!" is left whole.
-        if (premier && horsAuDebut && p[1] == '!') return static_cast<int>(n);
-        premier = false;
-        if (!horsBalise) continue;
-        const size_t longueur = static_cast<size_t>(p - garde);
-        if (ecriture != garde) std::memmove(ecriture, garde, longueur);
-        ecriture += longueur;
-        horsBalise = false;
-      } else if (!horsBalise) {
-        horsBalise = true;
-        garde = p + 1;
-      }
-    }
-  }
-  if (horsBalise) {
-    const size_t longueur = static_cast<size_t>(fin - garde);
+  const auto garder = [&](const char* jusque) {
+    const size_t longueur = static_cast<size_t>(jusque - garde);
     if (ecriture != garde) std::memmove(ecriture, garde, longueur);
     ecriture += longueur;
-  }
+  };
+  const bool horsAuDebut = horsBalise;
+  bool premier = true;  // the first '<' not yet met
+  const bool entiere = !pourChaqueChevron(texte, n, [&](const char* p) {
+    if (*p == '<') {
+      // A line outside any tag whose first '<' opens a "<!" is left whole.
+      if (premier && horsAuDebut && p[1] == '!') return false;
+      premier = false;
+      if (horsBalise) {
+        garder(p);
+        horsBalise = false;
+      }
+    } else if (!horsBalise) {
+      horsBalise = true;
+      garde = p + 1;
+    }
+    return true;
+  });
+  if (entiere) return static_cast<int>(n);
+  if (horsBalise) garder(texte + n);
   *ecriture = '\0';
   return static_cast<int>(ecriture - texte);
 }
