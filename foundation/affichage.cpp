@@ -49,11 +49,12 @@ std::string Affichage::Convertit(const char* texte, JeuCaracteres jeu) const {
   } else {
     // Each character of the UTF-8 text that code page 850 has becomes its
     // code, any other one '?'; runs of ASCII are copied whole.
-    for (const char* p = texte; *p != '\0';) {
-      const char* debut = p;
-      while (*p != '\0' && static_cast<unsigned char>(*p) < 0x80) ++p;
-      sortie.append(debut, static_cast<std::size_t>(p - debut));
-      if (*p == '\0') break;
+    const char* const fin = texte + std::strlen(texte);
+    for (const char* p = texte; p < fin;) {
+      const std::size_t ascii = prefixeAscii(p, static_cast<std::size_t>(fin - p));
+      sortie.append(p, ascii);
+      p += ascii;
+      if (p == fin) break;
       const CaractereUtf8 caractere = lireCaractere(p);
       const int code = codeCp850(caractere.point);
       sortie += code >= 0 ? static_cast<char>(code) : '?';

@@ -214,6 +214,15 @@ std::size_t compterCaracteres(const char* p, std::size_t n, JeuCaracteres jeu) {
   return nombre;
 }
 
+std::size_t prefixeAscii(const char* p, std::size_t n) {
+  std::size_t i = 0;
+  for (std::uint64_t huit; i + 8 <= n && (std::memcpy(&huit, p + i, 8), (huit & kHauts) == 0);) {
+    i += 8;
+  }
+  while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
+  return i;
+}
+
 void ajouterEnUtf8(const char* texte, JeuCaracteres jeu, std::string& sortie) {
   const bool utf8 = jeu == JeuCaracteres::Utf8;
   const std::size_t n = std::strlen(texte);
@@ -224,12 +233,9 @@ void ajouterEnUtf8(const char* texte, JeuCaracteres jeu, std::string& sortie) {
     // UTF-8 in a UTF-8 text, are appended whole.
     const char* debut = p;
     for (std::size_t longueur; p < fin; p += longueur) {
-      std::uint64_t huit = 0;
-      if (fin - p >= 8 && (std::memcpy(&huit, p, 8), (huit & kHauts) == 0)) {
-        longueur = 8;
-      } else if (static_cast<unsigned char>(*p) < 0x80) {
-        longueur = 1;
-      } else if (!utf8 || (longueur = longueurUtf8(p, static_cast<std::size_t>(fin - p))) == 0) {
+      longueur = prefixeAscii(p, static_cast<std::size_t>(fin - p));
+      if (longueur == 0 &&
+          (!utf8 || (longueur = longueurUtf8(p, static_cast<std::size_t>(fin - p))) == 0)) {
         break;
       }
     }
@@ -265,10 +271,7 @@ DecisionJeu deciderJeu(const char* debut, std::size_t n, bool complet) {
   bool multiple = false;
   for (std::size_t i = 0; i < fenetre;) {
     if (o[i] < 0x80) {
-      // ASCII eight bytes at a time: most pages are mostly ASCII.
-      std::uint64_t huit = 0;
-      while (i + 8 <= fenetre && (std::memcpy(&huit, o + i, 8), (huit & kHauts) == 0)) i += 8;
-      while (i < fenetre && o[i] < 0x80) ++i;
+      i += prefixeAscii(debut + i, fenetre - i);
       continue;
     }
     std::size_t longueur = 0;

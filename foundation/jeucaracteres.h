@@ -57,6 +57,10 @@ CaractereUtf8 lireCaractere(const char* p);
 // sequence is one, and so is a stray byte.
 std::size_t compterCaracteres(const char* p, std::size_t n, JeuCaracteres jeu);
 
+// How many of the n bytes at p, from the first, are ASCII: eight at a time
+// where they can be, as most text is.
+std::size_t prefixeAscii(const char* p, std::size_t n);
+
 // Appends the UTF-8 form of a text in the set jeu: in Windows-1252, each
 // byte's character; in UTF-8, the text as it is but for its stray bytes,
 // each read as Windows-1252. The result is always valid UTF-8.
