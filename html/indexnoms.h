@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -18,17 +17,14 @@ class IndexNoms {
   IndexNoms(const char* const* noms, int nombre);
   IndexNoms(const std::string_view* noms, int nombre);
 
-  // The bytes of a name of up to 8 bytes packed into an integer, as a copy
-  // of the name padded with zero bytes to 8: what ContientCourt looks up.
+  // The first bytes of a name, up to 8, packed into an integer: byte i in
+  // bits 8i to 8i + 7, whatever the host's byte order, as a reader that
+  // shifts each lowered byte in builds it. What ContientCourt looks up.
   static std::uint64_t Cle(const char* nom, std::size_t n) {
-    char octets[8] = {};
-    std::memcpy(octets, nom, n < 8 ? n : 8);
-    return Paquet(octets);
-  }
-  // The first 8 bytes at octets as such an integer.
-  static std::uint64_t Paquet(const char* octets) {
-    std::uint64_t cle;
-    std::memcpy(&cle, octets, 8);
+    std::uint64_t cle = 0;
+    for (std::size_t i = 0; i < n && i < 8; ++i) {
+      cle |= static_cast<std::uint64_t>(static_cast<unsigned char>(nom[i])) << (8 * i);
+    }
     return cle;
   }
 
