@@ -283,14 +283,10 @@ std::FILE* ouvrirFlux(const char* chemin, const char* mode) {
   const int descripteur = open(hote.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (descripteur < 0) return nullptr;
   struct stat infos {};
-  if (fstat(descripteur, &infos) != 0 || refuse(infos)) {
-    const int erreur = errno;
-    ::close(descripteur);
-    errno = erreur;
-    return nullptr;
-  }
-  std::FILE* const flux = fdopen(descripteur, mode);
+  std::FILE* const flux =
+      fstat(descripteur, &infos) == 0 && !refuse(infos) ? fdopen(descripteur, mode) : nullptr;
   if (flux == nullptr) {
+    // The descriptor goes, the reason it was refused stays.
     const int erreur = errno;
     ::close(descripteur);
     errno = erreur;
