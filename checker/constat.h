@@ -113,7 +113,7 @@ constexpr bool estMotCle(Constat c) { return c >= kMotCleRepete; }
 
 // The message of a finding as the report writes it for a run judged by
 // balises: an unknown tag names the tag set; any other is the table's.
-inline const char* messageConstat(Constat c, JeuBalises balises) {
+constexpr const char* messageConstat(Constat c, JeuBalises balises) {
   return c == kBaliseInconnue && balises == JeuBalises::Html5 ? "Unknown tag (HTML5)"
                                                               : kConstats[c].message;
 }

@@ -1,13 +1,29 @@
 #include "checker/rapporttexte.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
 
+// The digits of the largest int.
+constexpr std::size_t kChiffresMax = 10;
+
+// The longest message a diagnostic header holds, checked against the line
+// diagnostics of the table.
+constexpr std::size_t kLongueurMaxMessage = 40;
+constexpr bool messagesCourts() {
+  for (int c = 0; estDiagnosticLigne(static_cast<Constat>(c)); ++c) {
+    if (std::char_traits<char>::length(kConstats[c].message) > kLongueurMaxMessage) return false;
+  }
+  return std::char_traits<char>::length(messageConstat(kBaliseInconnue, JeuBalises::Html5)) <=
+         kLongueurMaxMessage;
+}
+static_assert(messagesCourts(), "every message fits the header's buffer");
+
 // What "%4d" writes of a line number (never negative), into texte, which
-// holds at least 12 bytes; gives its length.
+// holds at least kChiffresMax bytes; gives its length.
 std::size_t formaterNumero(int numero, char* texte) {
-  char chiffres[12];
+  char chiffres[kChiffresMax];
   std::size_t k = 0;
   auto valeur = static_cast<unsigned>(numero);
   do {
@@ -35,19 +51,15 @@ class PageTexte : public RapportPage {
     // line comes under it, indented by two spaces, with its own line end.
     // Formatted by hand: a page may have a diagnostic on every line.
     const char* const message = messageConstat(constat, balises_);
-    char entete[128];
-    std::size_t n = formaterNumero(numero, entete);
     const std::size_t longueur = std::strlen(message);
-    if (n + longueur + 8 > sizeof entete) {
-      sortie_.Imprime("%4d, %s : \n  ", numero, message);
-    } else {
-      entete[n++] = ',';
-      entete[n++] = ' ';
-      std::memcpy(entete + n, message, longueur);
-      n += longueur;
-      std::memcpy(entete + n, " : \n  ", 6);
-      sortie_.Ecrit(entete, n + 6);
-    }
+    char entete[kChiffresMax + 2 + kLongueurMaxMessage + 6];
+    std::size_t n = formaterNumero(numero, entete);
+    entete[n++] = ',';
+    entete[n++] = ' ';
+    std::memcpy(entete + n, message, longueur);
+    n += longueur;
+    std::memcpy(entete + n, " : \n  ", 6);
+    sortie_.Ecrit(entete, n + 6);
     sortie_.Affiche(ligne, false, jeu_);
   }
 
