@@ -2,6 +2,7 @@
 // without backtracking.
 #include "files/motifexclusion.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -112,7 +113,12 @@ bool MotifExclusion::Exclut(std::string_view chemin, bool estRepertoire) const {
           if (c != '/') suivants[i] = vivant = true;
           break;
         case Genre::Repertoires:
-          if (c != '/') dedansSuivants[i] = vivant = true;
+          // A '/' here follows another or starts the path ("/abs/...").
+          if (c != '/') {
+            dedansSuivants[i] = vivant = true;
+          } else {
+            suivants[i] = vivant = true;
+          }
           break;
       }
     }

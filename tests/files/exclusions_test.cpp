@@ -24,6 +24,8 @@ TEST(Exclusions, PatternsMatchPaths) {
       {"node_modules", "a/node_modules_old/x.html", false, false},
       {"node_modules", "my_node_modules", true, false},
       {".git", ".git/config", false, true},
+      {"node_modules", "/abs/node_modules/a.html", false, true},
+      {"site/a.html", "/site/a.html", false, false},
       {"*.min.html", "a.min.html", false, true},
       {"*.min.html", "js/lib/x.min.html", false, true},
       {"*.min.html", "x.min.html.bak", false, false},
