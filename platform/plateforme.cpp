@@ -371,4 +371,47 @@ int nombreProcesseurs() {
   return materiel > 0 ? static_cast<int>(materiel) : 1;
 }
 
+
+GenreEntree genreEntree(const std::string& chemin) {
+  struct stat infos {};
+  if (stat(chemin.c_str(), &infos) == 0) {
+    return S_ISDIR(infos.st_mode) ? GenreEntree::Repertoire : GenreEntree::Autre;
+  }
+  return lstat(chemin.c_str(), &infos) == 0 ? GenreEntree::Autre : GenreEntree::Absente;
+}
+
+std::FILE* ouvrirLecture(const std::string& chemin, int* erreur) {
+  const int descripteur = open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descripteur < 0) {
+    *erreur = errno;
+    return nullptr;
+  }
+  struct stat infos {};
+  if (fstat(descripteur, &infos) != 0 || S_ISDIR(infos.st_mode)) {
+    *erreur = S_ISDIR(infos.st_mode) ? EISDIR : errno;
+    ::close(descripteur);
+    return nullptr;
+  }
+  std::FILE* const flux = fdopen(descripteur, "r");
+  if (flux == nullptr) {
+    *erreur = errno;
+    ::close(descripteur);
+  }
+  return flux;
+}
+
+int lireTout(std::FILE* flux, std::string* contenu) {
+  char tampon[16 * 1024];
+  for (;;) {
+    errno = 0;
+    const std::size_t lu = std::fread(tampon, 1, sizeof tampon, flux);
+    contenu->append(tampon, lu);
+    if (lu < sizeof tampon) {
+      if (std::ferror(flux) == 0) return 0;
+      // A failed read that left no error number is still a failure.
+      return errno != 0 ? errno : EIO;
+    }
+  }
+}
+
 }  // namespace plateforme

@@ -123,6 +123,24 @@ int erreurFlux(std::FILE* flux);
 // container or taskset may narrow), at least 1.
 int nombreProcesseurs();
 
+// Host paths as the user types them ('/' between directories, no drive):
+// the files that name others (a list of paths, a configuration file) and
+// the search for a configuration file.
+
+// What a host path names: nothing that can be seen, a directory (links
+// followed), or any other entry (a file, a pipe, a dangling link...).
+enum class GenreEntree { Absente, Repertoire, Autre };
+GenreEntree genreEntree(const std::string& chemin);
+
+// Opens a host path for reading: a file, or a pipe (waiting for its writer,
+// as "<(command)" needs), never a directory. nullptr on failure, with the
+// host's error (errno) in *erreur.
+std::FILE* ouvrirLecture(const std::string& chemin, int* erreur);
+
+// Appends what remains of flux to contenu. 0 once the end is reached, or the
+// host's error of a failed read; contenu then holds what came before it.
+int lireTout(std::FILE* flux, std::string* contenu);
+
 }  // namespace plateforme
 
 #endif  // PAGEVET_PLATFORM_PLATEFORME_H_
