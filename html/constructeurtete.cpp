@@ -1,0 +1,382 @@
+// The tree builder's modes up to the body, on the reader's tokens.
+#include "html/constructeurtete.h"
+
+#include "html/modedoctype.h"
+
+namespace {
+
+bool blanc(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r'; }
+
+char minuscule(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+// Whether a space-separated list of words holds mot (lower-case), any case.
+bool contientMot(const std::string& liste, const char* mot) {
+  const std::size_t n = std::char_traits<char>::length(mot);
+  std::size_t i = 0;
+  while (i < liste.size()) {
+    while (i < liste.size() && blanc(static_cast<unsigned char>(liste[i]))) ++i;
+    std::size_t j = i;
+    while (j < liste.size() && !blanc(static_cast<unsigned char>(liste[j]))) ++j;
+    if (j - i == n) {
+      bool egal = true;
+      for (std::size_t k = 0; k < n && egal; ++k) egal = minuscule(liste[i + k]) == mot[k];
+      if (egal) return true;
+    }
+    i = j;
+  }
+  return false;
+}
+
+// Whether a tag after the head ended early would have belonged in it.
+bool baliseTardive(const BaliseHtml& balise) {
+  const std::string& nom = balise.nom;
+  if (nom == "meta" || nom == "title" || nom == "base") return true;
+  if (nom != "link") return false;
+  const AttributHtml* rel = balise.Attribut("rel");
+  if (rel == nullptr) return false;
+  if (contientMot(rel->valeur, "canonical")) return true;
+  return contientMot(rel->valeur, "alternate") && balise.Attribut("hreflang") != nullptr;
+}
+
+ContenuHtml contenuDe(const std::string& nom) {
+  if (nom == "title" || nom == "textarea") return ContenuHtml::Rcdata;
+  if (nom == "script") return ContenuHtml::Script;
+  if (nom == "style" || nom == "xmp" || nom == "iframe" || nom == "noembed" ||
+      nom == "noframes" || nom == "noscript") {
+    return ContenuHtml::Rawtext;
+  }
+  if (nom == "plaintext") return ContenuHtml::Plaintext;
+  return ContenuHtml::Donnees;
+}
+
+// Raw text that is no text of the page to its reader.
+bool texteCache(const std::string& nom) {
+  return nom == "script" || nom == "style" || nom == "noscript" || nom == "iframe" ||
+         nom == "noembed" || nom == "noframes";
+}
+
+}  // namespace
+
+ConstructeurTete::ConstructeurTete(JeuCaracteres jeu, VisiteurHtml& visiteur,
+                                   CompteurPositions& positions)
+    : visiteur_(visiteur),
+      positions_(positions),
+      toutes_(visiteur.ToutesLesBalises()),
+      mots_(visiteur.VeutTexte()),
+      decodeTitre_(jeu, kMaxValeurHtml),
+      decodeMots_(jeu, 64 * 1024 + 16) {
+  decodeMots_.Commencer(texteMots_);
+}
+
+void ConstructeurTete::MettreAJour() {
+  switch (mode_) {
+    case Mode::Texte:
+      veutCaracteres_ = titre_ || (mots_ && !texteExclu_ && modele_ == 0);
+      break;
+    case Mode::Corps:
+      veutCaracteres_ = mots_ && !texteExclu_ && modeleCorps_ == 0;
+      break;
+    default:
+      veutCaracteres_ = modele_ == 0;
+      break;
+  }
+}
+
+void ConstructeurTete::SansDoctype() {
+  entete_.mode = ModeRendu::Quirks;
+  mode_ = Mode::AvantHtml;
+}
+
+void ConstructeurTete::Doctype(const DoctypeHtml& doctype) {
+  FinirTexte(true);
+  if (entete_.doctype.present) return;
+  entete_.doctype = doctype;
+  entete_.doctype.avantPremiereBalise = mode_ == Mode::Initial;
+  if (mode_ == Mode::Initial) {
+    entete_.mode = modeDuDoctype(doctype);
+    mode_ = Mode::AvantHtml;
+  }
+}
+
+void ConstructeurTete::Commentaire() { FinirTexte(true); }
+
+void ConstructeurTete::FusionnerHtml(const BaliseHtml& balise) {
+  if (modele_ > 0 || modeleCorps_ > 0) return;
+  BaliseHtml& html = entete_.html;
+  for (std::size_t i = 0; i < balise.nombreAttributs; ++i) {
+    if (html.Attribut(balise.attributs[i].nom) != nullptr) continue;
+    if (html.nombreAttributs == html.attributs.size()) html.attributs.emplace_back();
+    html.attributs[html.nombreAttributs++] = balise.attributs[i];
+  }
+}
+
+ContenuHtml ConstructeurTete::ElementDeTete(const BaliseHtml& balise, bool& traite) {
+  traite = true;
+  const std::string& nom = balise.nom;
+  if (nom == "base" || nom == "basefont" || nom == "bgsound" || nom == "link" || nom == "meta") {
+    visiteur_.ElementTete(balise, std::string());
+    return ContenuHtml::Donnees;
+  }
+  if (nom == "title" || nom == "noscript" || nom == "noframes" || nom == "style" ||
+      nom == "script") {
+    modeOriginal_ = mode_;
+    mode_ = Mode::Texte;
+    titre_ = nom == "title";
+    texteExclu_ = !titre_;
+    if (titre_) {
+      baliseTitre_ = balise;
+      decodeTitre_.Commencer(texteTitre_);
+    } else {
+      visiteur_.ElementTete(balise, std::string());
+    }
+    MettreAJour();
+    return contenuDe(nom);
+  }
+  if (nom == "template") {
+    visiteur_.ElementTete(balise, std::string());
+    modele_ = 1;
+    MettreAJour();
+    return ContenuHtml::Donnees;
+  }
+  traite = false;
+  return ContenuHtml::Donnees;
+}
+
+ContenuHtml ConstructeurTete::BaliseOuvrante(const BaliseHtml& balise) {
+  FinirTexte(true);
+  visiteur_.BaliseOuvrante(balise);
+  const std::string& nom = balise.nom;
+  if (modele_ > 0) {
+    // Inside a <template> of the head: its content is none of the head's.
+    if (nom == "template") ++modele_;
+    return contenuDe(nom);
+  }
+  for (;;) {
+    switch (mode_) {
+      case Mode::Initial:
+        SansDoctype();
+        continue;
+      case Mode::AvantHtml:
+        mode_ = Mode::AvantTete;
+        if (nom == "html") {
+          entete_.htmlPresent = true;
+          entete_.html = balise;
+          return ContenuHtml::Donnees;
+        }
+        continue;
+      case Mode::AvantTete:
+        if (nom == "html") {
+          FusionnerHtml(balise);
+          return ContenuHtml::Donnees;
+        }
+        mode_ = Mode::DansTete;
+        if (nom == "head") {
+          entete_.tetePresente = true;
+          entete_.positionTete = balise.position;
+          return ContenuHtml::Donnees;
+        }
+        continue;
+      case Mode::DansTete: {
+        if (nom == "html") {
+          FusionnerHtml(balise);
+          return ContenuHtml::Donnees;
+        }
+        if (nom == "head") return ContenuHtml::Donnees;
+        bool traite = false;
+        const ContenuHtml contenu = ElementDeTete(balise, traite);
+        if (traite) return contenu;
+        mode_ = Mode::ApresTete;
+        continue;
+      }
+      case Mode::ApresTete: {
+        if (nom == "html") {
+          FusionnerHtml(balise);
+          return ContenuHtml::Donnees;
+        }
+        if (nom == "body" || nom == "frameset") {
+          if (nom == "body") {
+            entete_.corpsPresent = true;
+            entete_.positionCorps = balise.position;
+          }
+          EntrerCorps();
+          return ContenuHtml::Donnees;
+        }
+        if (nom == "head") {
+          visiteur_.TeteIgnoree(balise);
+          return ContenuHtml::Donnees;
+        }
+        bool traite = false;
+        const ContenuHtml contenu = ElementDeTete(balise, traite);
+        if (traite) return contenu;
+        entete_.finTete = FinTete::BaliseOuvrante;
+        entete_.positionFinTete = balise.position;
+        entete_.sourceFinTete = balise.source;
+        entete_.nomFinTete = nom;
+        EntrerCorps();
+        return DansCorps(balise);
+      }
+      case Mode::Texte:
+        return ContenuHtml::Donnees;
+      case Mode::Corps:
+        return DansCorps(balise);
+    }
+  }
+}
+
+ContenuHtml ConstructeurTete::DansCorps(const BaliseHtml& balise) {
+  const std::string& nom = balise.nom;
+  if (nom == "html") {
+    FusionnerHtml(balise);
+  } else if (nom == "head") {
+    visiteur_.TeteIgnoree(balise);
+  } else if (nom == "body") {
+    if (!entete_.corpsPresent) {
+      entete_.corpsPresent = true;
+      entete_.positionCorps = balise.position;
+    }
+  } else if (nom == "template") {
+    ++modeleCorps_;
+  }
+  if (entete_.finTete != FinTete::Aucune && !entete_.corpsPresent && baliseTardive(balise)) {
+    ++entete_.balisesTardives;
+  }
+  const ContenuHtml contenu = contenuDe(nom);
+  texteExclu_ = contenu != ContenuHtml::Donnees && texteCache(nom);
+  MettreAJour();
+  return contenu;
+}
+
+void ConstructeurTete::BaliseFermante(const BaliseHtml& balise) {
+  FinirTexte(true);
+  const std::string& nom = balise.nom;
+  if (modele_ > 0) {
+    if (nom == "template") --modele_;
+    MettreAJour();
+    return;
+  }
+  const bool ouvreCorps = nom == "body" || nom == "html" || nom == "br";
+  for (;;) {
+    switch (mode_) {
+      case Mode::Initial:
+        SansDoctype();
+        continue;
+      case Mode::AvantHtml:
+        if (!ouvreCorps && nom != "head") return;
+        mode_ = Mode::AvantTete;
+        continue;
+      case Mode::AvantTete:
+        if (!ouvreCorps && nom != "head") return;
+        mode_ = Mode::DansTete;
+        continue;
+      case Mode::DansTete:
+        if (nom == "head") {
+          mode_ = Mode::ApresTete;
+          return;
+        }
+        if (!ouvreCorps) return;
+        mode_ = Mode::ApresTete;
+        continue;
+      case Mode::ApresTete:
+        if (!ouvreCorps) return;
+        entete_.finTete = FinTete::BaliseFermante;
+        entete_.positionFinTete = balise.position;
+        entete_.sourceFinTete = balise.source;
+        entete_.nomFinTete = nom;
+        EntrerCorps();
+        return;
+      case Mode::Texte:
+        if (titre_) FinirTitre();
+        titre_ = false;
+        texteExclu_ = false;
+        mode_ = modeOriginal_;
+        MettreAJour();
+        return;
+      case Mode::Corps:
+        if (nom == "template" && modeleCorps_ > 0) --modeleCorps_;
+        texteExclu_ = false;
+        MettreAJour();
+        return;
+    }
+  }
+}
+
+void ConstructeurTete::FinirTitre() {
+  decodeTitre_.Finir();
+  visiteur_.ElementTete(baliseTitre_, texteTitre_);
+}
+
+const char* ConstructeurTete::Caracteres(const char* debut, const char* fin) {
+  const char* fini = nullptr;
+  if (AvantCorps()) {
+    const char* p = debut;
+    while (p < fin && blanc(static_cast<unsigned char>(*p))) ++p;
+    if (p == fin) return nullptr;
+    FinirTeteParTexte(positions_.En(p));
+    fini = p;
+    debut = p;
+  } else if (mode_ == Mode::Texte && titre_) {
+    decodeTitre_.AjouterBrut(debut, static_cast<std::size_t>(fin - debut));
+  } else if (modele_ > 0) {
+    return nullptr;
+  }
+  if (mots_ && veutCaracteres_ && mode_ != Mode::Initial) {
+    decodeMots_.AjouterBrut(debut, static_cast<std::size_t>(fin - debut));
+    motsEnCours_ = true;
+    if (texteMots_.size() >= 64 * 1024) FinirTexte(false);
+  }
+  return fini;
+}
+
+bool ConstructeurTete::Point(char32_t point, const PositionHtml& position) {
+  bool fini = false;
+  if (AvantCorps()) {
+    if (point < 0x80 && blanc(static_cast<unsigned char>(point))) return false;
+    FinirTeteParTexte(position);
+    fini = true;
+  } else if (mode_ == Mode::Texte && titre_) {
+    decodeTitre_.AjouterPoint(point);
+  }
+  if (mots_ && veutCaracteres_) {
+    decodeMots_.AjouterPoint(point);
+    motsEnCours_ = true;
+  }
+  return fini;
+}
+
+void ConstructeurTete::FinirTeteParTexte(const PositionHtml& position) {
+  // Text other than white space: the parser reaches the body, opening what
+  // it has not met.
+  entete_.finTete = FinTete::Texte;
+  entete_.positionFinTete = position;
+  entete_.nomFinTete.clear();
+  if (mode_ == Mode::Initial) SansDoctype();
+  EntrerCorps();
+}
+
+void ConstructeurTete::FinirTexte(bool separe) {
+  if (!motsEnCours_) {
+    if (separe) separe_ = true;
+    return;
+  }
+  if (separe) {
+    decodeMots_.Finir();
+  } else {
+    decodeMots_.Avancer();
+  }
+  if (!texteMots_.empty()) {
+    visiteur_.Texte(texteMots_.data(), texteMots_.size(), separe_);
+    separe_ = false;
+  }
+  texteMots_.clear();
+  motsEnCours_ = !separe;
+  if (separe) {
+    separe_ = true;
+    decodeMots_.Commencer(texteMots_);
+  }
+}
+
+void ConstructeurTete::FinPage() {
+  if (mode_ == Mode::Texte && titre_) FinirTitre();
+  if (mode_ == Mode::Initial) SansDoctype();
+  FinirTexte(true);
+}
