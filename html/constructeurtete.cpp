@@ -198,6 +198,8 @@ ContenuHtml ConstructeurTete::BaliseOuvrante(const BaliseHtml& balise) {
             entete_.corpsPresent = true;
             entete_.positionCorps = balise.position;
           }
+          // A frameset ignores every element but the frames and noframes.
+          cadres_ = nom == "frameset";
           EntrerCorps();
           return ContenuHtml::Donnees;
         }
@@ -206,7 +208,9 @@ ContenuHtml ConstructeurTete::BaliseOuvrante(const BaliseHtml& balise) {
           return ContenuHtml::Donnees;
         }
         bool traite = false;
-        const ContenuHtml contenu = ElementDeTete(balise, traite);
+        // After the head, a <noscript> is the body's.
+        const ContenuHtml contenu =
+            nom == "noscript" ? ContenuHtml::Donnees : ElementDeTete(balise, traite);
         if (traite) return contenu;
         entete_.finTete = FinTete::BaliseOuvrante;
         entete_.positionFinTete = balise.position;
@@ -240,7 +244,8 @@ ContenuHtml ConstructeurTete::DansCorps(const BaliseHtml& balise) {
   if (entete_.finTete != FinTete::Aucune && !entete_.corpsPresent && baliseTardive(balise)) {
     ++entete_.balisesTardives;
   }
-  const ContenuHtml contenu = contenuDe(nom);
+  const ContenuHtml contenu =
+      cadres_ && nom != "noframes" ? ContenuHtml::Donnees : contenuDe(nom);
   texteExclu_ = contenu != ContenuHtml::Donnees && texteCache(nom);
   MettreAJour();
   return contenu;

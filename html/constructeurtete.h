@@ -88,6 +88,7 @@ class ConstructeurTete {
   // is no page text (script, style...).
   int modeleCorps_ = 0;
   bool texteExclu_ = false;
+  bool cadres_ = false;  // a <frameset> took the body's place
 
   // The page's words, handed to the visitor a run at a time.
   std::string texteMots_;

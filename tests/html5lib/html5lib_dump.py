@@ -2,9 +2,10 @@
 # pagevet_vidage_html: the DOCTYPE, the rendering mode, the <html>
 # attributes, the head's elements with their attributes, the title's text
 # and every start tag the tokenizer emits.
-#   python3 html5lib_dump.py PAGE CHARSET BOM
-# CHARSET and BOM are the dump tool's decision, so that both read the same
-# characters: a stray byte of a UTF-8 page is its Windows-1252 character.
+#   python3 html5lib_dump.py LIST
+# Each line of LIST is "CHARSET BOM PAGE OUTPUT": the dump of PAGE goes to
+# OUTPUT. CHARSET and BOM are the dump tool's decision, so that both read the
+# same characters: a stray byte of a UTF-8 page is its Windows-1252 character.
 import codecs
 import sys
 
@@ -48,24 +49,14 @@ def attributes(element):
                    for name, value in element.attributes.items())
 
 
-def main():
-    path, charset, bom = sys.argv[1], sys.argv[2], int(sys.argv[3])
+def dump(path, charset, bom):
     data = open(path, "rb").read()[bom:]
     if charset == "utf-8":
         text = data.decode("utf-8", "pagevet-1252")
     else:
         text = "".join(cp1252(b) if b >= 0x80 else chr(b) for b in data)
 
-    start_tags = []
-    original_iter = _tokenizer.HTMLTokenizer.__iter__
-
-    def recording_iter(self):
-        for token in original_iter(self):
-            if token["type"] == tokenTypes["StartTag"]:
-                start_tags.append(token["name"])
-            yield token
-
-    _tokenizer.HTMLTokenizer.__iter__ = recording_iter
+    del START_TAGS[:]
     parser = html5lib.HTMLParser(tree=html5lib.getTreeBuilder("dom"), namespaceHTMLElements=False)
     document = parser.parse(text, scripting=True)
 
@@ -90,8 +81,28 @@ def main():
         if element.tagName == "title":
             title = "".join(n.data for n in element.childNodes if n.nodeType == n.TEXT_NODE)
             out.append('title: "%s"' % escape(title))
-    out.extend("start: %s" % escape(name) for name in start_tags)
-    sys.stdout.buffer.write(("\n".join(out) + "\n").encode("utf-8", "surrogateescape"))
+    out.extend("start: %s" % escape(name) for name in START_TAGS)
+    return ("\n".join(out) + "\n").encode("utf-8", "surrogateescape")
+
+
+# Every start tag the tokenizer emits, recorded as the parser reads them.
+START_TAGS = []
+ORIGINAL_ITER = _tokenizer.HTMLTokenizer.__iter__
+
+
+def recording_iter(self):
+    for token in ORIGINAL_ITER(self):
+        if token["type"] == tokenTypes["StartTag"]:
+            START_TAGS.append(token["name"])
+        yield token
+
+
+def main():
+    _tokenizer.HTMLTokenizer.__iter__ = recording_iter
+    for line in open(sys.argv[1], encoding="utf-8", errors="surrogateescape"):
+        charset, bom, path, output = line.rstrip("\n").split(" ", 3)
+        with open(output, "wb") as f:
+            f.write(dump(path, charset, int(bom)))
 
 
 main()
