@@ -16,19 +16,23 @@ void CompteurPositions::Avancer(const char* fin) {
 #endif
   while (p < fin) {
 #if defined(__SSE2__)
-    if (restants_ == 0 && fin - p >= 16) {
+    // Sixteen bytes are read where the block holds them, those past fin
+    // masked off.
+    if (restants_ == 0 && finBloc_ - p >= 16) {
+      const int k = fin - p >= 16 ? 16 : static_cast<int>(fin - p);
+      const unsigned masque = (1u << k) - 1;
       const __m128i bloc = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-      const int hauts = _mm_movemask_epi8(bloc);
+      const unsigned hauts = static_cast<unsigned>(_mm_movemask_epi8(bloc)) & masque;
       if (!utf8_ || hauts == 0) {
         const unsigned sauts =
-            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bloc, sautLigne)));
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bloc, sautLigne))) & masque;
         if (sauts == 0) {
-          colonne_ += 16;
+          colonne_ += static_cast<unsigned>(k);
         } else {
-          ligne_ += static_cast<unsigned>(__builtin_popcount(sauts));
-          colonne_ = static_cast<std::uint64_t>(15 - (31 - __builtin_clz(sauts)));
+          for (unsigned reste = sauts; reste != 0; reste &= reste - 1) ++ligne_;
+          colonne_ = static_cast<std::uint64_t>(k - 1 - (31 - __builtin_clz(sauts)));
         }
-        p += 16;
+        p += k;
         continue;
       }
     }

@@ -13,10 +13,11 @@ class CompteurPositions {
  public:
   explicit CompteurPositions(JeuCaracteres jeu) : utf8_(jeu == JeuCaracteres::Utf8) {}
 
-  // The next block of the page starts at debut, octet bytes from the file's
-  // first byte. The previous block must have been counted to its end.
-  void NouveauBloc(const char* debut, std::uint64_t octet) {
+  // The next block of the page, [debut, fin), starts octet bytes from the
+  // file's first byte. The previous block must have been counted to its end.
+  void NouveauBloc(const char* debut, const char* fin, std::uint64_t octet) {
     debutBloc_ = debut;
+    finBloc_ = fin;
     compte_ = debut;
     octetBloc_ = octet;
   }
@@ -41,6 +42,7 @@ class CompteurPositions {
 
   bool utf8_;
   const char* debutBloc_ = nullptr;
+  const char* finBloc_ = nullptr;
   const char* compte_ = nullptr;  // the bytes before it are counted
   std::uint64_t octetBloc_ = 0;
   std::uint64_t ligne_ = 1;

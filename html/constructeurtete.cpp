@@ -28,31 +28,30 @@ bool contientMot(const std::string& liste, const char* mot) {
 }
 
 // Whether a tag after the head ended early would have belonged in it.
-bool baliseTardive(const BaliseHtml& balise) {
-  const std::string& nom = balise.nom;
-  if (nom == "meta" || nom == "title" || nom == "base") return true;
-  if (nom != "link") return false;
+bool baliseTardive(const BaliseHtml& balise, NomConnu g) {
+  if (g == NomConnu::Meta || g == NomConnu::Title || g == NomConnu::Base) return true;
+  if (g != NomConnu::Link) return false;
   const AttributHtml* rel = balise.Attribut("rel");
   if (rel == nullptr) return false;
   if (contientMot(rel->valeur, "canonical")) return true;
   return contientMot(rel->valeur, "alternate") && balise.Attribut("hreflang") != nullptr;
 }
 
-ContenuHtml contenuDe(const std::string& nom) {
-  if (nom == "title" || nom == "textarea") return ContenuHtml::Rcdata;
-  if (nom == "script") return ContenuHtml::Script;
-  if (nom == "style" || nom == "xmp" || nom == "iframe" || nom == "noembed" ||
-      nom == "noframes" || nom == "noscript") {
+ContenuHtml contenuDe(NomConnu g) {
+  if (g == NomConnu::Title || g == NomConnu::Textarea) return ContenuHtml::Rcdata;
+  if (g == NomConnu::Script) return ContenuHtml::Script;
+  if (g == NomConnu::Style || g == NomConnu::Xmp || g == NomConnu::Iframe || g == NomConnu::Noembed ||
+      g == NomConnu::Noframes || g == NomConnu::Noscript) {
     return ContenuHtml::Rawtext;
   }
-  if (nom == "plaintext") return ContenuHtml::Plaintext;
+  if (g == NomConnu::Plaintext) return ContenuHtml::Plaintext;
   return ContenuHtml::Donnees;
 }
 
 // Raw text that is no text of the page to its reader.
-bool texteCache(const std::string& nom) {
-  return nom == "script" || nom == "style" || nom == "noscript" || nom == "iframe" ||
-         nom == "noembed" || nom == "noframes";
+bool texteCache(NomConnu g) {
+  return g == NomConnu::Script || g == NomConnu::Style || g == NomConnu::Noscript || g == NomConnu::Iframe ||
+         g == NomConnu::Noembed || g == NomConnu::Noframes;
 }
 
 }  // namespace
@@ -110,18 +109,17 @@ void ConstructeurTete::FusionnerHtml(const BaliseHtml& balise) {
   }
 }
 
-ContenuHtml ConstructeurTete::ElementDeTete(const BaliseHtml& balise, bool& traite) {
+ContenuHtml ConstructeurTete::ElementDeTete(const BaliseHtml& balise, NomConnu g, bool& traite) {
   traite = true;
-  const std::string& nom = balise.nom;
-  if (nom == "base" || nom == "basefont" || nom == "bgsound" || nom == "link" || nom == "meta") {
+  if (g == NomConnu::Base || g == NomConnu::Basefont || g == NomConnu::Bgsound || g == NomConnu::Link || g == NomConnu::Meta) {
     visiteur_.ElementTete(balise, std::string());
     return ContenuHtml::Donnees;
   }
-  if (nom == "title" || nom == "noscript" || nom == "noframes" || nom == "style" ||
-      nom == "script") {
+  if (g == NomConnu::Title || g == NomConnu::Noscript || g == NomConnu::Noframes || g == NomConnu::Style ||
+      g == NomConnu::Script) {
     modeOriginal_ = mode_;
     mode_ = Mode::Texte;
-    titre_ = nom == "title";
+    titre_ = g == NomConnu::Title;
     texteExclu_ = !titre_;
     if (titre_) {
       baliseTitre_ = balise;
@@ -130,9 +128,9 @@ ContenuHtml ConstructeurTete::ElementDeTete(const BaliseHtml& balise, bool& trai
       visiteur_.ElementTete(balise, std::string());
     }
     MettreAJour();
-    return contenuDe(nom);
+    return contenuDe(g);
   }
-  if (nom == "template") {
+  if (g == NomConnu::Template) {
     visiteur_.ElementTete(balise, std::string());
     modele_ = 1;
     MettreAJour();
@@ -142,14 +140,13 @@ ContenuHtml ConstructeurTete::ElementDeTete(const BaliseHtml& balise, bool& trai
   return ContenuHtml::Donnees;
 }
 
-ContenuHtml ConstructeurTete::BaliseOuvrante(const BaliseHtml& balise) {
+ContenuHtml ConstructeurTete::BaliseOuvrante(const BaliseHtml& balise, NomConnu g) {
   FinirTexte(true);
   visiteur_.BaliseOuvrante(balise);
-  const std::string& nom = balise.nom;
   if (modele_ > 0) {
     // Inside a <template> of the head: its content is none of the head's.
-    if (nom == "template") ++modele_;
-    return contenuDe(nom);
+    if (g == NomConnu::Template) ++modele_;
+    return contenuDe(g);
   }
   for (;;) {
     switch (mode_) {
@@ -158,123 +155,121 @@ ContenuHtml ConstructeurTete::BaliseOuvrante(const BaliseHtml& balise) {
         continue;
       case Mode::AvantHtml:
         mode_ = Mode::AvantTete;
-        if (nom == "html") {
+        if (g == NomConnu::Html) {
           entete_.htmlPresent = true;
           entete_.html = balise;
           return ContenuHtml::Donnees;
         }
         continue;
       case Mode::AvantTete:
-        if (nom == "html") {
+        if (g == NomConnu::Html) {
           FusionnerHtml(balise);
           return ContenuHtml::Donnees;
         }
         mode_ = Mode::DansTete;
-        if (nom == "head") {
+        if (g == NomConnu::Head) {
           entete_.tetePresente = true;
           entete_.positionTete = balise.position;
           return ContenuHtml::Donnees;
         }
         continue;
       case Mode::DansTete: {
-        if (nom == "html") {
+        if (g == NomConnu::Html) {
           FusionnerHtml(balise);
           return ContenuHtml::Donnees;
         }
-        if (nom == "head") return ContenuHtml::Donnees;
+        if (g == NomConnu::Head) return ContenuHtml::Donnees;
         bool traite = false;
-        const ContenuHtml contenu = ElementDeTete(balise, traite);
+        const ContenuHtml contenu = ElementDeTete(balise, g, traite);
         if (traite) return contenu;
         mode_ = Mode::ApresTete;
         continue;
       }
       case Mode::ApresTete: {
-        if (nom == "html") {
+        if (g == NomConnu::Html) {
           FusionnerHtml(balise);
           return ContenuHtml::Donnees;
         }
-        if (nom == "body" || nom == "frameset") {
-          if (nom == "body") {
+        if (g == NomConnu::Body || g == NomConnu::Frameset) {
+          if (g == NomConnu::Body) {
             entete_.corpsPresent = true;
             entete_.positionCorps = balise.position;
           }
           // A frameset ignores every element but the frames and noframes.
-          cadres_ = nom == "frameset";
+          cadres_ = g == NomConnu::Frameset;
           EntrerCorps();
           return ContenuHtml::Donnees;
         }
-        if (nom == "head") {
+        if (g == NomConnu::Head) {
           visiteur_.TeteIgnoree(balise);
           return ContenuHtml::Donnees;
         }
         bool traite = false;
         // After the head, a <noscript> is the body's.
         const ContenuHtml contenu =
-            nom == "noscript" ? ContenuHtml::Donnees : ElementDeTete(balise, traite);
+            g == NomConnu::Noscript ? ContenuHtml::Donnees : ElementDeTete(balise, g, traite);
         if (traite) return contenu;
         entete_.finTete = FinTete::BaliseOuvrante;
         entete_.positionFinTete = balise.position;
         entete_.sourceFinTete = balise.source;
-        entete_.nomFinTete = nom;
+        entete_.nomFinTete = balise.nom;
         EntrerCorps();
-        return DansCorps(balise);
+        return DansCorps(balise, g);
       }
       case Mode::Texte:
         return ContenuHtml::Donnees;
       case Mode::Corps:
-        return DansCorps(balise);
+        return DansCorps(balise, g);
     }
   }
 }
 
-ContenuHtml ConstructeurTete::DansCorps(const BaliseHtml& balise) {
-  const std::string& nom = balise.nom;
-  if (nom == "html") {
+ContenuHtml ConstructeurTete::DansCorps(const BaliseHtml& balise, NomConnu g) {
+  if (g == NomConnu::Html) {
     FusionnerHtml(balise);
-  } else if (nom == "head") {
+  } else if (g == NomConnu::Head) {
     visiteur_.TeteIgnoree(balise);
-  } else if (nom == "body") {
+  } else if (g == NomConnu::Body) {
     if (!entete_.corpsPresent) {
       entete_.corpsPresent = true;
       entete_.positionCorps = balise.position;
     }
-  } else if (nom == "template") {
+  } else if (g == NomConnu::Template) {
     ++modeleCorps_;
   }
-  if (entete_.finTete != FinTete::Aucune && !entete_.corpsPresent && baliseTardive(balise)) {
+  if (entete_.finTete != FinTete::Aucune && !entete_.corpsPresent && baliseTardive(balise, g)) {
     ++entete_.balisesTardives;
   }
   const ContenuHtml contenu =
-      cadres_ && nom != "noframes" ? ContenuHtml::Donnees : contenuDe(nom);
-  texteExclu_ = contenu != ContenuHtml::Donnees && texteCache(nom);
+      cadres_ && g != NomConnu::Noframes ? ContenuHtml::Donnees : contenuDe(g);
+  texteExclu_ = contenu != ContenuHtml::Donnees && texteCache(g);
   MettreAJour();
   return contenu;
 }
 
-void ConstructeurTete::BaliseFermante(const BaliseHtml& balise) {
+void ConstructeurTete::BaliseFermante(const BaliseHtml& balise, NomConnu g) {
   FinirTexte(true);
-  const std::string& nom = balise.nom;
   if (modele_ > 0) {
-    if (nom == "template") --modele_;
+    if (g == NomConnu::Template) --modele_;
     MettreAJour();
     return;
   }
-  const bool ouvreCorps = nom == "body" || nom == "html" || nom == "br";
+  const bool ouvreCorps = g == NomConnu::Body || g == NomConnu::Html || g == NomConnu::Br;
   for (;;) {
     switch (mode_) {
       case Mode::Initial:
         SansDoctype();
         continue;
       case Mode::AvantHtml:
-        if (!ouvreCorps && nom != "head") return;
+        if (!ouvreCorps && g != NomConnu::Head) return;
         mode_ = Mode::AvantTete;
         continue;
       case Mode::AvantTete:
-        if (!ouvreCorps && nom != "head") return;
+        if (!ouvreCorps && g != NomConnu::Head) return;
         mode_ = Mode::DansTete;
         continue;
       case Mode::DansTete:
-        if (nom == "head") {
+        if (g == NomConnu::Head) {
           mode_ = Mode::ApresTete;
           return;
         }
@@ -286,7 +281,7 @@ void ConstructeurTete::BaliseFermante(const BaliseHtml& balise) {
         entete_.finTete = FinTete::BaliseFermante;
         entete_.positionFinTete = balise.position;
         entete_.sourceFinTete = balise.source;
-        entete_.nomFinTete = nom;
+        entete_.nomFinTete = balise.nom;
         EntrerCorps();
         return;
       case Mode::Texte:
@@ -297,7 +292,7 @@ void ConstructeurTete::BaliseFermante(const BaliseHtml& balise) {
         MettreAJour();
         return;
       case Mode::Corps:
-        if (nom == "template" && modeleCorps_ > 0) --modeleCorps_;
+        if (g == NomConnu::Template && modeleCorps_ > 0) --modeleCorps_;
         texteExclu_ = false;
         MettreAJour();
         return;

@@ -10,6 +10,7 @@
 #include "foundation/jeucaracteres.h"
 #include "html/compteurpositions.h"
 #include "html/jetonhtml.h"
+#include "html/nomconnu.h"
 #include "html/textedecode.h"
 
 // How the tokenizer reads on after a start tag.
@@ -22,18 +23,20 @@ class ConstructeurTete {
   ConstructeurTete& operator=(const ConstructeurTete&) = delete;
 
   // Whether the tokenizer must keep the attributes of a start tag of this name.
-  bool GarderAttributs(const std::string& nom) const {
-    return mode_ != Mode::Corps || toutes_ || nom == "html" || nom == "link" ||
-           nom == "meta" || nom == "base" || nom == "body";
+  bool GarderAttributs(NomConnu g) const {
+    return mode_ != Mode::Corps || toutes_ || g == NomConnu::Html || g == NomConnu::Link ||
+           g == NomConnu::Meta || g == NomConnu::Base || g == NomConnu::Body;
   }
   // Whether the tokenizer must hand the characters over at all.
   bool VeutCaracteres() const { return veutCaracteres_; }
+  // Whether the body is being read (tags no longer shape the head).
+  bool LitLeCorps() const { return mode_ == Mode::Corps && !cadres_; }
   // Whether the head is still open to text: a non-white character ends it.
   bool AvantCorps() const { return mode_ != Mode::Corps && mode_ != Mode::Texte && modele_ == 0; }
 
-  // A start tag: gives how its content is read.
-  ContenuHtml BaliseOuvrante(const BaliseHtml& balise);
-  void BaliseFermante(const BaliseHtml& balise);
+  // A start tag, and its name's kind: gives how its content is read.
+  ContenuHtml BaliseOuvrante(const BaliseHtml& balise, NomConnu g);
+  void BaliseFermante(const BaliseHtml& balise, NomConnu g);
   void Commentaire();
   void Doctype(const DoctypeHtml& doctype);
   // Characters of the page, as bytes in its set; gives the first one that
@@ -52,8 +55,8 @@ class ConstructeurTete {
  private:
   enum class Mode { Initial, AvantHtml, AvantTete, DansTete, ApresTete, Texte, Corps };
 
-  ContenuHtml ElementDeTete(const BaliseHtml& balise, bool& traite);
-  ContenuHtml DansCorps(const BaliseHtml& balise);
+  ContenuHtml ElementDeTete(const BaliseHtml& balise, NomConnu g, bool& traite);
+  ContenuHtml DansCorps(const BaliseHtml& balise, NomConnu g);
   void FusionnerHtml(const BaliseHtml& balise);
   void EntrerCorps() {
     mode_ = Mode::Corps;

@@ -68,8 +68,18 @@ const char* chercherDeux(const char* p, const char* fin, char a, char b) {
 }
 
 const char* chercher(const char* p, const char* fin, char a) {
-  const void* trouve = std::memchr(p, a, static_cast<std::size_t>(fin - p));
-  return trouve != nullptr ? static_cast<const char*>(trouve) : fin;
+#if defined(__SSE2__)
+  // Most runs between tags are short: a call to memchr would cost more.
+  const __m128i va = _mm_set1_epi8(a);
+  while (fin - p >= 16) {
+    const __m128i bloc = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int masque = _mm_movemask_epi8(_mm_cmpeq_epi8(bloc, va));
+    if (masque != 0) return p + __builtin_ctz(static_cast<unsigned>(masque));
+    p += 16;
+  }
+#endif
+  while (p < fin && *p != a) ++p;
+  return p;
 }
 
 bool etatValeur(Etat etat) {
@@ -98,7 +108,7 @@ void LecteurHtml::Lire(const char* octets, std::size_t n) {
   p += saut;
   debutBloc_ = p;
   octetBloc_ = octet_ + saut;
-  positions_.NouveauBloc(p, octetBloc_);
+  positions_.NouveauBloc(p, fin, octetBloc_);
   if (capture_) debutCapture_ = p;
   if (captureTexte_) debutTexte_ = p;
   Decouper(p, fin);
@@ -109,6 +119,8 @@ void LecteurHtml::Lire(const char* octets, std::size_t n) {
     debutTexte_ = fin;
   }
   finBloc_ = fin;
+  // A tag open at the block's end: its position is taken while its bytes are here.
+  if (!positionConnue_) PositionBalise();
   positions_.Avancer(fin);
   octet_ += n;
 }
@@ -122,7 +134,12 @@ void LecteurHtml::CapturerSource(const char* fin) {
   debutCapture_ = fin;
 }
 
-std::string LecteurHtml::SourceFormee(const std::string& brut, std::uint64_t total) const {
+void LecteurHtml::SourceFormee(const std::string& brut, std::uint64_t total,
+                               std::string& source) const {
+  if (total == brut.size() && brut.size() <= kMaxSourceHtml) {
+    source.assign(brut);
+    return;
+  }
   const char* p = brut.data();
   const char* const fin = p + brut.size();
   std::size_t caracteres = 0;
@@ -134,10 +151,12 @@ std::string LecteurHtml::SourceFormee(const std::string& brut, std::uint64_t tot
     p += n;
     ++caracteres;
   }
-  if (p == fin && total <= brut.size()) return brut;
-  std::string source(brut.data(), static_cast<std::size_t>(p - brut.data()));
+  if (p == fin && total <= brut.size()) {
+    source.assign(brut);
+    return;
+  }
+  source.assign(brut.data(), static_cast<std::size_t>(p - brut.data()));
   source += "...";
-  return source;
 }
 
 void LecteurHtml::ConvertirNom(const std::string& brut, std::string& nom) const {
@@ -207,13 +226,16 @@ void LecteurHtml::FinirTexteFinTete(const char* p) {
   const std::size_t place = kMaxSourceBrute - std::min(kMaxSourceBrute, texteFinTete_.size());
   const std::size_t n = static_cast<std::size_t>(p - debutTexte_);
   texteFinTete_.append(debutTexte_, std::min(place, n));
-  constructeur_.SourceFinTete(SourceFormee(texteFinTete_, texteFinTete_.size() + (n > place)));
+  std::string source;
+  SourceFormee(texteFinTete_, texteFinTete_.size() + (n > place), source);
+  constructeur_.SourceFinTete(std::move(source));
   captureTexte_ = false;
 }
 
 void LecteurHtml::OuvrirBalise(const char* p) {
   FinirTexteFinTete(p);
-  positionBalise_ = positions_.En(p);
+  debutBalise_ = p;
+  positionConnue_ = false;
   capture_ = true;
   debutCapture_ = p;
   sourceBrute_.clear();
@@ -223,6 +245,7 @@ void LecteurHtml::OuvrirBalise(const char* p) {
 void LecteurHtml::NouvelleBalise(bool fermante) {
   fermante_ = fermante;
   nomBrut_.clear();
+  nomSimple_ = true;
   balise_.nombreAttributs = 0;
   balise_.autoFermante = false;
   balise_.attributsLus = false;
@@ -231,8 +254,21 @@ void LecteurHtml::NouvelleBalise(bool fermante) {
 }
 
 void LecteurHtml::FinirNomBalise() {
-  ConvertirNom(nomBrut_, balise_.nom);
-  garder_ = !fermante_ && constructeur_.GarderAttributs(balise_.nom);
+  if (fermante_ && constructeur_.LitLeCorps()) {
+    // In the body, an end tag matters only for <template>'s depth.
+    genre_ = nomBrut_.size() == 8 && std::memcmp(nomBrut_.data(), "template", 8) == 0
+                 ? NomConnu::Template
+                 : NomConnu::Autre;
+    garder_ = false;
+    return;
+  }
+  if (nomSimple_) {
+    balise_.nom.assign(nomBrut_, 0, std::min(nomBrut_.size(), kMaxNomHtml));
+  } else {
+    ConvertirNom(nomBrut_, balise_.nom);
+  }
+  genre_ = nomConnu(balise_.nom);
+  garder_ = !fermante_ && constructeur_.GarderAttributs(genre_);
   balise_.attributsLus = garder_;
 }
 
@@ -266,17 +302,25 @@ void LecteurHtml::FinirValeur() {
 
 void LecteurHtml::EmettreBalise(const char* p) {
   FinirValeur();
-  CapturerSource(p + 1);
-  capture_ = false;
-  balise_.position = positionBalise_;
-  balise_.fin = octetBloc_ + static_cast<std::uint64_t>(p + 1 - debutBloc_);
-  balise_.source = SourceFormee(sourceBrute_, octetsSource_);
   etat_ = Etat::Donnees;
+  balise_.fin = octetBloc_ + static_cast<std::uint64_t>(p + 1 - debutBloc_);
+  // An end tag's position and source matter only where it may end the head.
+  if (!fermante_ || constructeur_.AvantCorps()) {
+    balise_.position = PositionBalise();
+    if (sourceBrute_.empty() && octetsSource_ == 0 &&
+        static_cast<std::size_t>(p + 1 - debutCapture_) <= kMaxSourceHtml) {
+      balise_.source.assign(debutCapture_, p + 1);  // the common tag, whole in its block
+    } else {
+      CapturerSource(p + 1);
+      SourceFormee(sourceBrute_, octetsSource_, balise_.source);
+    }
+  }
+  capture_ = false;
   if (fermante_) {
-    constructeur_.BaliseFermante(balise_);
+    constructeur_.BaliseFermante(balise_, genre_);
     return;
   }
-  switch (constructeur_.BaliseOuvrante(balise_)) {
+  switch (constructeur_.BaliseOuvrante(balise_, genre_)) {
     case ContenuHtml::Donnees:
       return;
     case ContenuHtml::Rcdata:
@@ -304,14 +348,14 @@ void LecteurHtml::EmettreCommentaire() {
 void LecteurHtml::NouveauDoctype() {
   doctype_ = DoctypeHtml();
   doctype_.present = true;
-  doctype_.position = positionBalise_;
+  doctype_.position = PositionBalise();
   etat_ = Etat::Doctype;
 }
 
 void LecteurHtml::EmettreDoctype(const char* p) {
   CapturerSource(p);
   capture_ = false;
-  doctype_.source = SourceFormee(sourceBrute_, octetsSource_);
+  SourceFormee(sourceBrute_, octetsSource_, doctype_.source);
   std::string brut;
   brut.swap(doctype_.nom);
   ConvertirNom(brut, doctype_.nom);
@@ -435,7 +479,8 @@ const char* LecteurHtml::Donnees(const char* p, const char* fin) {
       } else {
         etatTexte_ = etat_;
         etat_ = Etat::TexteInf;
-        positionBalise_ = positions_.En(q);
+        debutBalise_ = q;
+  positionConnue_ = false;
         capture_ = true;
         debutCapture_ = q;
         sourceBrute_.clear();
@@ -450,7 +495,8 @@ const char* LecteurHtml::Donnees(const char* p, const char* fin) {
       if (q == fin) return fin;
       etatTexte_ = etat_;
       etat_ = Etat::TexteInf;
-      positionBalise_ = positions_.En(q);
+      debutBalise_ = q;
+  positionConnue_ = false;
       capture_ = true;
       debutCapture_ = q;
       sourceBrute_.clear();
@@ -490,7 +536,8 @@ void LecteurHtml::ScriptEchappe(const char*& p) {
       if (c == '<') {
         etatTexte_ = Etat::ScriptEchap;
         etat_ = Etat::TexteInf;
-        positionBalise_ = positions_.En(p - 1);
+        debutBalise_ = p - 1;
+  positionConnue_ = false;
         capture_ = true;
         debutCapture_ = p - 1;
         sourceBrute_.clear();
@@ -577,7 +624,7 @@ void LecteurHtml::Decouper(const char* p, const char* const fin) {
         } else {
           capture_ = false;
           etat_ = Etat::Donnees;
-          EmettreAscii("<", positionBalise_, p);
+          EmettreAscii("<", PositionBalise(), p);
         }
         break;
 
@@ -597,13 +644,24 @@ void LecteurHtml::Decouper(const char* p, const char* const fin) {
         break;
 
       case Etat::NomBalise: {
+        // The name goes lower-cased straight into the tag; a NUL or a byte
+        // beyond ASCII sends it through ConvertirNom at its end.
+        std::string& nom = nomBrut_;
         const char* q = p;
         while (q < fin && !blanc(*q) && *q != '/' && *q != '>') ++q;
-        if (nomBrut_.size() < kMaxNomHtml + 8) {
-          const std::size_t n = std::min(static_cast<std::size_t>(q - p), kMaxNomHtml + 8);
-          const std::size_t debut = nomBrut_.size();
-          nomBrut_.append(p, n);
-          for (std::size_t i = debut; i < nomBrut_.size(); ++i) nomBrut_[i] = minuscule(nomBrut_[i]);
+        if (nom.size() < kMaxNomHtml + 8) {
+          const std::size_t debut = nom.size();
+          nom.append(p, std::min(static_cast<std::size_t>(q - p), kMaxNomHtml + 8));
+          char* lettres = &nom[0];
+          unsigned char ou = 0;
+          bool nul = false;
+          for (std::size_t i = debut; i < nom.size(); ++i) {
+            const char o = lettres[i];
+            ou |= static_cast<unsigned char>(o);
+            nul = nul || o == '\0';
+            lettres[i] = minuscule(o);
+          }
+          nomSimple_ = nomSimple_ && ou < 0x80 && !nul;
         }
         p = q;
         if (p == fin) break;
@@ -632,7 +690,7 @@ void LecteurHtml::Decouper(const char* p, const char* const fin) {
         } else {
           capture_ = false;
           etat_ = etatTexte_;
-          EmettreAscii("<", positionBalise_, p);
+          EmettreAscii("<", PositionBalise(), p);
         }
         break;
 
@@ -644,7 +702,7 @@ void LecteurHtml::Decouper(const char* p, const char* const fin) {
         } else {
           capture_ = false;
           etat_ = etatTexte_;
-          EmettreAscii("</", positionBalise_, p);
+          EmettreAscii("</", PositionBalise(), p);
         }
         break;
 
@@ -668,7 +726,7 @@ void LecteurHtml::Decouper(const char* p, const char* const fin) {
         } else {
           capture_ = false;
           etat_ = etatTexte_;
-          EmettreAscii("</" + tampon_, positionBalise_, p);
+          EmettreAscii("</" + tampon_, PositionBalise(), p);
         }
         break;
 
@@ -1172,19 +1230,19 @@ void LecteurHtml::Finir() {
   }
   switch (etat_) {
     case Etat::OuvertureBalise:
-      EmettreAscii("<", positionBalise_, fin);
+      EmettreAscii("<", PositionBalise(), fin);
       break;
     case Etat::OuvertureFin:
-      EmettreAscii("</", positionBalise_, fin);
+      EmettreAscii("</", PositionBalise(), fin);
       break;
     case Etat::TexteInf:
-      EmettreAscii("<", positionBalise_, fin);
+      EmettreAscii("<", PositionBalise(), fin);
       break;
     case Etat::TexteFinOuverte:
-      EmettreAscii("</", positionBalise_, fin);
+      EmettreAscii("</", PositionBalise(), fin);
       break;
     case Etat::TexteFinNom:
-      EmettreAscii("</" + tampon_, positionBalise_, fin);
+      EmettreAscii("</" + tampon_, PositionBalise(), fin);
       break;
     case Etat::DeclarationOuverte:
     case Etat::CommentaireFaux:

@@ -66,7 +66,8 @@ class LecteurHtml {
   void NouveauDoctype();
   void EmettreDoctype(const char* p);
   void CapturerSource(const char* fin);
-  std::string SourceFormee(const std::string& brut, std::uint64_t total) const;
+  // The source as given out: at most kMaxSourceHtml characters, then "...".
+  void SourceFormee(const std::string& brut, std::uint64_t total, std::string& source) const;
   void FinirTexteFinTete(const char* p);
   bool FinBaliseAppropriee() const;
 
@@ -97,12 +98,24 @@ class LecteurHtml {
   // The tag being read.
   BaliseHtml balise_;
   bool fermante_ = false;
+  NomConnu genre_ = NomConnu::Autre;
   bool garder_ = false;        // its attributes are kept
-  std::string nomBrut_;        // its name so far
+  std::string nomBrut_;        // its name so far, lower-cased
+  bool nomSimple_ = true;      // ... and all ASCII without NUL
   std::string nomAttribut_;    // the current attribute's name so far
   AttributHtml* attribut_ = nullptr;  // where its value goes, or nullptr
   TexteDecode valeur_;
-  PositionHtml positionBalise_;  // of the '<'
+  // The '<' of the tag being read, and its position once asked.
+  const char* debutBalise_ = nullptr;
+  bool positionConnue_ = true;
+  PositionHtml positionBalise_;
+  const PositionHtml& PositionBalise() {
+    if (!positionConnue_) {
+      positionBalise_ = positions_.En(debutBalise_);
+      positionConnue_ = true;
+    }
+    return positionBalise_;
+  }
 
   // The source of the tag being read: bytes from capture_ in the current block.
   bool capture_ = false;
