@@ -1,6 +1,8 @@
 // The tree builder's modes up to the body, on the reader's tokens.
 #include "html/constructeurtete.h"
 
+#include <limits>
+
 #include "html/modedoctype.h"
 
 namespace {
@@ -63,7 +65,7 @@ ConstructeurTete::ConstructeurTete(JeuCaracteres jeu, VisiteurHtml& visiteur,
       toutes_(visiteur.ToutesLesBalises()),
       mots_(visiteur.VeutTexte()),
       decodeTitre_(jeu, kMaxValeurHtml),
-      decodeMots_(jeu, 64 * 1024 + 16) {
+      decodeMots_(jeu, std::numeric_limits<std::size_t>::max()) {
   decodeMots_.Commencer(texteMots_);
 }
 

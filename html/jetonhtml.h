@@ -65,7 +65,8 @@ enum class ModeRendu { Standard, QuirksLimite, Quirks };
 // The page's first DOCTYPE, the one the parser acts upon.
 struct DoctypeHtml {
   bool present = false;
-  bool avantPremiereBalise = false;  // met in the parser's "initial" mode, before any tag
+  bool avantPremiereBalise = false;  // met in the parser's "initial" mode: before any tag
+                                     // or text but white space; only then does it set the mode
   std::string nom;                   // lower-cased; empty when missing
   bool publicPresent = false;
   std::string identifiantPublic;
@@ -91,8 +92,9 @@ struct EnteteHtml {
   ModeRendu mode = ModeRendu::Quirks;  // decided by the parser's "initial" mode
 
   bool htmlPresent = false;  // an <html> start tag opened the page (not implied)
-  BaliseHtml html;           // that tag; its attributes are merged with those of later
-                             // <html> tags whose names it lacks, as the parser does
+  BaliseHtml html;           // that tag (its position and source); its attributes are
+                             // merged with those of later <html> tags whose names it
+                             // lacks, as the parser does, even when it was implied
   bool tetePresente = false;  // a <head> start tag opened the head (not implied)
   PositionHtml positionTete;
   bool corpsPresent = false;  // a <body> start tag opened the body
@@ -123,7 +125,8 @@ class VisiteurHtml {
     (void)texte;
   }
 
-  // Every start tag of the page, the head's included, in order. Its
+  // Every start tag of the page, the head's included, in order (end tags
+  // are not handed out). Its
   // attributes are kept (attributsLus) for the head's tags and for <html>,
   // <body>, <link>, <meta> and <base> anywhere, unless ToutesLesBalises says
   // to keep every tag's.
@@ -136,8 +139,10 @@ class VisiteurHtml {
   // The page's text, when VeutTexte: text outside tags and comments, and
   // outside script, style, template, noscript, iframe, noembed and noframes
   // (whose text is not read as the page's), character references decoded,
-  // UTF-8. separe: a tag or comment stands between this run and the
-  // previous one (words do not join across it).
+  // UTF-8, line ends as LF; the text of title, textarea, xmp and plaintext
+  // is included. separe: a tag or comment stands between this run and the
+  // previous one (words do not join across it); a long text comes in
+  // several runs that join (separe false).
   virtual bool VeutTexte() const { return false; }
   virtual void Texte(const char* texte, std::size_t n, bool separe) {
     (void)texte;

@@ -287,6 +287,16 @@ TEST(LecteurHtml, TextInTheCharacterSetsTurnsToUtf8) {
   EXPECT_EQ(mots("<body>caf\xC3\xA9 \x80", JeuCaracteres::Utf8), "caf\xC3\xA9 \xE2\x82\xAC");
   EXPECT_EQ(tete("<title>\xE9t\xE9</title>", JeuCaracteres::Windows1252),
             "title {\xC3\xA9t\xC3\xA9} @7;");
+
+  // A long text is handed out in runs that join: nothing is lost or cut.
+  std::string texte, utf8;
+  for (int i = 0; i < 100000; ++i) {
+    texte += "caf\xE9 &amp; ";
+    utf8 += "caf\xC3\xA9 & ";
+  }
+  Lecture longue;
+  lire("<body>" + texte + "<p>", longue, JeuCaracteres::Windows1252, 0, 65536);
+  EXPECT_EQ(longue.vu.mots, utf8);
 }
 
 TEST(LecteurHtml, SourcesAndValuesAreCapped) {
