@@ -5,7 +5,7 @@
 
 #include "checker/nomsmeta.h"
 #include "checker/optionsexamen.h"
-#include "checker/rapport.h"
+#include "report/rapport.h"
 #include "files/lecteurlignes.h"
 
 // Scans the page at chemin that lecteur reads and hands its findings to

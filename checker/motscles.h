@@ -5,7 +5,7 @@
 
 #include "checker/motcle.h"
 #include "checker/optionsexamen.h"
-#include "checker/rapport.h"
+#include "report/rapport.h"
 #include "foundation/ensemblemots.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"

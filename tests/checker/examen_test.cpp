@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "checker/rapporttexte.h"
+#include "report/rapporttexte.h"
 #include "tests/memoire.h"
 
 namespace {

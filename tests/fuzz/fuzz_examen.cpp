@@ -8,9 +8,9 @@
 
 #include "checker/examen.h"
 #include "checker/nomsmeta.h"
-#include "checker/rapportgnu.h"
-#include "checker/rapportjson.h"
-#include "checker/rapportsarif.h"
+#include "report/rapportgnu.h"
+#include "report/rapportjson.h"
+#include "report/rapportsarif.h"
 #include "files/lecteurlignes.h"
 #include "foundation/meserreur.h"
 #include "tests/fuzz/commun.h"

@@ -1,12 +1,12 @@
 // RapportJson: the run as one JSON document, for scripts: every examined page
 // with its findings, the error lines and the exit status. Written as the run
 // goes, so memory does not grow with the pages or the findings.
-#ifndef PAGEVET_CHECKER_RAPPORTJSON_H_
-#define PAGEVET_CHECKER_RAPPORTJSON_H_
+#ifndef PAGEVET_REPORT_RAPPORTJSON_H_
+#define PAGEVET_REPORT_RAPPORTJSON_H_
 
 #include <cstdio>
 
-#include "checker/rapportoutil.h"
+#include "report/rapportoutil.h"
 
 class RapportJson : public RapportOutil {
  public:
@@ -23,4 +23,4 @@ class RapportJson : public RapportOutil {
   void Fin(int statut) override;
 };
 
-#endif  // PAGEVET_CHECKER_RAPPORTJSON_H_
+#endif  // PAGEVET_REPORT_RAPPORTJSON_H_

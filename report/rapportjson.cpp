@@ -1,6 +1,6 @@
-#include "checker/rapportjson.h"
+#include "report/rapportjson.h"
 
-#include "checker/textesjson.h"
+#include "report/textesjson.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // EcrivainPages: the one writer of the pages' reports. It keeps them in the
 // order of the sorted paths and puts the report's separator between two
 // pages that both wrote something.
-#ifndef PAGEVET_CHECKER_ECRIVAINPAGES_H_
-#define PAGEVET_CHECKER_ECRIVAINPAGES_H_
+#ifndef PAGEVET_RUN_ECRIVAINPAGES_H_
+#define PAGEVET_RUN_ECRIVAINPAGES_H_
 
 #include <cstddef>
 #include <string>
@@ -43,4 +43,4 @@ class EcrivainPages {
   bool quelqueChose_ = false;  // some page did
 };
 
-#endif  // PAGEVET_CHECKER_ECRIVAINPAGES_H_
+#endif  // PAGEVET_RUN_ECRIVAINPAGES_H_

@@ -1,11 +1,11 @@
 // RapportGnu: one line per finding, as compilers write their messages, for
 // editors, grep and CI annotations: "PATH:LINE: MESSAGE [ID]".
-#ifndef PAGEVET_CHECKER_RAPPORTGNU_H_
-#define PAGEVET_CHECKER_RAPPORTGNU_H_
+#ifndef PAGEVET_REPORT_RAPPORTGNU_H_
+#define PAGEVET_REPORT_RAPPORTGNU_H_
 
 #include <cstdio>
 
-#include "checker/rapportoutil.h"
+#include "report/rapportoutil.h"
 
 class RapportGnu : public RapportOutil {
  public:
@@ -21,7 +21,4 @@ class RapportGnu : public RapportOutil {
   void Fin(int) override {}
 };
 
-// A program path ("news\index.htm") as the host writes it ("news/index.htm").
-std::string cheminAvecBarres(const char* chemin);
-
-#endif  // PAGEVET_CHECKER_RAPPORTGNU_H_
+#endif  // PAGEVET_REPORT_RAPPORTGNU_H_

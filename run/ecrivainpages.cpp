@@ -1,4 +1,4 @@
-#include "checker/ecrivainpages.h"
+#include "run/ecrivainpages.h"
 
 void EcrivainPages::Ecrit(const char* octets, std::size_t n) {
   if (n == 0) return;

@@ -1,12 +1,12 @@
 // RapportSarif: the run as one SARIF 2.1.0 log, for code-scanning services:
 // the rules (every finding's id), one result per finding, the invocation.
-#ifndef PAGEVET_CHECKER_RAPPORTSARIF_H_
-#define PAGEVET_CHECKER_RAPPORTSARIF_H_
+#ifndef PAGEVET_REPORT_RAPPORTSARIF_H_
+#define PAGEVET_REPORT_RAPPORTSARIF_H_
 
 #include <cstdio>
 #include <string>
 
-#include "checker/rapportoutil.h"
+#include "report/rapportoutil.h"
 
 class RapportSarif : public RapportOutil {
  public:
@@ -31,4 +31,4 @@ class RapportSarif : public RapportOutil {
 // of RFC 3986 and '/' percent-encoded.
 std::string encoderUri(const std::string& chemin);
 
-#endif  // PAGEVET_CHECKER_RAPPORTSARIF_H_
+#endif  // PAGEVET_REPORT_RAPPORTSARIF_H_

@@ -1,4 +1,4 @@
-#include "checker/rapporttexte.h"
+#include "report/rapporttexte.h"
 
 #include <cstring>
 #include <string>

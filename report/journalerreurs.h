@@ -1,8 +1,8 @@
 // JournalErreurs: the run's error lines. Each is written at once on standard
 // error as "pagevet: ...", in the console's set, and kept in UTF-8 for the
 // formats that list them in their document.
-#ifndef PAGEVET_CHECKER_JOURNALERREURS_H_
-#define PAGEVET_CHECKER_JOURNALERREURS_H_
+#ifndef PAGEVET_REPORT_JOURNALERREURS_H_
+#define PAGEVET_REPORT_JOURNALERREURS_H_
 
 #include <cstdio>
 #include <string>
@@ -31,4 +31,4 @@ class JournalErreurs {
 // raised ("... (ligne 69 de ficbase)").
 std::string texteErreurFatale(const MesErreur& erreur);
 
-#endif  // PAGEVET_CHECKER_JOURNALERREURS_H_
+#endif  // PAGEVET_REPORT_JOURNALERREURS_H_

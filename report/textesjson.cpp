@@ -1,8 +1,8 @@
-#include "checker/textesjson.h"
+#include "report/textesjson.h"
 
 #include <cstring>
 
-#include "checker/rapportgnu.h"
+#include "report/cheminbarres.h"
 
 std::string texteUtf8(const char* texte, JeuCaracteres jeu) {
   std::string utf8;

@@ -2,7 +2,7 @@
 #include <exception>
 #include <new>
 
-#include "checker/pagevet.h"
+#include "run/pagevet.h"
 
 int main(int argc, char** argv) {
   try {

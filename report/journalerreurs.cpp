@@ -1,4 +1,4 @@
-#include "checker/journalerreurs.h"
+#include "report/journalerreurs.h"
 
 void JournalErreurs::Ecrit(const std::string& texte) {
   std::fprintf(flux_, "pagevet: %s\n", console_.ConvertitDansFormat(texte.c_str()).c_str());

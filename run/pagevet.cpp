@@ -1,4 +1,4 @@
-#include "checker/pagevet.h"
+#include "run/pagevet.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,15 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "checker/examenpages.h"
-#include "checker/lignecommande.h"
+#include "run/examenpages.h"
+#include "run/lignecommande.h"
 #include "checker/nomsmeta.h"
 #include "checker/optionsexamen.h"
-#include "checker/rapport.h"
-#include "checker/rapportgnu.h"
-#include "checker/rapportjson.h"
-#include "checker/rapportsarif.h"
-#include "checker/rapporttexte.h"
+#include "report/formatrapport.h"
+#include "report/rapport.h"
 #include "files/arguments.h"
 #include "files/parrep.h"
 #include "foundation/affichage.h"
@@ -104,23 +101,6 @@ int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes
     statut = std::max(statut, kStatutSignale);
   }
   return statut;
-}
-
-std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, Canal& sortie) {
-  const Affichage::Sortie console = Affichage::SortieConsole();
-  switch (format) {
-    case FormatRapport::Gnu:
-      return std::make_unique<RapportGnu>(console, sortie, stderr, balises);
-    case FormatRapport::Json:
-      return std::make_unique<RapportJson>(console, sortie, stderr, balises);
-    case FormatRapport::Sarif:
-      return std::make_unique<RapportSarif>(console, sortie, stderr,
-                                            plateforme::repertoireCourant(), balises);
-    case FormatRapport::Texte:
-      break;
-  }
-  return std::make_unique<RapportTexte>(console, sortie, stderr,
-                                        !plateforme::memeFichierOuvert(stdout, stderr), balises);
 }
 
 int executer(int nbArgs, const char* const* args) {

@@ -1,4 +1,4 @@
-#include "checker/examenpages.h"
+#include "run/examenpages.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "checker/ecrivainpages.h"
+#include "run/ecrivainpages.h"
 #include "checker/examen.h"
 #include "checker/nomsmeta.h"
 

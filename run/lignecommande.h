@@ -1,16 +1,15 @@
 // LigneCommande: the GNU long options of the command line ("--name=value" or
 // "--name value", unambiguous prefixes, "--" ending them), apart from the
 // design's "/x" letters and masks, which stay for Arguments to read.
-#ifndef PAGEVET_CHECKER_LIGNECOMMANDE_H_
-#define PAGEVET_CHECKER_LIGNECOMMANDE_H_
+#ifndef PAGEVET_RUN_LIGNECOMMANDE_H_
+#define PAGEVET_RUN_LIGNECOMMANDE_H_
 
 #include <bitset>
 #include <string>
 #include <vector>
 
 #include "checker/constat.h"
-
-enum class FormatRapport { Texte, Gnu, Json, Sarif };
+#include "report/formatrapport.h"
 
 class LigneCommande {
  public:
@@ -54,4 +53,4 @@ class LigneCommande {
 extern const char* const kAideOptionsLongues[];
 extern const int kNombreLignesAideLongue;
 
-#endif  // PAGEVET_CHECKER_LIGNECOMMANDE_H_
+#endif  // PAGEVET_RUN_LIGNECOMMANDE_H_

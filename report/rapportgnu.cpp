@@ -1,4 +1,6 @@
-#include "checker/rapportgnu.h"
+#include "report/rapportgnu.h"
+
+#include "report/cheminbarres.h"
 
 namespace {
 
@@ -49,12 +51,4 @@ class PageGnu : public RapportPage {
 
 std::unique_ptr<RapportPage> RapportGnu::NouvellePage(Canal& canal) const {
   return std::make_unique<PageGnu>(JeuConsole(), canal, Balises());
-}
-
-std::string cheminAvecBarres(const char* chemin) {
-  std::string hote(chemin);
-  for (char& c : hote) {
-    if (c == '\\') c = '/';
-  }
-  return hote;
 }

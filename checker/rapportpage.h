@@ -1,15 +1,10 @@
-// The report: what the scan hands its findings to. One implementation per
-// format; the scan never prints, and each format decides how findings look.
-#ifndef PAGEVET_CHECKER_RAPPORT_H_
-#define PAGEVET_CHECKER_RAPPORT_H_
-
-#include <memory>
-#include <string>
+// RapportPage: what the scan of a page hands its findings to, in report
+// order. The scan never prints: a filter or a format stands behind it.
+#ifndef PAGEVET_CHECKER_RAPPORTPAGE_H_
+#define PAGEVET_CHECKER_RAPPORTPAGE_H_
 
 #include "checker/constat.h"
-#include "foundation/canal.h"
 #include "foundation/jeucaracteres.h"
-#include "foundation/meserreur.h"
 
 // The findings of one page, written as they come, in report order. The scan
 // of a page calls Debut, then the findings it does not ignore, then Fin, or
@@ -36,26 +31,4 @@ class RapportPage {
   virtual void Interrompue() = 0;
 };
 
-// One run's report: the pages' findings in the order of the sorted paths,
-// then the run's errors and its exit status.
-class Rapport {
- public:
-  virtual ~Rapport() = default;
-
-  // Before anything else is written.
-  virtual void Debut() = 0;
-  // A formatter for pages whose report goes to canal, which must outlive
-  // it; one formatter serves any number of pages, one after the other.
-  virtual std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const = 0;
-  // What stands between the reports of two pages that both wrote something.
-  virtual const char* SeparateurPages() const { return ""; }
-  // An error of the run, as the program writes it (paths as they are); it
-  // gets a line on standard error.
-  virtual void Erreur(const std::string& texte) = 0;
-  // The fatal error that ends the run, after the page it cut short.
-  virtual void ErreurFatale(const MesErreur& erreur) = 0;
-  // The run is over and ends with statut.
-  virtual void Fin(int statut) = 0;
-};
-
-#endif  // PAGEVET_CHECKER_RAPPORT_H_
+#endif  // PAGEVET_CHECKER_RAPPORTPAGE_H_

@@ -1,14 +1,14 @@
 // RapportOutil: what the reports for tools (gnu, json, sarif) share: every
 // error line goes to standard error, the fatal error's too, and is kept in
 // UTF-8 for a document that lists them.
-#ifndef PAGEVET_CHECKER_RAPPORTOUTIL_H_
-#define PAGEVET_CHECKER_RAPPORTOUTIL_H_
+#ifndef PAGEVET_REPORT_RAPPORTOUTIL_H_
+#define PAGEVET_REPORT_RAPPORTOUTIL_H_
 
 #include <cstdio>
 #include <string>
 
-#include "checker/journalerreurs.h"
-#include "checker/rapport.h"
+#include "report/journalerreurs.h"
+#include "report/rapport.h"
 #include "foundation/affichage.h"
 
 class RapportOutil : public Rapport {
@@ -40,4 +40,4 @@ class RapportOutil : public Rapport {
   const JeuBalises balises_;
 };
 
-#endif  // PAGEVET_CHECKER_RAPPORTOUTIL_H_
+#endif  // PAGEVET_REPORT_RAPPORTOUTIL_H_

@@ -1,13 +1,13 @@
 // The examination of a run's pages, on one thread or on several: workers
 // fill one buffer per page, and one writer sends the buffers on in the
 // order of the list, so the output is the same whatever their number.
-#ifndef PAGEVET_CHECKER_EXAMENPAGES_H_
-#define PAGEVET_CHECKER_EXAMENPAGES_H_
+#ifndef PAGEVET_RUN_EXAMENPAGES_H_
+#define PAGEVET_RUN_EXAMENPAGES_H_
 
 #include <vector>
 
 #include "checker/optionsexamen.h"
-#include "checker/rapport.h"
+#include "report/rapport.h"
 #include "foundation/canal.h"
 
 // Examines the pages at chemins, in that order, with `travailleurs` threads
@@ -20,4 +20,4 @@
 bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
                    const Rapport& rapport, Canal& sortie, int travailleurs);
 
-#endif  // PAGEVET_CHECKER_EXAMENPAGES_H_
+#endif  // PAGEVET_RUN_EXAMENPAGES_H_

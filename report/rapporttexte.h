@@ -1,12 +1,12 @@
 // RapportTexte: the checker's own report, for a person at a console: per
 // page its path, each diagnostic with the line echoed, the summary lines.
-#ifndef PAGEVET_CHECKER_RAPPORTTEXTE_H_
-#define PAGEVET_CHECKER_RAPPORTTEXTE_H_
+#ifndef PAGEVET_REPORT_RAPPORTTEXTE_H_
+#define PAGEVET_REPORT_RAPPORTTEXTE_H_
 
 #include <cstdio>
 
-#include "checker/journalerreurs.h"
-#include "checker/rapport.h"
+#include "report/journalerreurs.h"
+#include "report/rapport.h"
 #include "foundation/affichage.h"
 
 class RapportTexte : public Rapport {
@@ -33,4 +33,4 @@ class RapportTexte : public Rapport {
   const bool erreurFataleSurErreurs_;
 };
 
-#endif  // PAGEVET_CHECKER_RAPPORTTEXTE_H_
+#endif  // PAGEVET_REPORT_RAPPORTTEXTE_H_

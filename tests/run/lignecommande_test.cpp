@@ -1,5 +1,5 @@
 // The long options of the command line, apart from the design's arguments.
-#include "checker/lignecommande.h"
+#include "run/lignecommande.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "checker/lignecommande.h"
+#include "run/lignecommande.h"
 
 #include <cstring>
 #include <iterator>
@@ -18,10 +18,6 @@ constexpr OptionLongue kOptions[] = {
     {"jobs", true},
     {"version", false},
 };
-
-constexpr const char* kFormats[] = {"text", "gnu", "json", "sarif"};
-static_assert(std::size(kFormats) == static_cast<int>(FormatRapport::Sarif) + 1,
-              "one name per format");
 
 // The option that nom names, exactly or as the prefix of exactly one;
 // candidates receives every option it is a prefix of.
@@ -102,12 +98,7 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
   } else if (nom == "version") {
     version_ = true;
   } else if (nom == "format") {
-    for (std::size_t f = 0; f < std::size(kFormats); ++f) {
-      if (std::strcmp(valeur, kFormats[f]) == 0) {
-        format_ = static_cast<FormatRapport>(f);
-        return true;
-      }
-    }
+    if (formatDeNom(valeur, format_)) return true;
     erreur = std::string("invalid format '") + valeur + "' (text, gnu, json, sarif)";
     return false;
   } else if (nom == "jobs") {

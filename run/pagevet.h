@@ -1,12 +1,9 @@
 // The program's run: takes the command line apart, prints the help or finds
 // the pages that match the masks and examines each one once, in path order.
-#ifndef PAGEVET_CHECKER_PAGEVET_H_
-#define PAGEVET_CHECKER_PAGEVET_H_
+#ifndef PAGEVET_RUN_PAGEVET_H_
+#define PAGEVET_RUN_PAGEVET_H_
 
-// The exit statuses, the worst of the run winning.
-constexpr int kStatutSucces = 0;   // help or version printed, or every page passed
-constexpr int kStatutSignale = 1;  // some page had something to report
-constexpr int kStatutEchec = 2;    // the run could not do its whole job
+#include "report/rapport.h"
 
 // Runs pagevet on its arguments in the current directory and gives its exit
 // status. The report goes to standard output; a fatal error, a directory
@@ -14,4 +11,4 @@ constexpr int kStatutEchec = 2;    // the run could not do its whole job
 // also say so in one line on standard error.
 int pagevet(int nbArgs, const char* const* args);
 
-#endif  // PAGEVET_CHECKER_PAGEVET_H_
+#endif  // PAGEVET_RUN_PAGEVET_H_

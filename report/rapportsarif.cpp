@@ -1,7 +1,6 @@
-#include "checker/rapportsarif.h"
+#include "report/rapportsarif.h"
 
-#include "checker/pagevet.h"
-#include "checker/textesjson.h"
+#include "report/textesjson.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // What the JSON and SARIF reports share: the program's texts in UTF-8,
 // decoded from the set each text is in, and their JSON values as text.
-#ifndef PAGEVET_CHECKER_TEXTESJSON_H_
-#define PAGEVET_CHECKER_TEXTESJSON_H_
+#ifndef PAGEVET_REPORT_TEXTESJSON_H_
+#define PAGEVET_REPORT_TEXTESJSON_H_
 
 #include <nlohmann/json.hpp>
 #include <string>
@@ -29,4 +29,4 @@ std::string cheminUtf8(const char* chemin);
 // The name of a set: "windows-1252" or "utf-8".
 const char* nomJeu(JeuCaracteres jeu);
 
-#endif  // PAGEVET_CHECKER_TEXTESJSON_H_
+#endif  // PAGEVET_REPORT_TEXTESJSON_H_
