@@ -29,6 +29,12 @@ class Rapport {
   virtual std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const = 0;
   // What stands between the reports of two pages that both wrote something.
   virtual const char* SeparateurPages() const { return ""; }
+  // The findings that compare pages with one another, known once every page
+  // was read: called after the last page, for each page that has some, in
+  // report order, and never after a fatal error. chemin as Debut of
+  // RapportPage gets it. The formats that list none write nothing.
+  virtual void ConstatsSite(const char* /*chemin*/, const Signalement* /*constats*/,
+                            int /*nombre*/) {}
   // An error of the run, as the program writes it (paths as they are); it
   // gets a line on standard error.
   virtual void Erreur(const std::string& texte) = 0;

@@ -4,41 +4,37 @@
 
 namespace {
 
-class PageGnu : public RapportPage {
+class PageGnu : public RapportPage, private ConversionTextes {
  public:
   PageGnu(Affichage::Sortie jeu, Canal& canal, JeuBalises balises)
       : sortie_(jeu, canal), balises_(balises) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
-    chemin_ = sortie_.Convertit(cheminAvecBarres(chemin).c_str(), jeuDuNom(chemin));
+    chemin_ = Chemin(chemin);
   }
 
-  void Diagnostic(int numero, Constat constat, const char* /*ligne*/) override {
-    Ecrit(":" + std::to_string(numero) + ": " + messageConstat(constat, balises_), constat);
-  }
-
-  void Resume(Constat constat, int compte) override {
-    Ecrit(": " + messageResume(constat, compte), constat);
-  }
-
-  void MotCleRepete(const char* motCle, int fois) override {
-    Ecrit(": " + messageMotCleRepete(sortie_.Convertit(motCle, jeu_), fois), kMotCleRepete);
-  }
-
-  void MotsClesInutilises(const char* const* motsCles, int nombre) override {
-    for (int i = 0; i < nombre; ++i) {
-      Ecrit(": " + messageMotCleInutilise(sortie_.Convertit(motsCles[i], jeu_)), kMotCleInutilise);
+  // One whole line: the path, the line and column when there are, the
+  // message, the finding's id.
+  void Constate(const Signalement& s) override {
+    std::string ligne = chemin_;
+    if (s.ligne > 0) {
+      ligne += ':' + std::to_string(s.ligne);
+      if (s.colonne > 0) ligne += ':' + std::to_string(s.colonne);
     }
+    ligne += ": ";
+    rendreMessage(s, balises_, *this, ligne);
+    ligne += std::string(" [") + kConstats[s.constat].id + "]\n";
+    sortie_.Ecrit(ligne);
   }
 
-  void Fin(bool) override {}
+  void Fin() override {}
   void Interrompue() override {}
 
  private:
-  // One whole line: the path, what follows it, the finding's id.
-  void Ecrit(const std::string& suite, Constat constat) {
-    sortie_.Ecrit(chemin_ + suite + " [" + kConstats[constat].id + "]\n");
+  std::string Texte(const char* texte) const override { return sortie_.Convertit(texte, jeu_); }
+  std::string Chemin(const char* chemin) const override {
+    return sortie_.Convertit(cheminAvecBarres(chemin).c_str(), jeuDuNom(chemin));
   }
 
   const Affichage sortie_;

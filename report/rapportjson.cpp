@@ -17,46 +17,17 @@ class PageJson : public RapportPage {
                        nomJeu(jeu) + "\",\"findings\":[");
   }
 
-  void Diagnostic(int numero, Constat constat, const char* ligne) override {
-    Ecrit(Json{{"id", kConstats[constat].id},
-               {"line", numero},
-               {"message", messageConstat(constat, balises_)},
-               {"text", ligneUtf8(ligne, jeu_)}});
-  }
-
-  void Resume(Constat constat, int compte) override {
-    Json constatJson{{"id", kConstats[constat].id}, {"message", messageResume(constat, compte)}};
-    if (constat == kHorsHead) constatJson["count"] = compte;
-    Ecrit(constatJson);
-  }
-
-  void MotCleRepete(const char* motCle, int fois) override {
-    const std::string mot = texteUtf8(motCle, jeu_);
-    Ecrit(Json{{"id", kConstats[kMotCleRepete].id},
-               {"message", messageMotCleRepete(mot, fois)},
-               {"keyword", mot},
-               {"count", fois}});
-  }
-
-  void MotsClesInutilises(const char* const* motsCles, int nombre) override {
-    for (int i = 0; i < nombre; ++i) {
-      const std::string mot = texteUtf8(motsCles[i], jeu_);
-      Ecrit(Json{{"id", kConstats[kMotCleInutilise].id},
-                 {"message", messageMotCleInutilise(mot)},
-                 {"keyword", mot}});
-    }
-  }
-
-  void Fin(bool) override { ecrire(canal_, "]}"); }
-  // The page keeps the findings it had: its object is closed as any other.
-  void Interrompue() override { Fin(true); }
-
- private:
-  void Ecrit(const Json& constat) {
-    ecrire(canal_, (premier_ ? "\n " : ",\n ") + enJson(constat));
+  void Constate(const Signalement& s) override {
+    const std::string constat = enJson(constatJson(s, balises_, jeu_));
+    ecrire(canal_, (premier_ ? "\n " : ",\n ") + constat);
     premier_ = false;
   }
 
+  void Fin() override { ecrire(canal_, "]}"); }
+  // The page keeps the findings it had: its object is closed as any other.
+  void Interrompue() override { Fin(); }
+
+ private:
   Canal& canal_;
   const JeuBalises balises_;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;

@@ -15,41 +15,25 @@ class PageSarif : public RapportPage {
     uri_ = encoderUri(cheminUtf8(chemin));
   }
 
-  void Diagnostic(int numero, Constat constat, const char* /*ligne*/) override {
-    Ecrit(constat, messageConstat(constat, balises_), numero);
-  }
-
-  void Resume(Constat constat, int compte) override {
-    Ecrit(constat, messageResume(constat, compte), 0);
-  }
-
-  void MotCleRepete(const char* motCle, int fois) override {
-    Ecrit(kMotCleRepete, messageMotCleRepete(texteUtf8(motCle, jeu_), fois), 0);
-  }
-
-  void MotsClesInutilises(const char* const* motsCles, int nombre) override {
-    for (int i = 0; i < nombre; ++i) {
-      Ecrit(kMotCleInutilise, messageMotCleInutilise(texteUtf8(motsCles[i], jeu_)), 0);
-    }
-  }
-
-  void Fin(bool) override {}
-  void Interrompue() override {}
-
- private:
-  // ligne: the line of a line diagnostic, 0 for the others.
-  void Ecrit(Constat constat, const std::string& message, int ligne) {
+  void Constate(const Signalement& s) override {
     Json physique{{"artifactLocation", {{"uri", uri_}, {"uriBaseId", "SRCROOT"}}}};
-    if (ligne > 0) physique["region"] = {{"startLine", ligne}};
-    const Json resultat{{"ruleId", kConstats[constat].id},
-                        {"ruleIndex", static_cast<int>(constat)},
-                        {"level", estMotCle(constat) ? "warning" : "error"},
-                        {"message", {{"text", message}}},
+    if (s.ligne > 0) {
+      physique["region"] = {{"startLine", s.ligne}};
+      if (s.colonne > 0) physique["region"]["startColumn"] = s.colonne;
+    }
+    const Json resultat{{"ruleId", kConstats[s.constat].id},
+                        {"ruleIndex", static_cast<int>(s.constat)},
+                        {"level", estMotCle(s.constat) ? "warning" : "error"},
+                        {"message", {{"text", messageUtf8(s, balises_, jeu_)}}},
                         {"locations", Json::array({{{"physicalLocation", physique}}})}};
     ecrire(canal_, (premier_ ? "\n" : ",\n") + enJson(resultat));
     premier_ = false;
   }
 
+  void Fin() override {}
+  void Interrompue() override {}
+
+ private:
   Canal& canal_;
   const JeuBalises balises_;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
@@ -62,9 +46,9 @@ class PageSarif : public RapportPage {
 void RapportSarif::Debut() {
   Json regles = Json::array();
   for (int c = 0; c < kNombreConstats; ++c) {
-    const Constat constat = static_cast<Constat>(c);
-    regles.push_back({{"id", kConstats[c].id},
-                      {"shortDescription", {{"text", messageConstat(constat, Balises())}}}});
+    regles.push_back(
+        {{"id", kConstats[c].id},
+         {"shortDescription", {{"text", resumeConstat(static_cast<Constat>(c), Balises())}}}});
   }
   std::string racine = encoderUri(texteUtf8(repertoire_.c_str(), JeuCaracteres::Utf8));
   if (racine.empty() || racine.back() != '/') racine += '/';

@@ -1,102 +1,104 @@
 #include "report/rapporttexte.h"
 
-#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
-// The digits of the largest int.
-constexpr std::size_t kChiffresMax = 10;
-
-// The longest message a diagnostic header holds, checked against the line
-// diagnostics of the table.
-constexpr std::size_t kLongueurMaxMessage = 40;
-constexpr bool messagesCourts() {
-  for (int c = 0; estDiagnosticLigne(static_cast<Constat>(c)); ++c) {
-    if (std::char_traits<char>::length(kConstats[c].message) > kLongueurMaxMessage) return false;
-  }
-  return std::char_traits<char>::length(messageConstat(kBaliseInconnue, JeuBalises::Html5)) <=
-         kLongueurMaxMessage;
-}
-static_assert(messagesCourts(), "every message fits the header's buffer");
-
-// What "%4d" writes of a line number (never negative), into texte, which
-// holds at least kChiffresMax bytes; gives its length.
-std::size_t formaterNumero(int numero, char* texte) {
-  char chiffres[kChiffresMax];
+// What "%4d" writes of a line number (never negative), appended to texte.
+void ajouterNumero(int numero, std::string& texte) {
+  char chiffres[10];
   std::size_t k = 0;
   auto valeur = static_cast<unsigned>(numero);
   do {
     chiffres[k++] = static_cast<char>('0' + valeur % 10);
     valeur /= 10;
   } while (valeur != 0);
-  std::size_t n = 0;
-  for (; n + k < 4; ++n) texte[n] = ' ';
-  while (k > 0) texte[n++] = chiffres[--k];
-  return n;
+  if (k < 4) texte.append(4 - k, ' ');
+  while (k > 0) texte += chiffres[--k];
 }
 
-class PageTexte : public RapportPage {
+class PageTexte : public RapportPage, private ConversionTextes {
  public:
   PageTexte(Affichage::Sortie jeu, Canal& canal, JeuBalises balises)
       : sortie_(jeu, canal), balises_(balises) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
+    signalee_ = false;
+    inutilises_.clear();
     sortie_.Affiche(chemin, true, jeuDuNom(chemin));
   }
 
-  void Diagnostic(int numero, Constat constat, const char* ligne) override {
-    // The line number right-aligned in four columns, then the message; the
-    // line comes under it, indented by two spaces, with its own line end.
-    // Formatted by hand: a page may have a diagnostic on every line.
-    const char* const message = messageConstat(constat, balises_);
-    const std::size_t longueur = std::strlen(message);
-    char entete[kChiffresMax + 2 + kLongueurMaxMessage + 6];
-    std::size_t n = formaterNumero(numero, entete);
-    entete[n++] = ',';
-    entete[n++] = ' ';
-    std::memcpy(entete + n, message, longueur);
-    n += longueur;
-    std::memcpy(entete + n, " : \n  ", 6);
-    sortie_.Ecrit(entete, n + 6);
-    sortie_.Affiche(ligne, false, jeu_);
-  }
-
-  void Resume(Constat constat, int compte) override {
-    if (constat == kHorsHead) {
-      sortie_.Imprime("+ %d meta-tag%s or title outside the <HEAD> section\n", compte,
-                      compte > 1 ? "s" : "");
-    } else {
-      sortie_.Imprime("+ %s\n", kConstats[constat].message);
+  void Constate(const Signalement& s) override {
+    signalee_ = true;
+    if (s.constat == kMotCleInutilise) {
+      // The unused keywords share one line, written when the page ends.
+      inutilises_.emplace_back(s.motCle);
+      return;
     }
-  }
-
-  void MotCleRepete(const char* motCle, int fois) override {
-    sortie_.Imprime("+ Keyword [");
-    sortie_.AfficheDansFormat(motCle, jeu_);
-    sortie_.Imprime("] appears %d times in the list\n", fois);
-  }
-
-  void MotsClesInutilises(const char* const* motsCles, int nombre) override {
-    sortie_.Imprime("Keyword%s unused in the text : ", nombre > 1 ? "s" : "");
-    for (int i = 0; i < nombre; ++i) {
-      const std::string entree = std::string(motsCles[i]) + (i + 1 < nombre ? ", " : "\n");
-      sortie_.Affiche(entree.c_str(), false, jeu_);
+    texte_.clear();
+    if (s.ligne > 0) {
+      // The line number right-aligned in four columns, then the message;
+      // the line comes under it, indented by two spaces, with its own line
+      // end.
+      ajouterNumero(s.ligne, texte_);
+      texte_ += ", ";
+      rendreMessage(s, balises_, *this, texte_);
+      texte_ += " : \n  ";
+      sortie_.Ecrit(texte_);
+      sortie_.Affiche(s.texte, false, jeu_);
+      return;
     }
+    texte_ += "+ ";
+    rendreMessage(s, balises_, *this, texte_);
+    texte_ += '\n';
+    sortie_.Ecrit(texte_);
   }
 
   // An empty line closes the report of a page that had something to say.
-  void Fin(bool signalee) override {
-    if (signalee) sortie_.Imprime("\n");
+  void Fin() override {
+    if (!inutilises_.empty()) {
+      // Each keyword is converted with what follows it, its line end too.
+      std::string liste;
+      for (std::size_t i = 0; i < inutilises_.size(); ++i) {
+        liste += sortie_.Convertit(
+            (inutilises_[i] + (i + 1 < inutilises_.size() ? ", " : "\n")).c_str(), jeu_);
+      }
+      Signalement inutilises =
+          signalementPage(kMotCleInutilise, static_cast<int>(inutilises_.size()));
+      inutilises.motCle = liste.c_str();
+      texte_.clear();
+      rendreMessage(inutilises, balises_, DejaConvertis(), texte_);
+      sortie_.Ecrit(texte_);
+    }
+    if (signalee_) sortie_.Ecrit("\n", 1);
   }
 
   void Interrompue() override {}
 
  private:
+  // A keyword stands in a message as the design's fixed formats wrote it.
+  std::string Texte(const char* texte) const override {
+    return sortie_.ConvertitDansFormat(texte, jeu_);
+  }
+  std::string Chemin(const char* chemin) const override {
+    return sortie_.Convertit(chemin, jeuDuNom(chemin));
+  }
+
+  // The unused keywords' line quotes texts converted as they came.
+  class DejaConvertis : public ConversionTextes {
+   public:
+    std::string Texte(const char* texte) const override { return texte; }
+    std::string Chemin(const char* chemin) const override { return chemin; }
+  };
+
   const Affichage sortie_;
   const JeuBalises balises_;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
+  bool signalee_ = false;
+  std::string texte_;  // the line being written, its room kept from line to line
+  std::vector<std::string> inutilises_;  // the unused keywords so far, as written
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "checker/signalement.h"
 #include "foundation/canal.h"
 #include "foundation/jeucaracteres.h"
 
@@ -28,5 +29,10 @@ std::string ligneUtf8(const char* ligne, JeuCaracteres jeu);
 std::string cheminUtf8(const char* chemin);
 // The name of a set: "windows-1252" or "utf-8".
 const char* nomJeu(JeuCaracteres jeu);
+
+// The message of a finding on a page read in jeu, in UTF-8.
+std::string messageUtf8(const Signalement& s, JeuBalises balises, JeuCaracteres jeu);
+// A finding as the json report lists it: its id, then what it carries.
+Json constatJson(const Signalement& s, JeuBalises balises, JeuCaracteres jeu);
 
 #endif  // PAGEVET_REPORT_TEXTESJSON_H_

@@ -11,7 +11,7 @@
 
 #include "run/ecrivainpages.h"
 #include "checker/examen.h"
-#include "checker/nomsmeta.h"
+#include "checker/filtreconstats.h"
 
 namespace {
 
@@ -24,14 +24,16 @@ constexpr std::size_t kTailleTampon = 1024 * 1024;
 struct Arret {};
 
 bool examinerEnSuite(const std::vector<const char*>& chemins, const OptionsExamen& options,
-                     const Rapport& rapport, Canal& sortie) {
-  NomsMeta nomsMeta;
+                     const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
+                     Canal& sortie) {
   EcrivainPages ecrivain(sortie, rapport.SeparateurPages());
   const std::unique_ptr<RapportPage> page = rapport.NouvellePage(ecrivain.Page());
+  FiltreConstats filtre(ignores, *page);
   bool signalee = false;
   for (const char* chemin : chemins) {
     ecrivain.Page();
-    signalee = examinerFichier(chemin, options, nomsMeta, *page) || signalee;
+    examinerFichier(chemin, options, filtre);
+    signalee = filtre.Signalee() || signalee;
   }
   return signalee;
 }
@@ -44,9 +46,11 @@ bool examinerEnSuite(const std::vector<const char*>& chemins, const OptionsExame
 class Atelier {
  public:
   Atelier(const std::vector<const char*>& chemins, const OptionsExamen& options,
-          const Rapport& rapport, Canal& sortie, int travailleurs)
+          const std::bitset<kNombreConstats>& ignores, const Rapport& rapport, Canal& sortie,
+          int travailleurs)
       : chemins_(chemins),
         options_(options),
+        ignores_(ignores),
         rapport_(rapport),
         ecrivain_(sortie, rapport.SeparateurPages()),
         avance_(static_cast<std::size_t>(kAvanceParTravailleur * travailleurs)),
@@ -206,15 +210,16 @@ class Atelier {
   }
 
   void Travaille() {
-    NomsMeta nomsMeta;
     CanalTravailleur canal(*this);
     const std::unique_ptr<RapportPage> rapport = rapport_.NouvellePage(canal);
+    FiltreConstats filtre(ignores_, *rapport);
     for (std::size_t i; Prend(i);) {
       canal.Commence(i);
       bool signalee = false;
       std::exception_ptr erreur;
       try {
-        signalee = examinerFichier(chemins_[i], options_, nomsMeta, *rapport);
+        examinerFichier(chemins_[i], options_, filtre);
+        signalee = filtre.Signalee();
       } catch (const Arret&) {
         const std::lock_guard<std::mutex> verrou(mutex_);
         LibereEcrivain();
@@ -243,6 +248,7 @@ class Atelier {
 
   const std::vector<const char*>& chemins_;
   const OptionsExamen& options_;
+  const std::bitset<kNombreConstats>& ignores_;
   const Rapport& rapport_;
   EcrivainPages ecrivain_;
 
@@ -265,10 +271,11 @@ class Atelier {
 }  // namespace
 
 bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
-                   const Rapport& rapport, Canal& sortie, int travailleurs) {
+                   const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
+                   Canal& sortie, int travailleurs) {
   const int utiles = static_cast<int>(std::min<std::size_t>(
       static_cast<std::size_t>(std::max(travailleurs, 1)), chemins.size()));
-  if (utiles <= 1) return examinerEnSuite(chemins, options, rapport, sortie);
-  Atelier atelier(chemins, options, rapport, sortie, utiles);
+  if (utiles <= 1) return examinerEnSuite(chemins, options, ignores, rapport, sortie);
+  Atelier atelier(chemins, options, ignores, rapport, sortie, utiles);
   return atelier.Ecrit();
 }

@@ -4,10 +4,12 @@
 #ifndef PAGEVET_RUN_EXAMENPAGES_H_
 #define PAGEVET_RUN_EXAMENPAGES_H_
 
+#include <bitset>
 #include <vector>
 
 #include "checker/optionsexamen.h"
 #include "report/rapport.h"
+#include "checker/constat.h"
 #include "foundation/canal.h"
 
 // Examines the pages at chemins, in that order, with `travailleurs` threads
@@ -18,6 +20,7 @@
 // written whole, then its own partial report, then its error is thrown
 // again here; nothing of a later page is written.
 bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
-                   const Rapport& rapport, Canal& sortie, int travailleurs);
+                   const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
+                   Canal& sortie, int travailleurs);
 
 #endif  // PAGEVET_RUN_EXAMENPAGES_H_

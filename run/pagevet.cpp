@@ -11,7 +11,6 @@
 
 #include "run/examenpages.h"
 #include "run/lignecommande.h"
-#include "checker/nomsmeta.h"
 #include "checker/optionsexamen.h"
 #include "report/formatrapport.h"
 #include "report/rapport.h"
@@ -75,7 +74,8 @@ std::string nomRepertoire(const String& repertoire) {
 }
 
 int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes,
-                 bool sousRepertoires, const OptionsExamen& options, Rapport& rapport,
+                 bool sousRepertoires, const OptionsExamen& options,
+                 const std::bitset<kNombreConstats>& ignores, Rapport& rapport,
                  Canal& sortie, int travailleurs) {
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
@@ -97,7 +97,7 @@ int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes
   for (int i = 0; i < nombre; ++i) {
     if (i == 0 || !(fichiers[i] == fichiers[i - 1])) chemins.push_back(fichiers[i].Texte());
   }
-  if (examinerPages(chemins, options, rapport, sortie, travailleurs)) {
+  if (examinerPages(chemins, options, ignores, rapport, sortie, travailleurs)) {
     statut = std::max(statut, kStatutSignale);
   }
   return statut;
@@ -136,9 +136,8 @@ int executer(int nbArgs, const char* const* args) {
 
   OptionsExamen options;
   options.developpe = optionDonnee(lettres, 'D');
-  options.simple = optionDonnee(lettres, 'S');
+  options.simple = optionDonnee(lettres, 'S') && !options.developpe;
   options.balises = ligne.Html5() ? JeuBalises::Html5 : JeuBalises::Html32;
-  options.ignores = ligne.Ignores();
   CanalFichier sortie(stdout);
   const std::unique_ptr<Rapport> rapport = creerRapport(ligne.Format(), options.balises, sortie);
   rapport->Debut();
@@ -149,7 +148,7 @@ int executer(int nbArgs, const char* const* args) {
     normaliserMasques(masques);
     const int travailleurs =
         ligne.Travailleurs() > 0 ? ligne.Travailleurs() : plateforme::nombreProcesseurs();
-    statut = examinerTout(masques, masquesTapes, !optionDonnee(lettres, '1'), options, *rapport,
+    statut = examinerTout(masques, masquesTapes, !optionDonnee(lettres, '1'), options, ligne.Ignores(), *rapport,
                           sortie, travailleurs);
   } catch (const MesErreur& erreurFatale) {
     rapport->ErreurFatale(erreurFatale);
