@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "run/examenpages.h"
+#include "run/execution.h"
 #include "run/lignecommande.h"
-#include "checker/optionsexamen.h"
 #include "report/formatrapport.h"
 #include "report/rapport.h"
-#include "files/arguments.h"
 #include "files/parrep.h"
 #include "foundation/affichage.h"
 #include "foundation/erreursortie.h"
@@ -41,28 +40,28 @@ void afficherAide(bool longues) {
   for (int i = 0; i < kNombreLignesAideLongue; ++i) affichage.Affiche(kAideOptionsLongues[i], false);
 }
 
-bool optionDonnee(const String& options, char lettre) {
-  return std::strchr(options.Texte(), lettre) != nullptr;
-}
-
 // The masks as typed, for a message.
-std::string listeMasques(const Vecteur<String>& masques) {
+std::string listeMasques(const std::vector<std::string>& masques) {
   std::string liste;
-  for (int i = 0; i < masques.Nombre(); ++i) {
+  for (std::size_t i = 0; i < masques.size(); ++i) {
     if (i > 0) liste += ", ";
-    liste += masques[i].Texte();
+    liste += masques[i];
   }
   return liste;
 }
 
 // Masks may be typed with '/' between directories, as Unix users do; the
-// program's paths use '\'.
-void normaliserMasques(Vecteur<String>& masques) {
-  for (int i = 0; i < masques.Nombre(); ++i) {
-    for (char* p = masques[i].Texte(); *p != '\0'; ++p) {
+// program's paths use '\\'.
+Vecteur<String> masquesDuProgramme(const std::vector<std::string>& tapes) {
+  Vecteur<String> masques(static_cast<int32_t>(tapes.size()));
+  for (std::size_t i = 0; i < tapes.size(); ++i) {
+    String& masque = masques[static_cast<int32_t>(i)];
+    masque = tapes[i].c_str();
+    for (char* p = masque.Texte(); *p != '\0'; ++p) {
       if (*p == '/') *p = '\\';
     }
   }
+  return masques;
 }
 
 // A directory of the walk as the host names it: "sub/locked", "." for the
@@ -73,13 +72,12 @@ std::string nomRepertoire(const String& repertoire) {
   return nom.empty() ? "." : nom;
 }
 
-int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes,
-                 bool sousRepertoires, const OptionsExamen& options,
-                 const std::bitset<kNombreConstats>& ignores, Rapport& rapport,
-                 Canal& sortie, int travailleurs) {
+int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
+  const Vecteur<String> masques = masquesDuProgramme(execution.masques);
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
-  const int nombre = parcours.rechercher(String(), masques, fichiers, true, sousRepertoires);
+  const int nombre =
+      parcours.rechercher(String(), masques, fichiers, true, execution.sousRepertoires);
   int statut = kStatutSucces;
   for (const RepertoireIllisible& illisible : parcours.repertoiresIllisibles()) {
     rapport.Erreur("cannot open directory '" + nomRepertoire(illisible.chemin) +
@@ -87,7 +85,7 @@ int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes
     statut = kStatutEchec;
   }
   if (nombre == 0) {
-    rapport.Erreur("no file matches " + masquesTapes);
+    rapport.Erreur("no file matches " + listeMasques(execution.masques));
     return kStatutEchec;
   }
   fichiers.Trie(CompareString);
@@ -97,59 +95,39 @@ int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes
   for (int i = 0; i < nombre; ++i) {
     if (i == 0 || !(fichiers[i] == fichiers[i - 1])) chemins.push_back(fichiers[i].Texte());
   }
-  if (examinerPages(chemins, options, ignores, rapport, sortie, travailleurs)) {
+  if (examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie,
+                    execution.travailleurs)) {
     statut = std::max(statut, kStatutSignale);
   }
   return statut;
 }
 
 int executer(int nbArgs, const char* const* args) {
-  LigneCommande ligne;
+  Execution execution;
   std::string erreur;
-  if (!ligne.Analyse(nbArgs, args, erreur)) {
+  if (!lireExecution(nbArgs, args, execution, erreur)) {
     std::fprintf(stderr, "pagevet: %s\nTry 'pagevet --help' for more information.\n",
                  affichage.ConvertitDansFormat(erreur.c_str()).c_str());
     return kStatutEchec;
   }
-  if (ligne.Version()) {
-    affichage.Imprime("pagevet %s\n", PAGEVET_VERSION);
-    return kStatutSucces;
+  switch (execution.action) {
+    case Execution::Action::Version:
+      affichage.Imprime("pagevet %s\n", PAGEVET_VERSION);
+      return kStatutSucces;
+    case Execution::Action::Aide:
+    case Execution::Action::AideCourte:
+      afficherAide(execution.action == Execution::Action::Aide);
+      return kStatutSucces;
+    case Execution::Action::Examiner:
+      break;
   }
-  if (ligne.Aide()) {
-    afficherAide(true);
-    return kStatutSucces;
-  }
-  const std::vector<const char*>& classiques = ligne.Classiques();
-  Arguments arguments(static_cast<int>(classiques.size()), classiques.data(), '/', false);
-  Vecteur<String> masques;
-  arguments.analyser(masques, true);
-  const String& lettres = arguments.Options();
-  if (optionDonnee(lettres, '?')) {
-    afficherAide(false);
-    return kStatutSucces;
-  }
-  // The masks after "--" follow the others.
-  const std::vector<const char*>& apres = ligne.MasquesApres();
-  const int32_t avant = masques.Nombre();
-  masques.Redimensionne(avant + static_cast<int32_t>(apres.size()));
-  for (std::size_t i = 0; i < apres.size(); ++i) masques[avant + static_cast<int32_t>(i)] = apres[i];
-
-  OptionsExamen options;
-  options.developpe = optionDonnee(lettres, 'D');
-  options.simple = optionDonnee(lettres, 'S') && !options.developpe;
-  options.balises = ligne.Html5() ? JeuBalises::Html5 : JeuBalises::Html32;
   CanalFichier sortie(stdout);
-  const std::unique_ptr<Rapport> rapport = creerRapport(ligne.Format(), options.balises, sortie);
+  const std::unique_ptr<Rapport> rapport =
+      creerRapport(execution.format, execution.examen.balises, sortie);
   rapport->Debut();
   int statut = kStatutEchec;
   try {
-    if (masques.Nombre() == 0) masques = Vecteur<String>(String("index.htm"));
-    const std::string masquesTapes = listeMasques(masques);
-    normaliserMasques(masques);
-    const int travailleurs =
-        ligne.Travailleurs() > 0 ? ligne.Travailleurs() : plateforme::nombreProcesseurs();
-    statut = examinerTout(masques, masquesTapes, !optionDonnee(lettres, '1'), options, ligne.Ignores(), *rapport,
-                          sortie, travailleurs);
+    statut = examinerTout(execution, *rapport, sortie);
   } catch (const MesErreur& erreurFatale) {
     rapport->ErreurFatale(erreurFatale);
     statut = kStatutEchec;
