@@ -1,271 +1,48 @@
 #include "run/examenpages.h"
 
-#include <algorithm>
-#include <condition_variable>
-#include <cstddef>
-#include <exception>
 #include <memory>
-#include <mutex>
-#include <string>
-#include <thread>
 
-#include "run/ecrivainpages.h"
 #include "checker/examen.h"
 #include "checker/filtreconstats.h"
+#include "run/atelier.h"
 
 namespace {
 
-// A page's report waits in memory up to this size; past it, its worker
-// waits for the page's turn and then writes straight through, so memory
-// stays bounded whatever the size of a report.
-constexpr std::size_t kTailleTampon = 1024 * 1024;
-
-// Thrown inside a worker whose run was stopped, to leave its page at once.
-struct Arret {};
-
-bool examinerEnSuite(const std::vector<const char*>& chemins, const OptionsExamen& options,
-                     const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
-                     Canal& sortie) {
-  EcrivainPages ecrivain(sortie, rapport.SeparateurPages());
-  const std::unique_ptr<RapportPage> page = rapport.NouvellePage(ecrivain.Page());
-  FiltreConstats filtre(ignores, *page);
-  bool signalee = false;
-  for (const char* chemin : chemins) {
-    ecrivain.Page();
-    examinerFichier(chemin, options, filtre);
-    signalee = filtre.Signalee() || signalee;
-  }
-  return signalee;
-}
-
-// The pages, the workers that examine them and the writer that sends their
-// reports on. Everything the threads share is guarded by mutex_. The
-// threads sleep only when they must, and wake one another only when that
-// lets them go on: the writer is woken for a run of finished pages rather
-// than for each one.
-class Atelier {
+// One worker's job: the format's page formatter on the worker's channel,
+// behind the run's filter.
+class ExamenPage : public TravailPage {
  public:
-  Atelier(const std::vector<const char*>& chemins, const OptionsExamen& options,
-          const std::bitset<kNombreConstats>& ignores, const Rapport& rapport, Canal& sortie,
-          int travailleurs)
-      : chemins_(chemins),
-        options_(options),
-        ignores_(ignores),
-        rapport_(rapport),
-        ecrivain_(sortie, rapport.SeparateurPages()),
-        avance_(static_cast<std::size_t>(kAvanceParTravailleur * travailleurs)),
-        budget_(static_cast<std::size_t>(travailleurs) * kBudgetParTravailleur),
-        pages_(avance_),
-        limite_(chemins.size()) {
-    for (int i = 0; i < travailleurs; ++i) threads_.emplace_back([this] { Travaille(); });
-  }
+  ExamenPage(const std::vector<const char*>& chemins, const OptionsExamen& options,
+             const std::bitset<kNombreConstats>& ignores, std::unique_ptr<RapportPage> format)
+      : chemins_(chemins), options_(options), format_(std::move(format)), filtre_(ignores, *format_) {}
 
-  // Stops the workers, whatever state the run is in, and waits for them.
-  ~Atelier() {
-    {
-      const std::lock_guard<std::mutex> verrou(mutex_);
-      arret_ = true;
-    }
-    pourTravailleurs_.notify_all();
-    for (std::thread& thread : threads_) thread.join();
-  }
-
-  Atelier(const Atelier&) = delete;
-  Atelier& operator=(const Atelier&) = delete;
-
-  // The writer, on the calling thread: each page's report in turn.
-  bool Ecrit() {
-    bool signalee = false;
-    for (std::size_t i = 0; i < chemins_.size(); ++i) {
-      Page page;
-      {
-        std::unique_lock<std::mutex> verrou(mutex_);
-        Page& place = pages_[i % avance_];
-        while (!(place.finie && place.numero == i)) {
-          ecrivainAttend_ = true;
-          pourEcrivain_.wait(verrou);
-        }
-        ecrivainAttend_ = false;
-        page = std::move(place);
-        place = Page();
-        enAttente_ -= page.tampon.size();
-      }
-      if (!page.directe) {
-        Canal& canal = ecrivain_.Page();
-        canal.Ecrit(page.tampon.data(), page.tampon.size());
-      }
-      signalee = signalee || page.signalee;
-      if (page.erreur) std::rethrow_exception(page.erreur);
-      bool reveiller = false;
-      {
-        const std::lock_guard<std::mutex> verrou(mutex_);
-        prochaineEcrite_ = i + 1;
-        reveiller = travailleursEnAttente_ > 0;
-      }
-      if (reveiller) pourTravailleurs_.notify_all();
-    }
-    return signalee;
+  bool Examine(std::size_t numero) override {
+    examinerFichier(chemins_[numero], options_, filtre_);
+    return filtre_.Signalee();
   }
 
  private:
-  // Pages a worker may be ahead of the writer; the ring of pages has this
-  // many places for each worker.
-  static constexpr int kAvanceParTravailleur = 64;
-  // The finished reports that may wait for their turn, for each worker: a
-  // worker takes no new page past it.
-  static constexpr std::size_t kBudgetParTravailleur = kTailleTampon / 2;
-  // The writer is woken when this many pages may be ready for it.
-  static constexpr std::size_t kLot = 16;
+  const std::vector<const char*>& chemins_;
+  const OptionsExamen& options_;
+  const std::unique_ptr<RapportPage> format_;
+  FiltreConstats filtre_;
+};
 
-  // A page between its worker and the writer; the pages that may be on
-  // their way at once share avance_ places, page i the place i % avance_.
-  struct Page {
-    std::size_t numero = 0;
-    std::string tampon;  // the report while it waits for its turn
-    bool finie = false;
-    bool directe = false;  // written straight through by its worker
-    bool signalee = false;
-    std::exception_ptr erreur;
-  };
+class FabriqueExamen : public FabriqueTravail {
+ public:
+  FabriqueExamen(const std::vector<const char*>& chemins, const OptionsExamen& options,
+                 const std::bitset<kNombreConstats>& ignores, const Rapport& rapport)
+      : chemins_(chemins), options_(options), ignores_(ignores), rapport_(rapport) {}
 
-  // What one worker's formatter writes to: its page's buffer, or the output
-  // itself once the buffer has grown too large and the page's turn came.
-  class CanalTravailleur : public Canal {
-   public:
-    explicit CanalTravailleur(Atelier& atelier) : atelier_(atelier) {}
-
-    void Commence(std::size_t page) {
-      page_ = page;
-      tampon_.clear();
-      direct_ = nullptr;
-    }
-
-    void Ecrit(const char* octets, std::size_t n) override {
-      if (direct_ != nullptr) {
-        direct_->Ecrit(octets, n);
-        return;
-      }
-      tampon_.append(octets, n);
-      if (tampon_.size() > kTailleTampon) {
-        direct_ = &atelier_.AttendTour(page_);
-        const std::string tampon = std::move(tampon_);
-        tampon_.clear();
-        direct_->Ecrit(tampon.data(), tampon.size());
-      }
-    }
-
-    bool Direct() const { return direct_ != nullptr; }
-    std::string Prend() { return std::move(tampon_); }
-
-   private:
-    Atelier& atelier_;
-    std::size_t page_ = 0;
-    std::string tampon_;
-    Canal* direct_ = nullptr;
-  };
-
-  // Before a worker sleeps, the writer must be able to go on: it is woken.
-  // Called with the mutex held.
-  void LibereEcrivain() {
-    if (ecrivainAttend_) pourEcrivain_.notify_one();
+  std::unique_ptr<TravailPage> Nouveau(Canal& canal) const override {
+    return std::make_unique<ExamenPage>(chemins_, options_, ignores_, rapport_.NouvellePage(canal));
   }
 
-  // Waits until every page before `page` has been written (the writer then
-  // waits for this one) and gives the channel to the output. Throws Arret
-  // when the run stops first.
-  Canal& AttendTour(std::size_t page) {
-    std::unique_lock<std::mutex> verrou(mutex_);
-    while (!arret_ && prochaineEcrite_ != page) {
-      LibereEcrivain();
-      ++travailleursEnAttente_;
-      pourTravailleurs_.wait(verrou);
-      --travailleursEnAttente_;
-    }
-    if (arret_) throw Arret();
-    return ecrivain_.Page();
-  }
-
-  // The next page to examine, or false when there is none left, a fatal
-  // error before it makes it useless, or the run stops. A worker keeps at
-  // most avance_ pages ahead of the writer, and takes no new page while the
-  // finished reports waiting for their turn pass the budget: that bounds
-  // the memory they take.
-  bool Prend(std::size_t& page) {
-    std::unique_lock<std::mutex> verrou(mutex_);
-    for (;;) {
-      if (arret_ || prochainePrise_ >= limite_) {
-        LibereEcrivain();
-        return false;
-      }
-      const bool enAvance = prochainePrise_ >= prochaineEcrite_ + avance_;
-      const bool tropPlein = enAttente_ > budget_ && prochainePrise_ > prochaineEcrite_;
-      if (!enAvance && !tropPlein) break;
-      LibereEcrivain();
-      ++travailleursEnAttente_;
-      pourTravailleurs_.wait(verrou);
-      --travailleursEnAttente_;
-    }
-    page = prochainePrise_++;
-    return true;
-  }
-
-  void Travaille() {
-    CanalTravailleur canal(*this);
-    const std::unique_ptr<RapportPage> rapport = rapport_.NouvellePage(canal);
-    FiltreConstats filtre(ignores_, *rapport);
-    for (std::size_t i; Prend(i);) {
-      canal.Commence(i);
-      bool signalee = false;
-      std::exception_ptr erreur;
-      try {
-        examinerFichier(chemins_[i], options_, filtre);
-        signalee = filtre.Signalee();
-      } catch (const Arret&) {
-        const std::lock_guard<std::mutex> verrou(mutex_);
-        LibereEcrivain();
-        return;
-      } catch (...) {
-        erreur = std::current_exception();
-      }
-      const std::lock_guard<std::mutex> verrou(mutex_);
-      Page& page = pages_[i % avance_];
-      page.numero = i;
-      page.directe = canal.Direct();
-      page.tampon = canal.Prend();
-      page.signalee = signalee;
-      page.erreur = erreur;
-      page.finie = true;
-      enAttente_ += page.tampon.size();
-      // Nothing after a page that ends the run is wanted.
-      if (erreur) limite_ = std::min(limite_, i + 1);
-      // The writer is woken for a run of pages, for the last one, and for a
-      // page that ends the run or was written straight through.
-      if (i + 1 >= prochaineEcrite_ + kLot || i + 1 >= limite_ || erreur || page.directe) {
-        LibereEcrivain();
-      }
-    }
-  }
-
+ private:
   const std::vector<const char*>& chemins_;
   const OptionsExamen& options_;
   const std::bitset<kNombreConstats>& ignores_;
   const Rapport& rapport_;
-  EcrivainPages ecrivain_;
-
-  const std::size_t avance_;
-  const std::size_t budget_;
-  std::mutex mutex_;
-  std::condition_variable pourEcrivain_;
-  std::condition_variable pourTravailleurs_;
-  std::vector<Page> pages_;
-  std::size_t prochainePrise_ = 0;   // the next page for a worker
-  std::size_t prochaineEcrite_ = 0;  // the next page for the writer
-  std::size_t limite_;  // no page from here on: the end, or after a fatal error
-  std::size_t enAttente_ = 0;  // bytes of the finished reports not yet written
-  bool ecrivainAttend_ = false;
-  int travailleursEnAttente_ = 0;
-  bool arret_ = false;
-  std::vector<std::thread> threads_;  // last: started once the rest is ready
 };
 
 }  // namespace
@@ -273,9 +50,6 @@ class Atelier {
 bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
                    const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
                    Canal& sortie, int travailleurs) {
-  const int utiles = static_cast<int>(std::min<std::size_t>(
-      static_cast<std::size_t>(std::max(travailleurs, 1)), chemins.size()));
-  if (utiles <= 1) return examinerEnSuite(chemins, options, ignores, rapport, sortie);
-  Atelier atelier(chemins, options, ignores, rapport, sortie, utiles);
-  return atelier.Ecrit();
+  const FabriqueExamen fabrique(chemins, options, ignores, rapport);
+  return traiterPages(chemins.size(), fabrique, sortie, rapport.SeparateurPages(), travailleurs);
 }
