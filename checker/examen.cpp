@@ -113,11 +113,12 @@ void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
   try {
     for (int longueur; (longueur = lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne)) >= 0;) {
       ++etat->numeroLigne;
-      // One walk over the line's '<' reads its tags, unless it meets a
-      // comment, which is removed first; a line left empty (or wholly inside
-      // a comment) is passed over.
-      // Comments are removed once a line: what that leaves is read as it is,
-      // a "<!" it joins included.
+      // A line that starts inside a comment has its comments removed first;
+      // any other is read in one walk over its '<', which stops at a "<!":
+      // its comments are then removed and what is left read again. Comments
+      // are removed once a line, so what that leaves is read as it is, a
+      // "<!" it joins included. A line left shorter than two characters is
+      // passed over.
       const bool enCommentaire = etat->dansCommentaire;
       if (enCommentaire) longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
       if (longueur < 2) continue;

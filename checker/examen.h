@@ -3,9 +3,8 @@
 #ifndef PAGEVET_CHECKER_EXAMEN_H_
 #define PAGEVET_CHECKER_EXAMEN_H_
 
-#include "checker/nomsmeta.h"
 #include "checker/optionsexamen.h"
-#include "report/rapport.h"
+#include "checker/rapportpage.h"
 #include "files/lecteurlignes.h"
 
 // Scans the page at chemin that lecteur reads and hands its findings to

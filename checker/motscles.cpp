@@ -5,7 +5,6 @@
 
 #include "foundation/meserreur.h"
 #include "html/lecteurmots.h"
-#include "html/traiterhtml.h"
 #include "html/trthtml.h"
 
 namespace {

@@ -4,8 +4,7 @@
 #define PAGEVET_CHECKER_MOTSCLES_H_
 
 #include "checker/motcle.h"
-#include "checker/optionsexamen.h"
-#include "report/rapport.h"
+#include "checker/rapportpage.h"
 #include "foundation/ensemblemots.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"

@@ -1,6 +1,6 @@
-// EcrivainPages: the one writer of the pages' reports. It keeps them in the
-// order of the sorted paths and puts the report's separator between two
-// pages that both wrote something.
+// EcrivainPages: the output of the pages' reports, one page after the other
+// as the caller starts them, with the report's separator between two pages
+// that both wrote something. One thread at a time writes through it.
 #ifndef PAGEVET_RUN_ECRIVAINPAGES_H_
 #define PAGEVET_RUN_ECRIVAINPAGES_H_
 
