@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <iterator>
-#include <string>
 
 #include "html/jeubalises.h"
 
@@ -53,9 +52,17 @@ enum Constat {
   kNombreConstats
 };
 
+// A finding's message may quote what the finding carries: {count},
+// {number}, {limit}, {keyword}, {value}, {suggestion}, {page} (another
+// page's path), {tagset} (the tag set the run judges by), and {one|more}, the
+// first when the count is 1, the second otherwise. rendreMessage (in
+// checker/signalement.h) fills them in.
 struct DescriptionConstat {
   const char* id;       // lower case, words joined by '-'
-  const char* message;  // as the report writes it; for the last three, its fixed part
+  const char* message;  // as the report writes it, placeholders filled in
+  // What the finding says in general, for a list of rules; null: the
+  // message, which then quotes nothing but the tag set.
+  const char* resume = nullptr;
 };
 
 // Indexed by Constat.
@@ -69,7 +76,7 @@ inline constexpr DescriptionConstat kConstats[] = {
     {"misplaced-head-end", "Misplaced </HEAD> tag"},
     {"misplaced-body-end", "Misplaced </BODY> tag"},
     {"missing-quotes", "Missing quote(s)"},
-    {"unknown-tag", "Unknown tag (HTML 3.2)"},
+    {"unknown-tag", "Unknown tag ({tagset})"},
     {"empty-http-equiv", "http-equiv is empty"},
     {"empty-name", "name is empty"},
     {"empty-content", "content is empty"},
@@ -93,9 +100,11 @@ inline constexpr DescriptionConstat kConstats[] = {
     {"several-heads", "Several <HEAD> sections found"},
     {"no-body", "No <BODY> section found"},
     {"several-bodies", "Several <BODY> sections found"},
-    {"outside-head", "Meta-tags or title outside the <HEAD> section"},
-    {"keyword-repeated", "Keyword appears several times in the list"},
-    {"keyword-unused", "Keyword unused in the text"},
+    {"outside-head", "{count} meta-tag{|s} or title outside the <HEAD> section",
+     "Meta-tags or title outside the <HEAD> section"},
+    {"keyword-repeated", "Keyword [{keyword}] appears {count} times in the list",
+     "Keyword appears several times in the list"},
+    {"keyword-unused", "Keyword{|s} unused in the text : {keyword}", "Keyword unused in the text"},
 };
 static_assert(std::size(kConstats) == kNombreConstats, "one description per finding");
 
@@ -111,22 +120,7 @@ static_assert(constatPlusieurs(5) == kPlusieursRobots, "two findings per known m
 constexpr bool estDiagnosticLigne(Constat c) { return c <= kCharsetVide; }
 constexpr bool estMotCle(Constat c) { return c >= kMotCleRepete; }
 
-// The message of a finding as the report writes it for a run judged by
-// balises: an unknown tag names the tag set; any other is the table's.
-constexpr const char* messageConstat(Constat c, JeuBalises balises) {
-  return c == kBaliseInconnue && balises == JeuBalises::Html5 ? "Unknown tag (HTML5)"
-                                                              : kConstats[c].message;
-}
-
 // The finding whose id is exactly id; false when there is none.
 bool constatDeId(const char* id, Constat& constat);
-
-// The message of a summary finding as the text report writes it, without
-// its leading "+ ": outside-head's holds the count.
-std::string messageResume(Constat constat, int compte);
-// The messages of the keyword findings, around a keyword already written in
-// the set the message goes out in.
-std::string messageMotCleRepete(const std::string& motCle, int fois);
-std::string messageMotCleInutilise(const std::string& motCle);
 
 #endif  // PAGEVET_CHECKER_CONSTAT_H_

@@ -1,12 +1,10 @@
 #include "checker/diagnostic.h"
 
 void signalerAnomalie(EtatFichier& etat, Constat code) {
-  // An ignored finding still flags the line: the checks that follow on it
-  // go as they would if it had been reported.
+  // The line is flagged whatever the filter does with the finding: the
+  // checks that follow on it go as they would if it were reported.
   etat.ligneSignalee = true;
-  if (etat.options.Ignore(code)) return;
-  etat.rapport.Diagnostic(etat.numeroLigne, code, etat.ligne);
-  etat.ligneRapportee = true;
+  etat.rapport.Constate(signalementLigne(code, etat.numeroLigne, etat.ligne));
 }
 
 bool verifierTagsLigne(EtatFichier& etat, bool derniereOuverte, int nbOuvertes, int nbPermises) {

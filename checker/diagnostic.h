@@ -7,7 +7,7 @@
 #include "checker/etatfichier.h"
 
 // Diagnostic `code` (a line diagnostic) for the current line of etat: sets
-// etat.ligneSignalee, and reports it unless the run ignores it.
+// etat.ligneSignalee, and reports it.
 void signalerAnomalie(EtatFichier& etat, Constat code);
 
 // The one-tag rule: a line whose last tag is left open, or that opens more

@@ -43,7 +43,7 @@ void verifierBalises(EtatFichier& etat, const BalisesLigne& balises, int longueu
     etat.dansHead = false;
     if (!etat.ligneSignalee) verifierTagsLigne(etat, derniereOuverte, nbBalises, 1);
   }
-  if (!etat.simple) {
+  if (!etat.options.simple) {
     if (balises.Position(BalisesLigne::kBody) != nullptr) {
       if (etat.dansHead) signalerAnomalie(etat, kPasDeFinHead);
       ++etat.nbBody;
@@ -85,65 +85,55 @@ void verifierBalises(EtatFichier& etat, const BalisesLigne& balises, int longueu
 // `compte` times; a count of 1 says nothing.
 void resumer(EtatFichier& etat, int compte, Constat sans, Constat plusieurs) {
   if (compte == 1) return;
-  const Constat constat = compte == 0 ? sans : plusieurs;
-  if (etat.options.Ignore(constat)) return;
-  etat.rapport.Resume(constat, compte);
-  ++etat.nbProblemes;
+  etat.rapport.Constate(signalementPage(compte == 0 ? sans : plusieurs, compte));
 }
 
 void resumerPage(EtatFichier& etat) {
-  if (!etat.simple) {
+  if (!etat.options.simple) {
     for (int i = 0; i < NomsMeta::kNombre; ++i) {
-      resumer(etat, etat.nomsMeta.Compteur(i), constatSans(i), constatPlusieurs(i));
+      resumer(etat, etat.compteursMeta[i], constatSans(i), constatPlusieurs(i));
     }
     resumer(etat, etat.nbTitle, kSansTitre, kPlusieursTitres);
   }
   resumer(etat, etat.nbHead, kSansHead, kPlusieursHeads);
-  if (!etat.simple) resumer(etat, etat.nbBody, kSansBody, kPlusieursBodies);
-  if (etat.nbHorsHead > 0 && etat.nbHead > 0 && !etat.options.Ignore(kHorsHead)) {
-    etat.rapport.Resume(kHorsHead, etat.nbHorsHead);
-    ++etat.nbProblemes;
+  if (!etat.options.simple) resumer(etat, etat.nbBody, kSansBody, kPlusieursBodies);
+  if (etat.nbHorsHead > 0 && etat.nbHead > 0) {
+    etat.rapport.Constate(signalementPage(kHorsHead, etat.nbHorsHead));
   }
-  if (etat.developpe) {
-    etat.nbProblemes += rapporterMotsCles(etat.motsCles, etat.options, etat.rapport);
-  }
+  if (etat.options.developpe) etat.motsCles.Rapporte(etat.rapport);
 }
 
 }  // namespace
 
-bool examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExamen& options,
-                  NomsMeta& nomsMeta, RapportPage& rapport) {
+void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExamen& options,
+                  RapportPage& rapport) {
   rapport.Debut(chemin, lecteur.Jeu());
-  // Two 8 KiB line buffers: kept off the stack.
-  auto etat = std::make_unique<EtatFichier>(nomsMeta, options, rapport, lecteur.Jeu());
-  nomsMeta.RemetAZero();
+  // An 8 KiB line buffer: kept off the stack.
+  auto etat = std::make_unique<EtatFichier>(options, rapport, lecteur.Jeu());
   try {
     for (int longueur; (longueur = lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne)) >= 0;) {
       ++etat->numeroLigne;
-      // One walk over the line's '<' reads its tags, unless it meets a
-      // comment, which is removed first; a line left empty (or wholly inside
-      // a comment) is passed over.
-      // Comments are removed once a line: what that leaves is read as it is,
-      // a "<!" it joins included.
+      // A line that starts inside a comment has its comments removed first;
+      // any other is read in one walk over its '<', which stops at a "<!":
+      // its comments are then removed and what is left read again. Comments
+      // are removed once a line, so what that leaves is read as it is, a
+      // "<!" it joins included. A line left shorter than two characters is
+      // passed over.
       const bool enCommentaire = etat->dansCommentaire;
       if (enCommentaire) longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
       if (longueur < 2) continue;
-      BalisesLigne balises(etat->ligne, static_cast<size_t>(longueur), etat->balises, !enCommentaire);
+      BalisesLigne balises(etat->ligne, static_cast<size_t>(longueur), etat->options.balises, !enCommentaire);
       if (balises.Commentaire()) {
         longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
         if (longueur < 2) continue;
-        balises = BalisesLigne(etat->ligne, static_cast<size_t>(longueur), etat->balises);
+        balises = BalisesLigne(etat->ligne, static_cast<size_t>(longueur), etat->options.balises);
       }
       etat->ligneSignalee = false;
-      etat->ligneRapportee = false;
       // A line with no '<' has no tag to check.
       if (balises.NombreBalises() > 0) verifierBalises(*etat, balises, longueur);
-      if (etat->developpe) {
-        noterMotsLigne(etat->ligne, static_cast<size_t>(longueur), etat->horsBalise,
-                       etat->motsClesLus, etat->motsCles,
-                       etat->ordreMotsCles, etat->motsVus, etat->jeu);
+      if (etat->options.developpe) {
+        etat->motsCles.NoteLigne(etat->ligne, static_cast<size_t>(longueur), etat->jeu);
       }
-      if (etat->ligneRapportee) ++etat->nbProblemes;
     }
     resumerPage(*etat);
   } catch (const MesErreur&) {
@@ -153,14 +143,11 @@ bool examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
     rapport.Interrompue();
     throw;
   }
-  const bool signalee = etat->nbProblemes > 0;
-  rapport.Fin(signalee);
-  return signalee;
+  rapport.Fin();
 }
 
-bool examinerFichier(const char* chemin, const OptionsExamen& options, NomsMeta& nomsMeta,
-                     RapportPage& rapport) {
+void examinerFichier(const char* chemin, const OptionsExamen& options, RapportPage& rapport) {
   FicBase fichier(chemin, "r");
   LecteurLignes lecteur(fichier.Fichier());
-  return examinerPage(chemin, lecteur, options, nomsMeta, rapport);
+  examinerPage(chemin, lecteur, options, rapport);
 }

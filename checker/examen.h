@@ -3,22 +3,19 @@
 #ifndef PAGEVET_CHECKER_EXAMEN_H_
 #define PAGEVET_CHECKER_EXAMEN_H_
 
-#include "checker/nomsmeta.h"
 #include "checker/optionsexamen.h"
-#include "checker/rapport.h"
+#include "checker/rapportpage.h"
 #include "files/lecteurlignes.h"
 
 // Scans the page at chemin that lecteur reads and hands its findings to
-// rapport: Debut, every line diagnostic and summary finding the options do
-// not ignore, then Fin. Gives whether any finding was reported (false: the
-// page passed). A fatal error of the keyword analysis (or memory running
-// out) interrupts the page's report and is let through.
-bool examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExamen& options,
-                  NomsMeta& nomsMeta, RapportPage& rapport);
+// rapport: Debut, every line diagnostic and summary finding, then Fin. A
+// fatal error of the keyword analysis (or memory running out) interrupts
+// the page's report and is let through.
+void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExamen& options,
+                  RapportPage& rapport);
 
 // Opens the page at chemin, scans it and closes it. Throws MesErreur when it
 // cannot be opened, before anything is reported.
-bool examinerFichier(const char* chemin, const OptionsExamen& options, NomsMeta& nomsMeta,
-                     RapportPage& rapport);
+void examinerFichier(const char* chemin, const OptionsExamen& options, RapportPage& rapport);
 
 #endif  // PAGEVET_CHECKER_EXAMEN_H_

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "checker/diagnostic.h"
-#include "checker/motscles.h"
 #include "html/trthtml.h"
 
 namespace {
@@ -62,6 +61,12 @@ bool finStricte(const char* p, bool html5) {
   return *sauterBlancs(p + 1) != '>';
 }
 
+// Counts the key text under the known meta name it is, if any.
+void compterNom(EtatFichier& etat, const char* cle, size_t longueur) {
+  const int i = NomsMeta::Indice(cle, longueur);
+  if (i >= 0) ++etat.compteursMeta[i];
+}
+
 }  // namespace
 
 bool formeCharset(const char* meta) {
@@ -94,7 +99,7 @@ bool syntaxeStricte(const char* meta, JeuBalises jeu) {
 }
 
 void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int nbBalises) {
-  const bool html5 = etat.balises == JeuBalises::Html5;
+  const bool html5 = etat.options.balises == JeuBalises::Html5;
   const char* httpEquiv = nullptr;
   const char* name = nullptr;
   const char* property = nullptr;
@@ -117,14 +122,14 @@ void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int
   if (!etat.ligneSignalee && !verifierTagsLigne(etat, derniereOuverte, nbBalises, 1)) return;
   if (html5 && formeCharset(meta)) {
     if (valeurVide(meta)) signalerAnomalie(etat, kCharsetVide);
-    etat.nomsMeta.Compte(kCleContentType, sizeof kCleContentType - 1);
+    compterNom(etat, kCleContentType, sizeof kCleContentType - 1);
     return;
   }
   if (nbGuillemets < 4) {
     signalerAnomalie(etat, kGuillemetsManquants);
     return;
   }
-  if (!formeReguliere || cle > content || !syntaxeStricte(meta, etat.balises)) {
+  if (!formeReguliere || cle > content || !syntaxeStricte(meta, etat.options.balises)) {
     signalerAnomalie(etat, kFormatInconnu);
     return;
   }
@@ -141,12 +146,10 @@ void verifierMeta(EtatFichier& etat, const char* meta, bool derniereOuverte, int
   if (valeurVide(content)) signalerAnomalie(etat, kContentVide);
 
   const size_t longueurCle = static_cast<size_t>(fermeCle - ouvreCle) + 1;
-  etat.nomsMeta.Compte(ouvreCle, longueurCle);
+  compterNom(etat, ouvreCle, longueurCle);
 
-  if (etat.developpe && !etat.motsClesLus && longueurCle == sizeof kCleKeywords - 1 &&
+  if (etat.options.developpe && !etat.motsCles.Lus() && longueurCle == sizeof kCleKeywords - 1 &&
       std::memcmp(ouvreCle, kCleKeywords, longueurCle) == 0) {
-    etat.motsClesLus = true;
-    lireMotsCles(ouvreContent, fermeContent, etat.motsCles, etat.jeu);
-    ordonnerMotsCles(etat.motsCles, etat.ordreMotsCles);
+    etat.motsCles.Lit(ouvreContent, fermeContent, etat.jeu);
   }
 }

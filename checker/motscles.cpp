@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 #include "foundation/meserreur.h"
 #include "html/lecteurmots.h"
-#include "html/traiterhtml.h"
 #include "html/trthtml.h"
 
 namespace {
@@ -121,10 +119,8 @@ void noterMotsLigne(char* ligne, size_t longueurLigne, bool& horsBalise, bool mo
   }
 }
 
-int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const OptionsExamen& options,
-                      RapportPage& rapport) {
+void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport) {
   const int n = motsCles.Nombre();
-  int nbLignes = 0;
   // n >= 1: the first of n equal keywords; -1: a later one. Equal keywords
   // stand together once sorted, the first of the list first.
   Vecteur<int32_t> nbFois(n);
@@ -136,24 +132,17 @@ int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const OptionsExamen& opti
     }
     nbFois[ordre[debut]] = fin - debut;
   }
-  if (!options.Ignore(kMotCleRepete)) {
-    for (int j = 0; j < n; ++j) {
-      if (nbFois[j] > 1) {
-        rapport.MotCleRepete(motsCles[j].mot.Texte(), nbFois[j]);
-        ++nbLignes;
-      }
-    }
-  }
-
-  if (options.Ignore(kMotCleInutilise)) return nbLignes;
-  // A keyword written several times counts once, through its first entry.
-  std::vector<const char*> inutilises;
   for (int j = 0; j < n; ++j) {
-    if (!motsCles[j].utilise && nbFois[j] > 0) inutilises.push_back(motsCles[j].mot.Texte());
+    if (nbFois[j] <= 1) continue;
+    Signalement repete = signalementPage(kMotCleRepete, nbFois[j]);
+    repete.motCle = motsCles[j].mot.Texte();
+    rapport.Constate(repete);
   }
-  if (!inutilises.empty()) {
-    rapport.MotsClesInutilises(inutilises.data(), static_cast<int>(inutilises.size()));
-    ++nbLignes;
+  // A keyword written several times counts once, through its first entry.
+  for (int j = 0; j < n; ++j) {
+    if (motsCles[j].utilise || nbFois[j] <= 0) continue;
+    Signalement inutilise = signalementPage(kMotCleInutilise, 1);
+    inutilise.motCle = motsCles[j].mot.Texte();
+    rapport.Constate(inutilise);
   }
-  return nbLignes;
 }

@@ -4,8 +4,7 @@
 #define PAGEVET_CHECKER_MOTSCLES_H_
 
 #include "checker/motcle.h"
-#include "checker/optionsexamen.h"
-#include "checker/rapport.h"
+#include "checker/rapportpage.h"
 #include "foundation/ensemblemots.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
@@ -30,10 +29,8 @@ void noterMotsLigne(char* ligne, size_t longueurLigne, bool& horsBalise, bool mo
                     Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
                     EnsembleMots& motsVus, JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
-// Reports each keyword written more than once, then the keywords that no
-// word matched, unless the options ignore them; gives the number of lines
-// that makes in the text report.
-int rapporterMotsCles(const Vecteur<MotCle>& motsCles, const OptionsExamen& options,
-                      RapportPage& rapport);
+// Reports each keyword written more than once, with its count, then each
+// keyword that no word matched, in list order.
+void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport);
 
 #endif  // PAGEVET_CHECKER_MOTSCLES_H_

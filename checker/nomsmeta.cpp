@@ -1,36 +1,23 @@
 #include "checker/nomsmeta.h"
 
 #include <cstring>
+#include <iterator>
+#include <string_view>
 
 namespace {
 
-const char* const kAffichages[NomsMeta::kNombre] = {
-    "\"Content-Type\"", "\"Content-Language\"", "\"DESCRIPTION\"",
-    "\"KEYWORDS\"",     "\"REPLY-TO\"",         "\"ROBOTS\"",
+// Lower case, as the rules read the line; in the order of the summary.
+constexpr std::string_view kCles[] = {
+    "\"content-type\"", "\"content-language\"", "\"description\"",
+    "\"keywords\"",     "\"reply-to\"",         "\"robots\"",
 };
+static_assert(std::size(kCles) == NomsMeta::kNombre, "one key per meta name");
 
 }  // namespace
 
-NomsMeta::NomsMeta() {
+int NomsMeta::Indice(const char* cle, std::size_t longueur) {
   for (int i = 0; i < kNombre; ++i) {
-    copies[i] = kAffichages[i];
-    Minuscules(copies[i].Texte());
+    if (kCles[i].size() == longueur && std::memcmp(kCles[i].data(), cle, longueur) == 0) return i;
   }
-}
-
-const char* NomsMeta::Affichage(int i) const { return kAffichages[i]; }
-
-void NomsMeta::RemetAZero() {
-  for (int& compteur : compteurs) compteur = 0;
-}
-
-void NomsMeta::Compte(const char* cle, size_t longueur) {
-  for (int i = 0; i < kNombre; ++i) {
-    const String& copie = copies[i];
-    if (static_cast<size_t>(copie.Longueur()) == longueur &&
-        std::memcmp(copie.Texte(), cle, longueur) == 0) {
-      ++compteurs[i];
-      return;
-    }
-  }
+  return -1;
 }

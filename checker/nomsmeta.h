@@ -1,33 +1,16 @@
-// NomsMeta: the six meta names a page should declare once each, with their
-// lower-case match copies and how often the current page declared them.
+// NomsMeta: the six meta names a page should declare once each, in the
+// order of the summary lines, as the meta-tag rules match them.
 #ifndef PAGEVET_CHECKER_NOMSMETA_H_
 #define PAGEVET_CHECKER_NOMSMETA_H_
 
 #include <cstddef>
 
-#include "foundation/mystring.h"
-
-class NomsMeta {
- public:
+struct NomsMeta {
   static constexpr int kNombre = 6;
 
-  // Makes the lower-case match copies.
-  NomsMeta();
-
-  // The name as printed in the summary, double quotes included.
-  const char* Affichage(int i) const;
-  int Compteur(int i) const { return compteurs[i]; }
-
-  // Sets every counter back to 0 for a new page.
-  void RemetAZero();
-
-  // Counts the key text (quotes included, `longueur` bytes, lower case)
-  // under the first name it equals; one that equals none counts nowhere.
-  void Compte(const char* cle, size_t longueur);
-
- private:
-  String copies[kNombre];
-  int compteurs[kNombre] = {};
+  // The name whose key text (quotes included, longueur bytes, lower case)
+  // cle is; -1 for none.
+  static int Indice(const char* cle, std::size_t longueur);
 };
 
 #endif  // PAGEVET_CHECKER_NOMSMETA_H_

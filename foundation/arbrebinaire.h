@@ -1,5 +1,7 @@
 // ArbreBinaire<T>: a balanced binary search tree (an AA tree) that counts
 // occurrences of values. Every walk is iterative and no deeper than the tree.
+// The run no longer uses it (EnsembleMots holds a page's words); kept, with
+// its tests, for a caller that needs counted values in order.
 #ifndef PAGEVET_FOUNDATION_ARBREBINAIRE_H_
 #define PAGEVET_FOUNDATION_ARBREBINAIRE_H_
 

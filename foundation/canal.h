@@ -27,15 +27,4 @@ class CanalFichier : public Canal {
   std::FILE* flux_;
 };
 
-// Keeps what is written, for a caller that sends it on later.
-class CanalMemoire : public Canal {
- public:
-  void Ecrit(const char* octets, std::size_t n) override { texte_.append(octets, n); }
-  const std::string& Texte() const { return texte_; }
-  void Vide() { texte_.clear(); }
-
- private:
-  std::string texte_;
-};
-
 #endif  // PAGEVET_FOUNDATION_CANAL_H_

@@ -11,7 +11,6 @@ class ErreurSortie : public std::exception {
   // code: the host's error number, as errno gave it.
   explicit ErreurSortie(int code) : code_(code) {}
 
-  int Code() const { return code_; }
   // The host's reason, in English.
   const char* what() const noexcept override { return std::strerror(code_); }
 

@@ -8,8 +8,7 @@
 
 namespace {
 
-// A word holds at most 511 characters.
-constexpr std::size_t kMaxCaracteres = 511;
+constexpr auto kMaxCaracteres = static_cast<std::size_t>(kMaxCaracteresMot);
 constexpr int kLigneDepassementMot = 260;
 
 using Classe = LecteurMots::Classe;

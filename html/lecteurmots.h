@@ -8,6 +8,13 @@
 
 #include "foundation/jeucaracteres.h"
 
+// The most characters a word of a page's text holds; a longer one is a fatal
+// error.
+constexpr long kMaxCaracteresMot = 511;
+// The room such a word takes at most, its terminator included: characters of
+// up to 4 bytes each.
+constexpr int kTailleMot = (kMaxCaracteresMot + 1) * 4;
+
 class LecteurMots {
  public:
   // texte, NUL-terminated in the character set jeu, must outlive the reader.
@@ -19,7 +26,7 @@ class LecteurMots {
   // the rest of the text when no ';' closes it. In UTF-8 a word also ends
   // at every character beyond ASCII that Unicode calls punctuation or a
   // space, and a stray byte is its Windows-1252 character. Throws MesErreur
-  // when a word reaches 512 characters (in UTF-8, characters, whatever
+  // when a word passes kMaxCaracteresMot characters (in UTF-8, characters, whatever
   // their bytes).
   bool Suivant(const char*& mot, std::size_t& longueur) {
     // Most Windows-1252 words are letters between blanks: read here, in the
@@ -54,9 +61,6 @@ class LecteurMots {
   enum Classe : unsigned char { kMot, kSepare, kEsperluette, kFin };
 
  private:
-  // The most characters a word holds.
-  static constexpr long kMaxCaracteresMot = 511;
-
   bool SuivantLentement(const char*& mot, std::size_t& longueur);
   bool SuivantUtf8(const char*& mot, std::size_t& longueur);
 

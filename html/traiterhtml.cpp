@@ -27,7 +27,7 @@ char* TraiterHtml::motSuivant() {
   const char* mot = nullptr;
   std::size_t longueur = 0;
   if (!mots_.Suivant(mot, longueur)) longueur = 0;
-  // 511 characters of at most 4 bytes each fit, with the terminator.
+  // kMaxCaracteresMot characters of at most 4 bytes each fit, with the terminator.
   if (longueur > 0) std::memcpy(tamponMot, mot, longueur);
   tamponMot[longueur] = '\0';
   return tamponMot;

@@ -1,15 +1,13 @@
 // TraiterHtml: one line of page text with a reading cursor. It strips the
 // line's tags and hands out its words one at a time, each copied.
+// The run no longer calls it (the keyword analysis reads words with
+// LecteurMots in place); kept as the reference its tests check words against.
 #ifndef PAGEVET_HTML_TRAITERHTML_H_
 #define PAGEVET_HTML_TRAITERHTML_H_
 
 #include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
 #include "html/lecteurmots.h"
-
-// The room a word from motSuivant takes at most, its terminator included:
-// 511 characters of up to 4 bytes each.
-constexpr int kTailleMot = 512 * 4;
 
 // Common base of the HTML text processors; holds nothing.
 class BaseHtml {};
@@ -28,7 +26,7 @@ class TraiterHtml : public BaseHtml {
 
   // The next word, as LecteurMots reads it, copied into the thread's word
   // buffer: valid and writable until the next call; "" when no word is
-  // left. Throws MesErreur when a word reaches 512 characters.
+  // left. Throws MesErreur when a word passes kMaxCaracteresMot characters.
   char* motSuivant();
 
  private:

@@ -88,6 +88,8 @@ const char* premiereBalise(const char* texte);
 // the next line through dansCommentaire. Returns the new length.
 int supprimerCommentaires(char* ligne, bool& dansCommentaire);
 
+// The run no longer calls this: retirerBalisesLigne does it in one walk; kept
+// as the reference its tests check it against.
 // Writes source without its tags into destination (at least as large as
 // source; may be source itself), carrying horsBalise from line to line.
 // Returns the length written.
@@ -99,6 +101,8 @@ int retirerBalises(bool& horsBalise, const char* source, char* destination);
 // new length.
 int retirerBalisesLigne(char* texte, size_t n, bool& horsBalise);
 
+// The run no longer calls the next three: BalisesLigne reads the same in one
+// pass; kept as the reference its tests and the fuzz harness check it against.
 // nombre receives the count of tags opened in texte; answers whether the last
 // one is left without its '>'.
 bool compterBalises(const char* texte, int& nombre);

@@ -334,8 +334,6 @@ long ecrire(int descripteur, const void* tampon, std::size_t nombre) {
   return static_cast<long>(::write(descripteur, tampon, nombre));
 }
 
-bool estTerminal(std::FILE* flux) { return isatty(fileno(flux)) == 1; }
-
 bool localeEnUtf8() {
   // Asked of a private locale object, so the program's own stays "C".
   locale_t locale = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(0));

@@ -109,11 +109,9 @@ long ecrire(int descripteur, const void* tampon, std::size_t nombre);
 void getdate(DateJour* date);
 void gettime(HeureJour* heure);
 
-// The console query, asked at start-up: whether a stream is a terminal,
-// whether the user's locale writes UTF-8 (the program's own locale stays
+// The console query, asked at start-up: whether the user's locale writes UTF-8 (the program's own locale stays
 // "C"), whether two streams write to the same open file, and whether a
 // stream has a descriptor at all.
-bool estTerminal(std::FILE* flux);
 bool localeEnUtf8();
 bool memeFichierOuvert(std::FILE* a, std::FILE* b);
 // 0 when a stream's descriptor is open, else the host's error (EBADF).

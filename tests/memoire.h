@@ -8,6 +8,7 @@
 #include <string>
 
 #include "foundation/affichage.h"
+#include "foundation/canal.h"
 
 // A read-only stream over a copy of contenu.
 class FluxMemoire {
@@ -47,6 +48,16 @@ class SortieMemoire {
   char* tampon_ = nullptr;
   size_t taille_ = 0;
   std::FILE* flux_;
+};
+
+// A channel that keeps what is written, for the test to read back.
+class CanalMemoire : public Canal {
+ public:
+  void Ecrit(const char* octets, std::size_t n) override { texte_.append(octets, n); }
+  const std::string& Texte() const { return texte_; }
+
+ private:
+  std::string texte_;
 };
 
 // What action writes through a printer of the given output set made on a

@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "checker/rapporttexte.h"
+#include "checker/filtreconstats.h"
+#include "report/rapporttexte.h"
 #include "tests/memoire.h"
 
 namespace {
@@ -22,17 +23,22 @@ const std::string kPropre =
     "<meta name=\"robots\" content=\"index, follow\">\n"
     "</head>\n<body>\n<p>A clean page.</p>\n</body>\n</html>\n";
 
-OptionsExamen options(bool developpe, bool simple, std::initializer_list<Constat> ignores = {}) {
-  OptionsExamen o;
-  o.developpe = developpe;
-  o.simple = simple;
+struct Options {
+  OptionsExamen examen;
+  std::bitset<kNombreConstats> ignores;
+};
+
+Options options(bool developpe, bool simple, std::initializer_list<Constat> ignores = {}) {
+  Options o;
+  o.examen.developpe = developpe;
+  o.examen.simple = simple;
   for (const Constat c : ignores) o.ignores.set(c);
   return o;
 }
 
 struct Cas {
   std::string page;
-  OptionsExamen options;
+  Options options;
   std::string rapport;  // after the path line
 };
 
@@ -60,7 +66,6 @@ TEST(ExaminerPage, ReportsThePageReadFromMemory) {
       {"<head>\n<!-- open\nstill -->a<<!b>! <i>c\n<p>x</p>\n", options(false, true),
        "   3, Unknown tag (HTML 3.2) : \n  a<! <i>c\n   4, More than one tag : \n  <p>x</p>\n\n"},
   };
-  NomsMeta nomsMeta;
   SortieMemoire erreurs;
   CanalMemoire inutile;
   const RapportTexte texte(Affichage::Sortie::Oem850, inutile, erreurs.Flux(), true);
@@ -68,10 +73,11 @@ TEST(ExaminerPage, ReportsThePageReadFromMemory) {
     FluxMemoire page(c.page);
     CanalMemoire canal;
     const auto rapport = texte.NouvellePage(canal);
+    FiltreConstats filtre(c.options.ignores, *rapport);
     LecteurLignes lecteur(page.Flux());
-    const bool signale = examinerPage("p.htm", lecteur, c.options, nomsMeta, *rapport);
+    examinerPage("p.htm", lecteur, c.options.examen, filtre);
     EXPECT_EQ(canal.Texte(), "p.htm\n" + c.rapport) << c.page;
-    EXPECT_EQ(signale, !c.rapport.empty()) << c.page;
+    EXPECT_EQ(filtre.Signalee(), !c.rapport.empty()) << c.page;
   }
   EXPECT_EQ(erreurs.Texte(), "");
 }

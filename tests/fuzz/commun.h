@@ -9,8 +9,8 @@
 
 #include <memory>
 
-#include "checker/rapport.h"
-#include "checker/rapporttexte.h"
+#include "report/rapport.h"
+#include "report/rapporttexte.h"
 #include "foundation/canal.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

@@ -7,16 +7,14 @@
 #include <cstdlib>
 
 #include "checker/examen.h"
-#include "checker/nomsmeta.h"
-#include "checker/rapportgnu.h"
-#include "checker/rapportjson.h"
-#include "checker/rapportsarif.h"
+#include "report/rapportgnu.h"
+#include "report/rapportjson.h"
+#include "report/rapportsarif.h"
 #include "files/lecteurlignes.h"
 #include "foundation/meserreur.h"
 #include "tests/fuzz/commun.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static NomsMeta nomsMeta;
   // The empty input needs a buffer all the same.
   static char vide = '\0';
   void* const octets = size > 0 ? const_cast<uint8_t*>(data) : static_cast<void*>(&vide);
@@ -44,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (page == nullptr) std::abort();
     OptionsExamen options;
     options.developpe = examen.developpe;
-    options.simple = examen.simple;
+    options.simple = examen.simple && !examen.developpe;
     options.balises = examen.html5 ? JeuBalises::Html5 : JeuBalises::Html32;
     try {
       LecteurLignes lecteur(page);
-      examinerPage("p\xE9.htm", lecteur, options, nomsMeta, examen.rapport);
+      examinerPage("p\xE9.htm", lecteur, options, examen.rapport);
     } catch (const MesErreur&) {
       // The fatal errors (word or keyword too long) are expected outcomes.
     }

@@ -10,7 +10,6 @@
 
 #include "checker/etatfichier.h"
 #include "checker/metatags.h"
-#include "checker/nomsmeta.h"
 #include "foundation/meserreur.h"
 #include "foundation/mystring.h"
 #include "html/trthtml.h"
@@ -19,21 +18,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  static NomsMeta nomsMeta;
   const uint8_t choix = data[0];
   ++data;
   --size;
 
   OptionsExamen options;
   options.developpe = (choix & 1) != 0;
-  options.simple = (choix & 2) != 0;
+  options.simple = (choix & 2) != 0 && !options.developpe;
   options.balises = (choix & 32) != 0 ? JeuBalises::Html5 : JeuBalises::Html32;
   auto etat = std::make_unique<EtatFichier>(
-      nomsMeta, options, pageMuette(),
+      options, pageMuette(),
       (choix & 16) != 0 ? JeuCaracteres::Utf8 : JeuCaracteres::Windows1252);
   etat->dansHead = (choix & 4) != 0;
-  etat->motsClesLus = (choix & 8) != 0;
-  nomsMeta.RemetAZero();
 
   // One line as fgets gives it: at most 8191 bytes, ending after a '\n'.
   size_t n = 0;
@@ -60,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const MesErreur&) {
     // A keyword too long is a fatal error: expected.
   }
-  syntaxeStricte(meta, etat->balises);
+  syntaxeStricte(meta, etat->options.balises);
   std::fflush(stdout);
   return 0;
 }

@@ -7,9 +7,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
-cp -R "$root/foundation" "$root/html" "$root/files" "$root/checker" "$root/datetime" "$copy/"
+cp -R "$root/foundation" "$root/html" "$root/files" "$root/checker" "$root/report" "$root/run" "$root/datetime" "$copy/"
 bash "$here/check_host_calls.sh" "$copy" >/dev/null
-cat >> "$copy/checker/pagevet.cpp" <<'CODE'
+cat >> "$copy/checker/examen.cpp" <<'CODE'
 #include <sys/stat.h>
 bool planted(const char* path) { struct stat s; return stat(path, &s) == 0; }
 CODE

@@ -21,7 +21,7 @@ while IFS= read -r -d '' file; do
     printf '%s\n' "$hits" | sed "s|^|$file:|"
     found=1
   fi
-done < <(find foundation html files checker datetime \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z)
+done < <(find foundation html files checker report run datetime \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z)
 
 if [ $found -ne 0 ]; then
   echo "host calls outside platform/: route them through the platform layer" >&2

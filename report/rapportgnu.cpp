@@ -1,0 +1,50 @@
+#include "report/rapportgnu.h"
+
+#include "report/cheminbarres.h"
+
+namespace {
+
+class PageGnu : public RapportPage, private ConversionTextes {
+ public:
+  PageGnu(Affichage::Sortie jeu, Canal& canal, JeuBalises balises)
+      : sortie_(jeu, canal), balises_(balises) {}
+
+  void Debut(const char* chemin, JeuCaracteres jeu) override {
+    jeu_ = jeu;
+    chemin_ = Chemin(chemin);
+  }
+
+  // One whole line: the path, the line and column when there are, the
+  // message, the finding's id.
+  void Constate(const Signalement& s) override {
+    std::string ligne = chemin_;
+    if (s.ligne > 0) {
+      ligne += ':' + std::to_string(s.ligne);
+      if (s.colonne > 0) ligne += ':' + std::to_string(s.colonne);
+    }
+    ligne += ": ";
+    rendreMessage(s, balises_, *this, ligne);
+    ligne += std::string(" [") + kConstats[s.constat].id + "]\n";
+    sortie_.Ecrit(ligne);
+  }
+
+  void Fin() override {}
+  void Interrompue() override {}
+
+ private:
+  std::string Texte(const char* texte) const override { return sortie_.Convertit(texte, jeu_); }
+  std::string Chemin(const char* chemin) const override {
+    return sortie_.Convertit(cheminAvecBarres(chemin).c_str(), jeuDuNom(chemin));
+  }
+
+  const Affichage sortie_;
+  const JeuBalises balises_;
+  JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
+  std::string chemin_;  // converted for the output
+};
+
+}  // namespace
+
+std::unique_ptr<RapportPage> RapportGnu::NouvellePage(Canal& canal) const {
+  return std::make_unique<PageGnu>(JeuConsole(), canal, Balises());
+}

@@ -1,0 +1,50 @@
+#include "report/rapportjson.h"
+
+#include "report/textesjson.h"
+
+namespace {
+
+// A page object: its path and set, then its findings one a line, so that a
+// page of many findings is never held whole.
+class PageJson : public RapportPage {
+ public:
+  PageJson(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
+
+  void Debut(const char* chemin, JeuCaracteres jeu) override {
+    jeu_ = jeu;
+    premier_ = true;
+    ecrire(canal_, "\n{\"path\":" + enJson(cheminUtf8(chemin)) + ",\"charset\":\"" +
+                       nomJeu(jeu) + "\",\"findings\":[");
+  }
+
+  void Constate(const Signalement& s) override {
+    const std::string constat = enJson(constatJson(s, balises_, jeu_));
+    ecrire(canal_, (premier_ ? "\n " : ",\n ") + constat);
+    premier_ = false;
+  }
+
+  void Fin() override { ecrire(canal_, "]}"); }
+  // The page keeps the findings it had: its object is closed as any other.
+  void Interrompue() override { Fin(); }
+
+ private:
+  Canal& canal_;
+  const JeuBalises balises_;
+  JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
+  bool premier_ = true;
+};
+
+}  // namespace
+
+void RapportJson::Debut() {
+  ecrire(Sortie(), "{\"tool\":\"pagevet\",\"version\":\"" PAGEVET_VERSION "\",\n\"files\":[");
+}
+
+std::unique_ptr<RapportPage> RapportJson::NouvellePage(Canal& canal) const {
+  return std::make_unique<PageJson>(canal, Balises());
+}
+
+void RapportJson::Fin(int statut) {
+  ecrire(Sortie(), "],\n\"errors\":" + enJson(Json(Journal().Lignes())) +
+                      ",\n\"status\":" + std::to_string(statut) + "}\n");
+}

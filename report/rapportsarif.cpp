@@ -1,0 +1,93 @@
+#include "report/rapportsarif.h"
+
+#include "report/textesjson.h"
+
+namespace {
+
+// The page's results, one a line, each with its rule and its place.
+class PageSarif : public RapportPage {
+ public:
+  PageSarif(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
+
+  void Debut(const char* chemin, JeuCaracteres jeu) override {
+    jeu_ = jeu;
+    premier_ = true;
+    uri_ = encoderUri(cheminUtf8(chemin));
+  }
+
+  void Constate(const Signalement& s) override {
+    Json physique{{"artifactLocation", {{"uri", uri_}, {"uriBaseId", "SRCROOT"}}}};
+    if (s.ligne > 0) {
+      physique["region"] = {{"startLine", s.ligne}};
+      if (s.colonne > 0) physique["region"]["startColumn"] = s.colonne;
+    }
+    const Json resultat{{"ruleId", kConstats[s.constat].id},
+                        {"ruleIndex", static_cast<int>(s.constat)},
+                        {"level", estMotCle(s.constat) ? "warning" : "error"},
+                        {"message", {{"text", messageUtf8(s, balises_, jeu_)}}},
+                        {"locations", Json::array({{{"physicalLocation", physique}}})}};
+    ecrire(canal_, (premier_ ? "\n" : ",\n") + enJson(resultat));
+    premier_ = false;
+  }
+
+  void Fin() override {}
+  void Interrompue() override {}
+
+ private:
+  Canal& canal_;
+  const JeuBalises balises_;
+  JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
+  bool premier_ = true;
+  std::string uri_;
+};
+
+}  // namespace
+
+void RapportSarif::Debut() {
+  Json regles = Json::array();
+  for (int c = 0; c < kNombreConstats; ++c) {
+    regles.push_back(
+        {{"id", kConstats[c].id},
+         {"shortDescription", {{"text", resumeConstat(static_cast<Constat>(c), Balises())}}}});
+  }
+  std::string racine = encoderUri(texteUtf8(repertoire_.c_str(), JeuCaracteres::Utf8));
+  if (racine.empty() || racine.back() != '/') racine += '/';
+  const Json outil{{"driver", {{"name", "pagevet"}, {"version", PAGEVET_VERSION}, {"rules", regles}}}};
+  ecrire(Sortie(), "{\"$schema\":\"https://json.schemastore.org/sarif-2.1.0.json\","
+                  "\"version\":\"2.1.0\",\n\"runs\":[{\"tool\":" +
+                      enJson(outil) + ",\n\"originalUriBaseIds\":" +
+                      enJson(Json{{"SRCROOT", {{"uri", "file://" + racine}}}}) + ",\n\"results\":[");
+}
+
+std::unique_ptr<RapportPage> RapportSarif::NouvellePage(Canal& canal) const {
+  return std::make_unique<PageSarif>(canal, Balises());
+}
+
+void RapportSarif::Fin(int statut) {
+  Json notifications = Json::array();
+  for (const std::string& ligne : Journal().Lignes()) {
+    notifications.push_back({{"level", "error"}, {"message", {{"text", ligne}}}});
+  }
+  const Json invocation{{"executionSuccessful", statut != kStatutEchec},
+                        {"exitCode", statut},
+                        {"toolExecutionNotifications", notifications}};
+  ecrire(Sortie(), "],\n\"invocations\":[" + enJson(invocation) + "]}]}\n");
+}
+
+std::string encoderUri(const std::string& chemin) {
+  static const char kChiffres[] = "0123456789ABCDEF";
+  std::string uri;
+  for (const char c : chemin) {
+    const auto octet = static_cast<unsigned char>(c);
+    if ((octet >= 'A' && octet <= 'Z') || (octet >= 'a' && octet <= 'z') ||
+        (octet >= '0' && octet <= '9') || c == '-' || c == '.' || c == '_' || c == '~' ||
+        c == '/') {
+      uri += c;
+    } else {
+      uri += '%';
+      uri += kChiffres[octet >> 4];
+      uri += kChiffres[octet & 0x0F];
+    }
+  }
+  return uri;
+}

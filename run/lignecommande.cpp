@@ -1,0 +1,132 @@
+#include "run/lignecommande.h"
+
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+struct OptionLongue {
+  const char* nom;
+  bool valeur;  // takes a value
+};
+
+constexpr OptionLongue kOptions[] = {
+    {"format", true},
+    {"help", false},
+    {"html5", false},
+    {"ignore", true},
+    {"jobs", true},
+    {"version", false},
+};
+
+// The option that nom names, exactly or as the prefix of exactly one;
+// candidates receives every option it is a prefix of.
+const OptionLongue* trouver(const std::string& nom, std::vector<const OptionLongue*>& candidats) {
+  candidats.clear();
+  for (const OptionLongue& option : kOptions) {
+    if (nom == option.nom) return &option;
+    if (!nom.empty() && std::strncmp(option.nom, nom.c_str(), nom.size()) == 0) {
+      candidats.push_back(&option);
+    }
+  }
+  return candidats.size() == 1 ? candidats.front() : nullptr;
+}
+
+}  // namespace
+
+const char* const kAideOptionsLongues[] = {
+    "    --format=FORMAT : Write the report as text (the default), gnu, json or sarif\n",
+    "    --ignore=ID,... : Leave out the findings of these ids (man pagevet lists them)\n",
+    "    --html5         : Check tags and meta tags by today's HTML, not HTML 3.2\n",
+    "    --jobs=N        : Examine N pages at once (default: one per processor)\n",
+    "    --help          : Print this help and exit\n",
+    "    --version       : Print the version and exit\n",
+    "    --              : Read every later argument as a mask\n",
+};
+const int kNombreLignesAideLongue = static_cast<int>(std::size(kAideOptionsLongues));
+
+bool LigneCommande::Analyse(int nbArgs, const char* const* args, std::string& erreur) {
+  if (nbArgs > 0) classiques_.push_back(args[0]);
+  for (int i = 1; i < nbArgs; ++i) {
+    const char* const argument = args[i];
+    if (std::strcmp(argument, "--") == 0) {
+      masquesApres_.assign(args + i + 1, args + nbArgs);
+      return true;
+    }
+    if (std::strncmp(argument, "--", 2) != 0) {
+      classiques_.push_back(argument);
+      continue;
+    }
+    const char* const egal = std::strchr(argument + 2, '=');
+    const std::string nom = egal != nullptr ? std::string(argument + 2, egal) : argument + 2;
+    std::vector<const OptionLongue*> candidats;
+    const OptionLongue* const option = trouver(nom, candidats);
+    if (option == nullptr) {
+      if (candidats.size() > 1) {
+        erreur = "option '--" + nom + "' is ambiguous; possibilities:";
+        for (const OptionLongue* candidat : candidats) erreur += std::string(" '--") + candidat->nom + "'";
+      } else {
+        erreur = std::string("unrecognized option '") + argument + "'";
+      }
+      return false;
+    }
+    const char* valeur = nullptr;
+    if (option->valeur) {
+      if (egal != nullptr) {
+        valeur = egal + 1;
+      } else if (i + 1 < nbArgs) {
+        valeur = args[++i];
+      } else {
+        erreur = std::string("option '--") + option->nom + "' requires an argument";
+        return false;
+      }
+    } else if (egal != nullptr) {
+      erreur = std::string("option '--") + option->nom + "' doesn't allow an argument";
+      return false;
+    }
+    if (!Option(option->nom, valeur, erreur)) return false;
+    if (aide_ || version_) return true;
+  }
+  return true;
+}
+
+bool LigneCommande::Option(const std::string& nom, const char* valeur, std::string& erreur) {
+  if (nom == "help") {
+    aide_ = true;
+  } else if (nom == "html5") {
+    html5_ = true;
+  } else if (nom == "version") {
+    version_ = true;
+  } else if (nom == "format") {
+    if (formatDeNom(valeur, format_)) return true;
+    erreur = std::string("invalid format '") + valeur + "' (text, gnu, json, sarif)";
+    return false;
+  } else if (nom == "jobs") {
+    // A plain decimal count from 1 to kMaxTravailleurs.
+    long nombre = 0;
+    const char* p = valeur;
+    for (; *p >= '0' && *p <= '9' && nombre <= kMaxTravailleurs; ++p) nombre = nombre * 10 + (*p - '0');
+    if (p == valeur || *p != '\0' || nombre < 1 || nombre > kMaxTravailleurs) {
+      erreur = std::string("invalid number of jobs '") + valeur + "' (1 to " +
+               std::to_string(kMaxTravailleurs) + ")";
+      return false;
+    }
+    travailleurs_ = static_cast<int>(nombre);
+  } else if (nom == "ignore") {
+    // A comma-separated list; the option may be given several times.
+    const char* debut = valeur;
+    for (;;) {
+      const char* const virgule = std::strchr(debut, ',');
+      const std::string id = virgule != nullptr ? std::string(debut, virgule) : debut;
+      Constat constat;
+      if (!constatDeId(id.c_str(), constat)) {
+        erreur = "unknown finding '" + id + "' in --ignore";
+        return false;
+      }
+      ignores_.set(constat);
+      if (virgule == nullptr) break;
+      debut = virgule + 1;
+    }
+  }
+  return true;
+}

@@ -1,0 +1,129 @@
+// The gnu, json and sarif formats fed with findings directly: how each lays
+// out a finding's place, message and values.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "report/rapportgnu.h"
+#include "report/rapportjson.h"
+#include "report/rapportsarif.h"
+#include "tests/memoire.h"
+
+namespace {
+
+using nlohmann::json;
+
+Signalement ligne(Constat constat, int numero, const char* texte, int colonne = 0) {
+  Signalement s = signalementLigne(constat, numero, texte);
+  s.colonne = colonne;
+  return s;
+}
+
+Signalement motCle(Constat constat, const char* mot, int compte) {
+  Signalement s = signalementPage(constat, compte);
+  s.motCle = mot;
+  return s;
+}
+
+struct Cas {
+  Signalement signalement;
+  JeuCaracteres jeu;
+  std::string gnu;  // after "dir/p\xC3\xA9.htm"
+  json objet;       // json: the finding's object
+  json region;      // sarif: null for a page finding
+};
+
+const char kChemin[] = "dir\\p\xE9.htm";  // a Windows-1252 name
+
+std::vector<Cas> cas() {
+  return {
+      {ligne(kBaliseIncomplete, 3, "<a href\n"), JeuCaracteres::Windows1252,
+       ":3: Incomplete tag [incomplete-tag]\n",
+       {{"id", "incomplete-tag"}, {"line", 3}, {"message", "Incomplete tag"}, {"text", "<a href"}},
+       {{"startLine", 3}}},
+      {ligne(kBaliseInconnue, 12, "<x>", 7), JeuCaracteres::Utf8,
+       ":12:7: Unknown tag (HTML5) [unknown-tag]\n",
+       {{"id", "unknown-tag"}, {"line", 12}, {"column", 7}, {"message", "Unknown tag (HTML5)"},
+        {"text", "<x>"}},
+       {{"startLine", 12}, {"startColumn", 7}}},
+      {signalementPage(kSansTitre), JeuCaracteres::Windows1252,
+       ": No <TITLE> tag found [no-title]\n",
+       {{"id", "no-title"}, {"message", "No <TITLE> tag found"}}, nullptr},
+      {signalementPage(kHorsHead, 2), JeuCaracteres::Windows1252,
+       ": 2 meta-tags or title outside the <HEAD> section [outside-head]\n",
+       {{"id", "outside-head"}, {"message", "2 meta-tags or title outside the <HEAD> section"},
+        {"count", 2}},
+       nullptr},
+      // A keyword comes out in UTF-8 whatever the page's set.
+      {motCle(kMotCleRepete, "caf\xE9", 3), JeuCaracteres::Windows1252,
+       ": Keyword [caf\xC3\xA9] appears 3 times in the list [keyword-repeated]\n",
+       {{"id", "keyword-repeated"}, {"message", "Keyword [caf\xC3\xA9] appears 3 times in the list"},
+        {"keyword", "caf\xC3\xA9"}, {"count", 3}},
+       nullptr},
+      {motCle(kMotCleInutilise, "th\xC3\xA9", 1), JeuCaracteres::Utf8,
+       ": Keyword unused in the text : th\xC3\xA9 [keyword-unused]\n",
+       {{"id", "keyword-unused"}, {"message", "Keyword unused in the text : th\xC3\xA9"},
+        {"keyword", "th\xC3\xA9"}},
+       nullptr},
+  };
+}
+
+TEST(Formats, GnuWritesOneLinePerFinding) {
+  SortieMemoire erreurs;
+  CanalMemoire inutile;
+  const RapportGnu gnu(Affichage::Sortie::Utf8, inutile, erreurs.Flux(), JeuBalises::Html5);
+  for (const Cas& c : cas()) {
+    CanalMemoire canal;
+    const auto page = gnu.NouvellePage(canal);
+    page->Debut(kChemin, c.jeu);
+    page->Constate(c.signalement);
+    page->Fin();
+    EXPECT_EQ(canal.Texte(), "dir/p\xC3\xA9.htm" + c.gnu);
+  }
+}
+
+TEST(Formats, JsonListsEachFindingWithWhatItCarries) {
+  SortieMemoire erreurs;
+  CanalMemoire inutile;
+  const RapportJson rapport(Affichage::Sortie::Utf8, inutile, erreurs.Flux(), JeuBalises::Html5);
+  for (const Cas& c : cas()) {
+    CanalMemoire canal;
+    const auto page = rapport.NouvellePage(canal);
+    page->Debut(kChemin, c.jeu);
+    page->Constate(c.signalement);
+    page->Constate(c.signalement);
+    page->Fin();
+    const json objet = json::parse(canal.Texte());
+    EXPECT_EQ(objet["path"], "dir/p\xC3\xA9.htm");
+    EXPECT_EQ(objet["charset"], c.jeu == JeuCaracteres::Utf8 ? "utf-8" : "windows-1252");
+    EXPECT_EQ(objet["findings"], json::array({c.objet, c.objet})) << canal.Texte();
+  }
+}
+
+TEST(Formats, SarifGivesEachFindingItsRuleAndPlace) {
+  SortieMemoire erreurs;
+  CanalMemoire inutile;
+  const RapportSarif rapport(Affichage::Sortie::Utf8, inutile, erreurs.Flux(), "/site",
+                             JeuBalises::Html5);
+  for (const Cas& c : cas()) {
+    CanalMemoire canal;
+    const auto page = rapport.NouvellePage(canal);
+    page->Debut(kChemin, c.jeu);
+    page->Constate(c.signalement);
+    page->Fin();
+    const json resultats = json::parse("[" + canal.Texte() + "]");
+    ASSERT_EQ(resultats.size(), 1u);
+    const json& r = resultats[0];
+    EXPECT_EQ(r["ruleId"], c.objet["id"]);
+    EXPECT_EQ(r["ruleIndex"], static_cast<int>(c.signalement.constat));
+    EXPECT_EQ(r["level"], estMotCle(c.signalement.constat) ? "warning" : "error");
+    EXPECT_EQ(r["message"]["text"], c.objet["message"]);
+    const json& physique = r["locations"][0]["physicalLocation"];
+    EXPECT_EQ(physique["artifactLocation"]["uri"], "dir/p%C3%A9.htm");
+    EXPECT_EQ(physique.contains("region") ? physique["region"] : json(), c.region);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+// The scheduler driven by a fake page job: pages that take random times,
+// write nothing or more than a worker holds, a fatal error at page k and an
+// output that fails give the same bytes and the same error whatever the
+// number of workers. Labelled "jobs": it runs under ThreadSanitizer too.
+#include "run/atelier.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+namespace {
+
+struct Plan {
+  std::size_t pages;
+  std::size_t fatale;      // the page that fails halfway; >= pages: none
+  std::size_t grande;      // the page that writes more than 1 MiB; >= pages: none
+  std::size_t sortieMax;   // bytes the output takes before it fails; 0: no limit
+};
+
+// What page i writes, whole: nothing for one page in four, else a few lines.
+std::string texte(const Plan& plan, std::size_t i) {
+  if (i % 4 == 1) return "";
+  std::string t;
+  const std::size_t lignes = i == plan.grande ? 40000 : 1 + i % 7;
+  for (std::size_t l = 0; l < lignes; ++l) {
+    t += "page " + std::to_string(i) + " line " + std::to_string(l) + " ..........\n";
+  }
+  return t;
+}
+
+class TravailFaux : public TravailPage {
+ public:
+  TravailFaux(const Plan& plan, Canal& canal) : plan_(plan), canal_(canal) {}
+
+  bool Examine(std::size_t i) override {
+    std::mt19937 hasard(static_cast<unsigned>(i * 7919));
+    std::this_thread::sleep_for(std::chrono::microseconds(hasard() % 500));
+    const std::string t = texte(plan_, i);
+    // Written in pieces, as a format writes a page.
+    const std::size_t moitie = i == plan_.fatale ? t.size() / 2 : t.size();
+    for (std::size_t p = 0; p < moitie; p += 100) {
+      canal_.Ecrit(t.data() + p, std::min<std::size_t>(100, moitie - p));
+    }
+    if (i == plan_.fatale) throw std::runtime_error("fatal at page " + std::to_string(i));
+    return i % 3 == 0;
+  }
+
+ private:
+  const Plan& plan_;
+  Canal& canal_;
+};
+
+class FabriqueFausse : public FabriqueTravail {
+ public:
+  explicit FabriqueFausse(const Plan& plan) : plan_(plan) {}
+  std::unique_ptr<TravailPage> Nouveau(Canal& canal) const override {
+    return std::make_unique<TravailFaux>(plan_, canal);
+  }
+
+ private:
+  const Plan& plan_;
+};
+
+// Keeps what it is given, up to max bytes, as a disk that fills up: a
+// write that does not fit keeps what fits and fails.
+class SortieBornee : public Canal {
+ public:
+  explicit SortieBornee(std::size_t max) : max_(max) {}
+  void Ecrit(const char* octets, std::size_t n) override {
+    if (max_ > 0 && texte_.size() + n > max_) {
+      texte_.append(octets, max_ - texte_.size());
+      throw std::runtime_error("output full");
+    }
+    texte_.append(octets, n);
+  }
+  const std::string& Texte() const { return texte_; }
+
+ private:
+  const std::size_t max_;
+  std::string texte_;
+};
+
+struct Issue {
+  std::string octets;
+  std::string erreur;
+  bool signalee = false;
+};
+
+Issue executer(const Plan& plan, int travailleurs) {
+  const FabriqueFausse fabrique(plan);
+  SortieBornee sortie(plan.sortieMax);
+  Issue issue;
+  try {
+    issue.signalee = traiterPages(plan.pages, fabrique, sortie, "|", travailleurs);
+  } catch (const std::runtime_error& erreur) {
+    issue.erreur = erreur.what();
+  }
+  issue.octets = sortie.Texte();
+  return issue;
+}
+
+// What one page after the other writes, without threads.
+std::string attendu(const Plan& plan) {
+  std::string octets;
+  for (std::size_t i = 0; i < plan.pages && i <= plan.fatale; ++i) {
+    std::string t = texte(plan, i);
+    if (i == plan.fatale) t.resize(t.size() / 2 / 100 * 100 + (t.size() / 2) % 100);
+    if (t.empty()) continue;
+    if (!octets.empty()) octets += '|';
+    octets += t;
+  }
+  return octets;
+}
+
+TEST(Atelier, SameBytesAndErrorWhateverTheNumberOfWorkers) {
+  constexpr std::size_t kAucune = ~std::size_t{0};
+  const Plan plans[] = {
+      {300, kAucune, kAucune, 0},
+      {1, kAucune, kAucune, 0},
+      {0, kAucune, kAucune, 0},
+      {300, 137, kAucune, 0},
+      {300, 0, kAucune, 0},
+      {200, kAucune, 11, 0},   // a report past 1 MiB
+      {200, 150, 11, 0},
+      {200, 11, 11, 0},        // the large page is the one that fails
+      {200, kAucune, 11, 200000},  // the output fails inside the large page
+      {300, kAucune, kAucune, 5000},
+  };
+  for (const Plan& plan : plans) {
+    const std::string octets = attendu(plan);
+    const std::string trace = std::to_string(plan.pages) + " pages, fatal " +
+                              std::to_string(plan.fatale) + ", output " +
+                              std::to_string(plan.sortieMax);
+    const Issue seul = executer(plan, 1);
+    if (plan.sortieMax == 0) {
+      EXPECT_EQ(seul.octets, octets) << trace;
+      EXPECT_EQ(seul.erreur,
+                plan.fatale < plan.pages ? "fatal at page " + std::to_string(plan.fatale) : "")
+          << trace;
+    } else {
+      EXPECT_EQ(seul.erreur, "output full") << trace;
+      EXPECT_EQ(seul.octets, octets.substr(0, plan.sortieMax)) << trace;
+    }
+    if (seul.erreur.empty()) {
+      EXPECT_EQ(seul.signalee, plan.pages > 0) << trace;
+    }
+    for (const int travailleurs : {2, 8}) {
+      const Issue issue = executer(plan, travailleurs);
+      EXPECT_EQ(issue.octets, seul.octets) << trace << ", " << travailleurs << " workers";
+      EXPECT_EQ(issue.erreur, seul.erreur) << trace << ", " << travailleurs << " workers";
+      EXPECT_EQ(issue.signalee, seul.signalee) << trace << ", " << travailleurs << " workers";
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// The long options of the command line, apart from the design's arguments.
+#include "run/lignecommande.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Cas {
+  std::vector<const char*> args;  // after the program's name
+  std::string erreur;             // empty: accepted
+  FormatRapport format;
+  std::vector<std::string> classiques;  // after the program's name
+  std::vector<std::string> apres;
+  std::vector<Constat> ignores;
+};
+
+std::vector<std::string> enTextes(const std::vector<const char*>& textes, std::size_t debut) {
+  return std::vector<std::string>(textes.begin() + static_cast<long>(debut), textes.end());
+}
+
+TEST(LigneCommande, ReadsLongOptionsAndLeavesTheRest) {
+  using F = FormatRapport;
+  const Cas cas[] = {
+      {{"*.htm", "/d", "-d"}, "", F::Texte, {"*.htm", "/d", "-d"}, {}, {}},
+      {{"--format=json", "a.htm"}, "", F::Json, {"a.htm"}, {}, {}},
+      {{"--format", "gnu", "/s"}, "", F::Gnu, {"/s"}, {}, {}},
+      {{"--form=sarif"}, "", F::Sarif, {}, {}, {}},
+      {{"--format=json", "--format=text"}, "", F::Texte, {}, {}, {}},
+      {{"--ignore=no-robots,unknown-tag", "--ignore", "no-title"}, "", F::Texte, {}, {},
+       {kSansRobots, kBaliseInconnue, kSansTitre}},
+      {{"x", "--", "--help", "/d", "--format=gnu"}, "", F::Texte, {"x"}, {"--help", "/d", "--format=gnu"}, {}},
+      {{"--foo"}, "unrecognized option '--foo'", F::Texte, {}, {}, {}},
+      {{"--format=xml"}, "invalid format 'xml' (text, gnu, json, sarif)", F::Texte, {}, {}, {}},
+      {{"--format="}, "invalid format '' (text, gnu, json, sarif)", F::Texte, {}, {}, {}},
+      {{"--format"}, "option '--format' requires an argument", F::Texte, {}, {}, {}},
+      {{"--version=2"}, "option '--version' doesn't allow an argument", F::Texte, {}, {}, {}},
+      {{"--ignore=no-robots,foo"}, "unknown finding 'foo' in --ignore", F::Texte, {}, {}, {}},
+      {{"--ignore=no-robots,"}, "unknown finding '' in --ignore", F::Texte, {}, {}, {}},
+      {{"---format=json"}, "unrecognized option '---format=json'", F::Texte, {}, {}, {}},
+  };
+  for (const Cas& c : cas) {
+    std::vector<const char*> args{"pagevet"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    LigneCommande ligne;
+    std::string erreur;
+    const bool accepte = ligne.Analyse(static_cast<int>(args.size()), args.data(), erreur);
+    const std::string vu = c.args.empty() ? "" : c.args[0];
+    EXPECT_EQ(accepte, c.erreur.empty()) << vu;
+    EXPECT_EQ(erreur, c.erreur) << vu;
+    if (!accepte) continue;
+    EXPECT_EQ(ligne.Format(), c.format) << vu;
+    ASSERT_FALSE(ligne.Classiques().empty());
+    EXPECT_STREQ(ligne.Classiques()[0], "pagevet");
+    EXPECT_EQ(enTextes(ligne.Classiques(), 1), c.classiques) << vu;
+    EXPECT_EQ(enTextes(ligne.MasquesApres(), 0), c.apres) << vu;
+    std::bitset<kNombreConstats> ignores;
+    for (const Constat i : c.ignores) ignores.set(i);
+    EXPECT_EQ(ligne.Ignores(), ignores) << vu;
+  }
+}
+
+TEST(LigneCommande, TheFirstOfHelpAndVersionStopsTheReading) {
+  const char* const args[] = {"pagevet", "/d", "--vers", "--help", "--foo"};
+  LigneCommande ligne;
+  std::string erreur;
+  EXPECT_TRUE(ligne.Analyse(5, args, erreur));
+  EXPECT_TRUE(ligne.Version());
+  EXPECT_FALSE(ligne.Aide());
+
+  // An error before them is reported.
+  const char* const avant[] = {"pagevet", "--foo", "--help"};
+  LigneCommande autre;
+  EXPECT_FALSE(autre.Analyse(3, avant, erreur));
+}
+
+}  // namespace
