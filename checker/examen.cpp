@@ -161,6 +161,6 @@ bool examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
 bool examinerFichier(const char* chemin, const OptionsExamen& options, NomsMeta& nomsMeta,
                      RapportPage& rapport) {
   FicBase fichier(chemin, "r");
-  LecteurLignes lecteur(fichier.Fichier());
+  LecteurLignes lecteur(fichier.Fichier(), chemin);
   return examinerPage(chemin, lecteur, options, nomsMeta, rapport);
 }
