@@ -78,15 +78,16 @@ std::string nomRepertoire(const String& repertoire) {
 }
 
 int examinerTout(const Vecteur<String>& masques, const std::string& masquesTapes,
-                 bool sousRepertoires, const OptionsExamen& options, Rapport& rapport,
-                 Canal& sortie, int travailleurs) {
+                 bool sousRepertoires, bool liensSortants, const OptionsExamen& options,
+                 Rapport& rapport, Canal& sortie, int travailleurs) {
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
+  if (!liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
   const int nombre = parcours.rechercher(String(), masques, fichiers, true, sousRepertoires);
   int statut = kStatutSucces;
   for (const RepertoireIllisible& illisible : parcours.repertoiresIllisibles()) {
-    rapport.Erreur("cannot open directory '" + nomRepertoire(illisible.chemin) +
-                   "': " + std::strerror(illisible.erreur));
+    rapport.Erreur((illisible.entree ? "cannot look at '" : "cannot open directory '") +
+                   nomRepertoire(illisible.chemin) + "': " + std::strerror(illisible.erreur));
     statut = kStatutEchec;
   }
   if (nombre == 0) {
@@ -167,10 +168,14 @@ int executer(int nbArgs, const char* const* args) {
     if (masques.Nombre() == 0) masques = Vecteur<String>(String("index.htm"));
     const std::string masquesTapes = listeMasques(masques);
     normaliserMasques(masques);
-    const int travailleurs =
+    int travailleurs =
         ligne.Travailleurs() > 0 ? ligne.Travailleurs() : plateforme::nombreProcesseurs();
-    statut = examinerTout(masques, masquesTapes, !optionDonnee(lettres, '1'), options, *rapport,
-                          sortie, travailleurs);
+    // A worker holds up to two descriptors at once (a long path is opened a
+    // piece at a time); fewer workers than asked rather than pages refused.
+    const int libres = plateforme::descripteursLibres(2 * travailleurs + 2);
+    travailleurs = std::max(1, std::min(travailleurs, (libres - 2) / 2));
+    statut = examinerTout(masques, masquesTapes, !optionDonnee(lettres, '1'),
+                          ligne.LiensSortants(), options, *rapport, sortie, travailleurs);
   } catch (const MesErreur& erreurFatale) {
     rapport->ErreurFatale(erreurFatale);
     statut = kStatutEchec;
