@@ -148,6 +148,6 @@ void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
 
 void examinerFichier(const char* chemin, const OptionsExamen& options, RapportPage& rapport) {
   FicBase fichier(chemin, "r");
-  LecteurLignes lecteur(fichier.Fichier());
+  LecteurLignes lecteur(fichier.Fichier(), chemin);
   examinerPage(chemin, lecteur, options, rapport);
 }

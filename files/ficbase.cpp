@@ -127,6 +127,9 @@ char* texteErreur(int code, const char* cheminFic, char* tampon, std::size_t tai
     case ERR_ECRITURE:
       std::snprintf(tampon, taille, "Probleme en ecriture sur fichier [%s]", cheminFic);
       break;
+    case ERR_LECTURE:
+      std::snprintf(tampon, taille, "Probleme en lecture sur fichier [%s]", cheminFic);
+      break;
     default:
       std::snprintf(tampon, taille, "Erreur non repertoriee");
       break;

@@ -16,6 +16,7 @@ enum CodeErreurFichier {
   ERR_OUVERTURE = 2,
   ERR_NON_OUVERT = 3,
   ERR_ECRITURE = 4,
+  ERR_LECTURE = 5,
 };
 
 // Owns the stream it opens and closes it on destruction. Paths are program

@@ -1,28 +1,76 @@
 #include "files/lecteurlignes.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <string>
+
+#include "files/ficbase.h"
+#include "foundation/meserreur.h"
+#include "platform/plateforme.h"
+
+namespace {
+
+const char kModule[] = "lecteurlignes";
+constexpr int32_t kLigneLecture = 40;
+
+}  // namespace
 
 // The block is left uninitialised: only bytes read into it are handed out.
-LecteurLignes::LecteurLignes(std::FILE* fichier)
-    : fichier_(fichier), bloc_(new char[kTailleBloc + 1]) {
+LecteurLignes::LecteurLignes(std::FILE* fichier, const char* nom)
+    : fichier_(fichier),
+      nom_(nom),
+      descripteur_(plateforme::descripteur(fichier)),
+      bloc_(new char[kTailleBloc + 1]) {
   // The reader has a block of its own: the stream's buffer would only be a
   // second copy (and cost a call to the host to size it).
   std::setvbuf(fichier_, nullptr, _IONBF, 0);
-  fin_ = std::fread(bloc_.get(), 1, kTailleBloc, fichier_);
-  // A first block shorter than the block size is the whole page (fread
-  // stops short only at the end or on an error); a full one may be too,
-  // which one more byte tells (put back for the next block).
+  fin_ = LireBloc(bloc_.get(), kTailleBloc);
+  // A first block shorter than the block size is the whole page; a full one
+  // may be too, which one more byte tells (kept for the next block).
   bool complet = fin_ < kTailleBloc;
   epuise_ = complet;
   if (!complet) {
-    const int suivant = std::fgetc(fichier_);
-    epuise_ = suivant == EOF;
-    complet = epuise_ || std::ungetc(suivant, fichier_) == EOF;
+    suivantLu_ = LireBloc(&suivant_, 1) == 1;
+    epuise_ = !suivantLu_;
+    complet = epuise_;
   }
   const DecisionJeu decision = deciderJeu(bloc_.get(), fin_, complet);
   jeu_ = decision.jeu;
   debut_ = decision.marque;
+}
+
+size_t LecteurLignes::LireBloc(char* destination, size_t n) {
+  size_t lus = 0;
+  int erreur = 0;
+  if (descripteur_ < 0) {
+    lus = std::fread(destination, 1, n, fichier_);
+    if (lus < n && std::ferror(fichier_)) erreur = errno != 0 ? errno : EIO;
+  } else {
+    // A short count is no end: only 0 is.
+    while (lus < n) {
+      const long k = plateforme::lire(descripteur_, destination + lus, n - lus);
+      if (k > 0) {
+        lus += static_cast<size_t>(k);
+      } else if (k == 0) {
+        break;
+      } else if (errno != EINTR) {
+        erreur = errno;
+        break;
+      }
+    }
+  }
+  if (erreur != 0) {
+    char debut[kTailleMessageErreur];
+    std::string message = std::string(texteErreur(ERR_LECTURE, "", debut));
+    // The path in full, however long, then the host's reason.
+    message.insert(message.size() - 1, nom_);
+    message += ": ";
+    message += std::strerror(erreur);
+    throw MesErreur(message.c_str(), kModule, kLigneLecture);
+  }
+  return lus;
 }
 
 bool LecteurLignes::Piece(size_t place, size_t& debut, size_t& fin) {
@@ -49,8 +97,12 @@ bool LecteurLignes::Piece(size_t place, size_t& debut, size_t& fin) {
     debut_ = 0;
     fin_ = disponible;
     nulConnu_ = false;
+    if (suivantLu_) {
+      bloc[fin_++] = suivant_;
+      suivantLu_ = false;
+    }
     const size_t demandes = kTailleBloc - fin_;
-    const size_t lus = std::fread(bloc + fin_, 1, demandes, fichier_);
+    const size_t lus = LireBloc(bloc + fin_, demandes);
     if (lus < demandes) epuise_ = true;
     fin_ += lus;
   }

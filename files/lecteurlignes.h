@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "foundation/jeucaracteres.h"
 
@@ -16,8 +17,10 @@ class LecteurLignes {
  public:
   // fichier stays the caller's; it must outlive the reader. Reads the first
   // block at once: it tells the page's character set (deciderJeu), and a
-  // byte order mark there is passed over, no part of the first line.
-  explicit LecteurLignes(std::FILE* fichier);
+  // byte order mark there is passed over, no part of the first line. A read
+  // that fails, here or later, is no end of the page: it throws MesErreur
+  // "lecteurlignes" naming the page (nom) and the host's error.
+  explicit LecteurLignes(std::FILE* fichier, const char* nom = "?");
   LecteurLignes(const LecteurLignes&) = delete;
   LecteurLignes& operator=(const LecteurLignes&) = delete;
 
@@ -60,6 +63,9 @@ class LecteurLignes {
   // false at the end of the stream. A piece that the block's data cuts off
   // is completed by moving it to the block's start and reading on.
   bool Piece(size_t place, size_t& debut, size_t& fin);
+  // Reads up to n bytes into destination, fewer only at the end of the
+  // stream; throws on a read error.
+  size_t LireBloc(char* destination, size_t n);
   int LireLigneLentement(char*& ligne, int taille);
 
   // Hands out the piece [debut, fin) as the line [debut, juge) that the
@@ -85,6 +91,14 @@ class LecteurLignes {
   }
 
   std::FILE* const fichier_;
+  const std::string nom_;
+  // The stream's descriptor, read without the stream; -1 for a stream that
+  // has none (a page in memory), read through the stream.
+  const int descripteur_;
+  // The byte read past a full first block to learn whether more follow;
+  // it opens the next block.
+  char suivant_ = 0;
+  bool suivantLu_ = false;
   // One byte more than a block, for the terminator after a piece at its end.
   const std::unique_ptr<char[]> bloc_;
   size_t debut_ = 0;  // next byte to hand out

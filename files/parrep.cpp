@@ -2,6 +2,8 @@
 #include "files/parrep.h"
 
 #include <cerrno>
+#include <string>
+#include <unordered_set>
 
 #include "platform/plateforme.h"
 #include "foundation/meserreur.h"
@@ -33,7 +35,9 @@ ParcoursRep::ParcoursRep(const ParcoursRep& autre)
       nom_(autre.nom_),
       taille_(autre.taille_),
       attrEntree_(autre.attrEntree_),
-      dateHeure_(autre.dateHeure_, true) {}
+      dateHeure_(autre.dateHeure_, true),
+      racineLiens_(autre.racineLiens_),
+      entreesIllisibles_(autre.entreesIllisibles_) {}
 
 ParcoursRep& ParcoursRep::operator=(const ParcoursRep& autre) {
   if (this != &autre) {
@@ -48,6 +52,8 @@ ParcoursRep& ParcoursRep::operator=(const ParcoursRep& autre) {
     taille_ = autre.taille_;
     attrEntree_ = autre.attrEntree_;
     dateHeure_ = dateHeure;
+    racineLiens_ = autre.racineLiens_;
+    entreesIllisibles_ = autre.entreesIllisibles_;
   }
   return *this;
 }
@@ -106,7 +112,20 @@ String repertoireDe(const String& masque) {
 void noterIllisible(std::vector<RepertoireIllisible>& illisibles, const String& repertoire,
                     int erreur) {
   if (!illisibles.empty() && illisibles.back().chemin == repertoire) return;
-  illisibles.push_back(RepertoireIllisible{repertoire, erreur});
+  illisibles.push_back(RepertoireIllisible{repertoire, erreur, false});
+}
+
+// Notes the entries a search of directory repertoire could not look at,
+// each once for the directory's passes (vues holds those already noted).
+void noterEntrees(std::vector<RepertoireIllisible>& illisibles, const String& repertoire,
+                  const std::vector<std::pair<std::string, int>>& entrees,
+                  std::unordered_set<std::string>& vues) {
+  for (const auto& entree : entrees) {
+    const String chemin = repertoire + String(entree.first.c_str());
+    if (vues.insert(chemin.Texte()).second) {
+      illisibles.push_back(RepertoireIllisible{chemin, entree.second, true});
+    }
+  }
 }
 
 }  // namespace
@@ -117,17 +136,19 @@ void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
                             Vecteur<String>& resultat, bool avecFichiers, bool avecSousReps,
                             int32_t& nombre, int32_t& capacite,
                             std::vector<RepertoireIllisible>& illisibles) {
+  std::unordered_set<std::string> entreesVues;
   if (avecFichiers) {
     for (int32_t m = 0; m < masques.Nombre(); ++m) {
       chercher(rep + masques[m], attrFichiers(), false);
-      if (!trouve_ && erreur_ != 0) {
+      const String sous = repertoireDe(masques[m]);
+      if (erreur_ != 0) {
         // The directory a mask names may well not be there; any other
         // failure is a directory that could not be read.
-        const String sous = repertoireDe(masques[m]);
-        if (sous.EstVide() || (erreur_ != ENOENT && erreur_ != ENOTDIR)) {
+        if (trouve_ || sous.EstVide() || (erreur_ != ENOENT && erreur_ != ENOTDIR)) {
           noterIllisible(illisibles, rep + sous, erreur_);
         }
       }
+      noterEntrees(illisibles, rep + sous, entreesIllisibles_, entreesVues);
       while (trouve_) {
         if (nombre >= capacite) {
           capacite = capacite <= INT32_MAX / 2 ? capacite * 2 : INT32_MAX;
@@ -140,8 +161,10 @@ void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
   }
   if (avecSousReps) {
     const std::unique_ptr<ParcoursRep> sous = nouveau();
+    sous->racineLiens_ = racineLiens_;
     chercher(rep + String("*.*"), attrRepertoires(), true);
-    if (!trouve_ && erreur_ != 0) noterIllisible(illisibles, rep, erreur_);
+    if (erreur_ != 0) noterIllisible(illisibles, rep, erreur_);
+    noterEntrees(illisibles, rep, entreesIllisibles_, entreesVues);
     while (trouve_) {
       sous->parcourir(rep + nom_ + String("\\"), masques, resultat, true, true, nombre, capacite,
                       illisibles);
@@ -197,10 +220,12 @@ std::unique_ptr<ParcoursRep> ParcoursRepWin::nouveau() const {
 
 bool ParcoursRepWin::premier() {
   rechercheDifferee_ = false;
-  erreur_ = 0;
-  if (plateforme::findfirst(motif_.Texte(), bloc_.get(), attrRecherche_) != 0) {
+  bloc_->racineLiens = racineLiens_;
+  const bool trouve = plateforme::findfirst(motif_.Texte(), bloc_.get(), attrRecherche_) == 0;
+  erreur_ = bloc_->erreur;
+  entreesIllisibles_ = bloc_->illisibles;
+  if (!trouve) {
     trouve_ = false;
-    erreur_ = bloc_->erreur;
   } else if (accepter()) {
     trouve_ = true;
     prendre();

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "datetime/datehr.h"
@@ -18,10 +20,12 @@ class RechercheFichier;
 // The attribute set a walker starts its first search with.
 extern const int attrDefaut;
 
-// A directory that the walk could not read, and why.
+// A directory that the walk could not read, or an entry of one that it
+// could not look at, and why.
 struct RepertoireIllisible {
-  String chemin;   // as the walk writes it: "" or ending in '\'
+  String chemin;   // as the walk writes it: "" or ending in '\' for a directory
   int erreur = 0;  // the host's error number
+  bool entree = false;  // an entry (its path, no '\' at its end)
 };
 
 // The walk itself; every contact with the file finder goes through the
@@ -65,14 +69,20 @@ class ParcoursRep {
   int rechercher(String base, const Vecteur<String>& masques, Vecteur<String>& resultat,
                  bool avecBase, bool avecSousReps);
 
-  // The directories the last rechercher could not read, in walk order, each
-  // once. A mask's own directory that does not exist (docs\ of docs\*.htm in
+  // The directories the last rechercher could not read (or read only in
+  // part), and the entries it could not look at, in walk order, each once. A mask's own directory that does not exist (docs\ of docs\*.htm in
   // a directory without one) is not among them: it is simply not there.
   const std::vector<RepertoireIllisible>& repertoiresIllisibles() const { return illisibles_; }
 
   // The host's error when the last search could not read its directory, or
-  // 0 (also when it read a directory that has no matching entry).
+  // read it only in part, or 0 (also when it read a directory that has no
+  // matching entry).
   int erreur() const { return erreur_; }
+
+  // Links to files whose target lies outside racine (a host directory as
+  // getcwd names it) are passed over as no entry; empty, the default: every
+  // link is followed. Kept by the walkers of the subdirectories.
+  void limiterLiens(const std::string& racine) { racineLiens_ = racine; }
 
   // The current entry. A walker's first search may still be put off (see
   // ParcoursRepWin): these run it before they answer.
@@ -125,6 +135,10 @@ class ParcoursRep {
   int32_t taille_ = 0;
   int attrEntree_ = 0;
   DateHeure dateHeure_;
+  std::string racineLiens_;
+  // The matching entries the last search could not look at: their names
+  // and the host's error.
+  std::vector<std::pair<std::string, int>> entreesIllisibles_;
 
  private:
   std::vector<RepertoireIllisible> illisibles_;

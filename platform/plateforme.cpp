@@ -7,11 +7,14 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <sched.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -109,6 +112,118 @@ bool refuse(const struct stat& infos) {
   return false;
 }
 
+
+// Opens a host path. One longer than the host takes in one piece is entered
+// a piece at a time, each piece below the limit, relative to the last.
+int ouvrirChemin(const std::string& chemin, int drapeaux) {
+  if (chemin.size() < PATH_MAX) return open(chemin.c_str(), drapeaux);
+#ifdef O_PATH
+  constexpr int kTraversee = O_PATH | O_DIRECTORY | O_CLOEXEC;
+#else
+  constexpr int kTraversee = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+  int rep = AT_FDCWD;
+  std::size_t debut = 0;
+  while (chemin.size() - debut >= PATH_MAX) {
+    const std::string::size_type coupe = chemin.rfind('/', debut + PATH_MAX - 2);
+    int suivant = -1;
+    int erreur = ENAMETOOLONG;  // a single name longer than the limit
+    if (coupe != std::string::npos && coupe >= debut) {
+      suivant = openat(rep, chemin.substr(debut, coupe - debut + 1).c_str(), kTraversee);
+      erreur = errno;
+    }
+    if (rep != AT_FDCWD) ::close(rep);
+    if (suivant < 0) {
+      errno = erreur;
+      return -1;
+    }
+    rep = suivant;
+    debut = coupe + 1;
+    while (debut < chemin.size() && chemin[debut] == '/') ++debut;
+  }
+  const int descripteur = openat(rep, chemin.c_str() + debut, drapeaux);
+  const int erreur = errno;
+  if (rep != AT_FDCWD) ::close(rep);
+  errno = erreur;
+  return descripteur;
+}
+
+// The path a descriptor stands for, as the host resolves it.
+bool cheminDe(int descripteur, std::string* chemin) {
+  const std::string lien = "/proc/self/fd/" + std::to_string(descripteur);
+  std::vector<char> tampon(256);
+  for (;;) {
+    const ssize_t n = readlink(lien.c_str(), tampon.data(), tampon.size());
+    if (n < 0) return false;
+    if (static_cast<std::size_t>(n) < tampon.size()) {
+      chemin->assign(tampon.data(), static_cast<std::size_t>(n));
+      return true;
+    }
+    if (tampon.size() >= (1u << 20)) return false;
+    tampon.resize(tampon.size() * 2);
+  }
+}
+
+// Whether what the link nom of directory rep leads to lies inside racine.
+// A target that cannot be resolved counts as outside.
+bool cibleDans(int rep, const std::string& nom, const std::string& racine,
+               const std::string& prefixe) {
+  std::string cible;
+  const int descripteur = openat(rep, nom.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  bool resolue = false;
+  if (descripteur >= 0) {
+    resolue = cheminDe(descripteur, &cible);
+    ::close(descripteur);
+  }
+  if (!resolue) {
+    // Without /proc, the host's resolution of the path itself.
+    std::unique_ptr<char, decltype(&std::free)> reel(realpath((prefixe + nom).c_str(), nullptr),
+                                                      &std::free);
+    if (!reel) return false;
+    cible = reel.get();
+  }
+  if (racine == "/") return true;
+  return cible.size() > racine.size() && cible.compare(0, racine.size(), racine) == 0 &&
+         cible[racine.size()] == '/';
+}
+
+// Looks at the entry nom of directory rep (host path prefixe) and fills
+// entree. Gives 0 for an entry, -1 for a name that is no entry (a FIFO,
+// socket or device, a link that leads nowhere or in a loop, a link to a
+// file outside racineLiens), or the host's error for an entry that could
+// not be looked at.
+int regarder(int rep, const std::string& nom, const std::string& racineLiens,
+             const std::string& prefixe, RechercheFichier::Entree* entree) {
+  // What the entry is, and what it leads to: the same thing unless it is
+  // a link, so only a link costs a second lookup.
+  struct stat lien {};
+  if (fstatat(rep, nom.c_str(), &lien, AT_SYMLINK_NOFOLLOW) != 0) {
+    // "." and ".." are never pages: a directory that can be listed but not
+    // entered has them like any other name.
+    return nom == "." || nom == ".." ? -1 : errno;
+  }
+  const bool estLien = S_ISLNK(lien.st_mode);
+  struct stat cible = lien;
+  if (estLien && fstatat(rep, nom.c_str(), &cible, 0) != 0) {
+    return errno == ENOENT || errno == ENOTDIR || errno == ELOOP ? -1 : errno;
+  }
+  // Only files and directories: FIFOs, sockets, devices and broken links
+  // are never handed out, so nothing can block on opening them.
+  if (!S_ISREG(cible.st_mode) && !S_ISDIR(cible.st_mode)) return -1;
+  if (estLien && S_ISREG(cible.st_mode) && !racineLiens.empty() &&
+      !cibleDans(rep, nom, racineLiens, prefixe)) {
+    return -1;
+  }
+  const HorodatageFichier mots = emballer(cible.st_mtime);
+  entree->nom = nom;
+  entree->taille =
+      static_cast<int32_t>(std::min<off_t>(cible.st_size, static_cast<off_t>(INT32_MAX)));
+  entree->attributs = attributsDe(nom, cible, estLien);
+  entree->heure = mots.heure;
+  entree->date = mots.date;
+  return 0;
+}
+
 }  // namespace
 
 std::size_t longueurDisque(const char* chemin) {
@@ -149,55 +264,66 @@ bool correspond(const char* masque, const char* nom) {
 }
 
 int findfirst(const char* motif, RechercheFichier* bloc, int attributs) {
-  std::vector<std::string>().swap(bloc->noms);
+  std::vector<RechercheFichier::Entree>().swap(bloc->entrees);
+  bloc->illisibles.clear();
   bloc->prochain = 0;
   bloc->attrRecherche = attributs;
 
   const std::string hote = cheminHote(motif);
   const std::string::size_type barre = hote.rfind('/');
   const std::string masque = barre == std::string::npos ? hote : hote.substr(barre + 1);
-  bloc->prefixe = barre == std::string::npos ? std::string() : hote.substr(0, barre + 1);
+  const std::string prefixe = barre == std::string::npos ? std::string() : hote.substr(0, barre + 1);
 
-  Repertoire repertoire(opendir(bloc->prefixe.empty() ? "." : bloc->prefixe.c_str()));
+  const int descripteurRep =
+      ouvrirChemin(prefixe.empty() ? std::string(".") : prefixe, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  Repertoire repertoire(descripteurRep >= 0 ? fdopendir(descripteurRep) : nullptr);
   bloc->erreur = repertoire ? 0 : errno;
-  if (!repertoire) return -1;
-  while (const struct dirent* entree = readdir(repertoire.get())) {
+  if (!repertoire) {
+    if (descripteurRep >= 0) ::close(descripteurRep);
+    return -1;
+  }
+  std::vector<std::string> noms;
+  for (;;) {
+    // readdir gives a null pointer both at the end and on an error: only
+    // errno tells them apart.
+    errno = 0;
+    const struct dirent* entree = readdir(repertoire.get());
+    if (entree == nullptr) {
+      bloc->erreur = errno;
+      break;
+    }
     // Names that could not be written back as a program path.
     if (std::strchr(entree->d_name, '\\') != nullptr) continue;
-    if (bloc->prefixe.empty() && longueurDisque(entree->d_name) != 0) continue;
-    if (correspond(masque.c_str(), entree->d_name)) bloc->noms.emplace_back(entree->d_name);
+    if (prefixe.empty() && longueurDisque(entree->d_name) != 0) continue;
+    if (correspond(masque.c_str(), entree->d_name)) noms.emplace_back(entree->d_name);
   }
-  repertoire.reset();
-  std::sort(bloc->noms.begin(), bloc->noms.end());
+  std::sort(noms.begin(), noms.end());
+  const int rep = dirfd(repertoire.get());
+  for (const std::string& nom : noms) {
+    RechercheFichier::Entree entree;
+    const int erreur = regarder(rep, nom, bloc->racineLiens, prefixe, &entree);
+    if (erreur == 0) {
+      bloc->entrees.push_back(std::move(entree));
+    } else if (erreur > 0) {
+      bloc->illisibles.emplace_back(nom, erreur);
+    }
+  }
   return findnext(bloc);
 }
 
 int findnext(RechercheFichier* bloc) {
   constexpr int kVisibles = kCache | kSysteme | kRepertoire;
-  while (bloc->prochain < bloc->noms.size()) {
-    const std::string& nom = bloc->noms[bloc->prochain++];
-    const std::string chemin = bloc->prefixe + nom;
-    // What the entry is, and what it leads to: the same thing unless it is
-    // a link, so only a link costs a second lookup.
-    struct stat lien {};
-    if (lstat(chemin.c_str(), &lien) != 0) continue;
-    struct stat cible = lien;
-    if (S_ISLNK(lien.st_mode) && stat(chemin.c_str(), &cible) != 0) continue;
-    // Only files and directories: FIFOs, sockets, devices and broken links
-    // are never handed out, so nothing can block on opening them.
-    if (!S_ISREG(cible.st_mode) && !S_ISDIR(cible.st_mode)) continue;
-    const int attributs = attributsDe(nom, cible, S_ISLNK(lien.st_mode));
-    if ((attributs & kVisibles & ~bloc->attrRecherche) != 0) continue;
-    const HorodatageFichier mots = emballer(cible.st_mtime);
-    bloc->nom = nom;
-    bloc->taille = static_cast<int32_t>(
-        std::min<off_t>(cible.st_size, static_cast<off_t>(INT32_MAX)));
-    bloc->attributs = attributs;
-    bloc->heure = mots.heure;
-    bloc->date = mots.date;
+  while (bloc->prochain < bloc->entrees.size()) {
+    RechercheFichier::Entree& entree = bloc->entrees[bloc->prochain++];
+    if ((entree.attributs & kVisibles & ~bloc->attrRecherche) != 0) continue;
+    bloc->nom = std::move(entree.nom);
+    bloc->taille = entree.taille;
+    bloc->attributs = entree.attributs;
+    bloc->heure = entree.heure;
+    bloc->date = entree.date;
     return 0;
   }
-  std::vector<std::string>().swap(bloc->noms);
+  std::vector<RechercheFichier::Entree>().swap(bloc->entrees);
   bloc->prochain = 0;
   return -1;
 }
@@ -273,18 +399,25 @@ int chdir(const char* chemin) { return ::chdir(cheminHote(chemin).c_str()) == 0 
 
 std::FILE* ouvrirFlux(const char* chemin, const char* mode) {
   const std::string hote = cheminHote(chemin);
-  if (std::strcmp(mode, "r") != 0) {
+  if (std::strcmp(mode, "r") != 0 && std::strcmp(mode, "rb") != 0) {
     struct stat infos {};
     if (stat(hote.c_str(), &infos) == 0 && refuse(infos)) return nullptr;
     return std::fopen(hote.c_str(), mode);
   }
   // For reading, what is opened is what is checked: without O_NONBLOCK,
-  // opening a FIFO would wait for a writer.
-  const int descripteur = open(hote.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  // opening a FIFO would wait for a writer, and only a regular file has an
+  // end to read to (a device such as /dev/zero has none).
+  const int descripteur = ouvrirChemin(hote, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (descripteur < 0) return nullptr;
   struct stat infos {};
-  std::FILE* const flux =
-      fstat(descripteur, &infos) == 0 && !refuse(infos) ? fdopen(descripteur, mode) : nullptr;
+  std::FILE* flux = nullptr;
+  if (fstat(descripteur, &infos) == 0 && !refuse(infos)) {
+    if (S_ISREG(infos.st_mode)) {
+      flux = fdopen(descripteur, mode);
+    } else {
+      errno = ENXIO;
+    }
+  }
   if (flux == nullptr) {
     // The descriptor goes, the reason it was refused stays.
     const int erreur = errno;
@@ -410,6 +543,18 @@ int lireTout(std::FILE* flux, std::string* contenu) {
       return errno != 0 ? errno : EIO;
     }
   }
+}
+
+int descripteursLibres(int plafond) {
+  struct rlimit limite {};
+  if (getrlimit(RLIMIT_NOFILE, &limite) != 0 || limite.rlim_cur == RLIM_INFINITY) return plafond;
+  // Counted only where the limit may bind: past it the answer is plafond.
+  if (limite.rlim_cur > static_cast<rlim_t>(plafond) + 1024) return plafond;
+  int libres = 0;
+  for (rlim_t numero = 0; numero < limite.rlim_cur; ++numero) {
+    if (fcntl(static_cast<int>(numero), F_GETFD) == -1 && errno == EBADF) ++libres;
+  }
+  return std::min(plafond, libres);
 }
 
 }  // namespace plateforme

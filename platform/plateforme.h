@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/typesplateforme.h"
@@ -22,8 +23,9 @@ constexpr int kDisqueUnique = 2;
 
 // The search record of findfirst/findnext: the current entry, readable by the
 // caller, and the state of the search, which only the finder uses. The
-// directory is read whole when the search starts (and its handle closed at
-// once), so a record holds no host resource and copies like a value.
+// directory is read and its entries looked at when the search starts (and
+// its handle closed at once), so a record holds no host resource and copies
+// like a value.
 class RechercheFichier {
  public:
   std::string nom;      // entry name, no directory part
@@ -32,16 +34,32 @@ class RechercheFichier {
   uint16_t heure = 0;   // packed time word
   uint16_t date = 0;    // packed date word
   // The host's error (errno) when the search's directory could not be read,
-  // 0 when it could: an empty search may be either.
+  // or its listing failed part-way (the entries listed before are still
+  // given), 0 when it was read whole: an empty search may be either.
   int erreur = 0;
+  // The matching entries that could not be looked at, with the host's
+  // error, in byte order of their names: none of them is handed out.
+  std::vector<std::pair<std::string, int>> illisibles;
+  // A host directory as getcwd names it: a link to a file whose target lies
+  // outside it is passed over as no entry. Empty: every link is followed.
+  // A setting of the caller's, kept from one search to the next.
+  std::string racineLiens;
+
+  // An entry as the search found it.
+  struct Entree {
+    std::string nom;
+    int32_t taille = 0;
+    int attributs = 0;
+    uint16_t heure = 0;
+    uint16_t date = 0;
+  };
 
  private:
   friend int findfirst(const char* motif, RechercheFichier* bloc, int attributs);
   friend int findnext(RechercheFichier* bloc);
 
-  std::string prefixe;             // host directory of the search, "" or ending in '/'
-  std::vector<std::string> noms;   // matching names, byte order
-  std::size_t prochain = 0;        // index of the next name to examine
+  std::vector<Entree> entrees;     // matching entries, byte order of names
+  std::size_t prochain = 0;        // index of the next entry to examine
   int attrRecherche = 0;
 };
 
@@ -62,7 +80,9 @@ bool correspond(const char* masque, const char* nom);
 // byte order of their names. An entry is returned unless it carries a hidden,
 // system or directory bit that attributs lacks. Returns 0 with the first entry
 // in bloc, or -1 when there is none (bloc->erreur tells whether the directory
-// could be read). What a previous search held is released. Names that no
+// could be read). What a previous search held is released. A directory is
+// reached however long its path: past the host's limit it is entered a
+// piece at a time. Names that no
 // program path could name are never returned: one holding '\', and in the
 // current directory one made of a letter and ':', which reads as a drive.
 int findfirst(const char* motif, RechercheFichier* bloc, int attributs);
@@ -96,7 +116,11 @@ std::string repertoireCourant();
 int chdir(const char* chemin);
 
 // Opens a stream on a program path with fopen; a directory or a FIFO is
-// refused (nullptr), as the program only ever opens files.
+// refused (nullptr), as the program only ever opens files. For reading
+// ("r", "rb") only a regular file is taken, checked on the open descriptor
+// (what is read is what was checked: a FIFO or a device put in the file's
+// place is refused, without waiting for a writer); its path may be longer
+// than the host's limit.
 std::FILE* ouvrirFlux(const char* chemin, const char* mode);
 
 // The descriptor under an open stream, and unbuffered reads and writes on a
@@ -138,6 +162,10 @@ std::FILE* ouvrirLecture(const std::string& chemin, int* erreur);
 // Appends what remains of flux to contenu. 0 once the end is reached, or the
 // host's error of a failed read; contenu then holds what came before it.
 int lireTout(std::FILE* flux, std::string* contenu);
+
+// How many descriptors this process may still open, at most plafond: the
+// soft limit (RLIMIT_NOFILE) less those open now.
+int descripteursLibres(int plafond);
 
 }  // namespace plateforme
 

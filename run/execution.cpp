@@ -43,5 +43,6 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
   execution.ignores = ligne.Ignores();
   execution.travailleurs =
       ligne.Travailleurs() > 0 ? ligne.Travailleurs() : plateforme::nombreProcesseurs();
+  execution.liensSortants = ligne.LiensSortants();
   return true;
 }

@@ -29,6 +29,7 @@ struct Execution {
   FormatRapport format = FormatRapport::Texte;
   std::bitset<kNombreConstats> ignores;  // "--ignore"
   int travailleurs = 1;                  // "--jobs", else one per processor
+  bool liensSortants = false;            // "--follow-outside-links"
 };
 
 // The mask examined when none is given.

@@ -11,6 +11,7 @@ struct OptionLongue {
 };
 
 constexpr OptionLongue kOptions[] = {
+    {"follow-outside-links", false},
     {"format", true},
     {"help", false},
     {"html5", false},
@@ -39,6 +40,7 @@ const char* const kAideOptionsLongues[] = {
     "    --ignore=ID,... : Leave out the findings of these ids (man pagevet lists them)\n",
     "    --html5         : Check tags and meta tags by today's HTML, not HTML 3.2\n",
     "    --jobs=N        : Examine N pages at once (default: one per processor)\n",
+    "    --follow-outside-links : Examine links to pages outside the current directory\n",
     "    --help          : Print this help and exit\n",
     "    --version       : Print the version and exit\n",
     "    --              : Read every later argument as a mask\n",
@@ -93,6 +95,8 @@ bool LigneCommande::Analyse(int nbArgs, const char* const* args, std::string& er
 bool LigneCommande::Option(const std::string& nom, const char* valeur, std::string& erreur) {
   if (nom == "help") {
     aide_ = true;
+  } else if (nom == "follow-outside-links") {
+    liensSortants_ = true;
   } else if (nom == "html5") {
     html5_ = true;
   } else if (nom == "version") {

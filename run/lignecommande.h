@@ -27,6 +27,9 @@ class LigneCommande {
   // "--html5": judge the pages by today's HTML.
   bool Html5() const { return html5_; }
   const std::bitset<kNombreConstats>& Ignores() const { return ignores_; }
+  // "--follow-outside-links": links to pages outside the current directory
+  // are examined too.
+  bool LiensSortants() const { return liensSortants_; }
   // The number of pages examined at once; 0 when not given.
   int Travailleurs() const { return travailleurs_; }
 
@@ -43,6 +46,7 @@ class LigneCommande {
   bool version_ = false;
   FormatRapport format_ = FormatRapport::Texte;
   bool html5_ = false;
+  bool liensSortants_ = false;
   std::bitset<kNombreConstats> ignores_;
   int travailleurs_ = 0;
   std::vector<const char*> classiques_;

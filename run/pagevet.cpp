@@ -76,12 +76,13 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   const Vecteur<String> masques = masquesDuProgramme(execution.masques);
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
+  if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
   const int nombre =
       parcours.rechercher(String(), masques, fichiers, true, execution.sousRepertoires);
   int statut = kStatutSucces;
   for (const RepertoireIllisible& illisible : parcours.repertoiresIllisibles()) {
-    rapport.Erreur("cannot open directory '" + nomRepertoire(illisible.chemin) +
-                   "': " + std::strerror(illisible.erreur));
+    rapport.Erreur((illisible.entree ? "cannot look at '" : "cannot open directory '") +
+                   nomRepertoire(illisible.chemin) + "': " + std::strerror(illisible.erreur));
     statut = kStatutEchec;
   }
   if (nombre == 0) {
@@ -95,8 +96,12 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   for (int i = 0; i < nombre; ++i) {
     if (i == 0 || !(fichiers[i] == fichiers[i - 1])) chemins.push_back(fichiers[i].Texte());
   }
+  // A worker holds up to two descriptors at once (a long path is opened a
+  // piece at a time): fewer workers than asked rather than pages refused.
+  const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
+  const int travailleurs = std::max(1, std::min(execution.travailleurs, (libres - 2) / 2));
   if (examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie,
-                    execution.travailleurs)) {
+                    travailleurs)) {
     statut = std::max(statut, kStatutSignale);
   }
   return statut;

@@ -151,7 +151,8 @@ TEST(FicBase, CopiesTheTimeStampOfAnotherFile) {
 TEST(FicBase, ErrorTexts) {
   char tampon[512];
   EXPECT_STREQ(texteErreur(0, "a", tampon), "Erreur non repertoriee");
-  EXPECT_STREQ(texteErreur(5, "a", tampon), "Erreur non repertoriee");
+  EXPECT_STREQ(texteErreur(5, "a", tampon), "Probleme en lecture sur fichier [a]");
+  EXPECT_STREQ(texteErreur(6, "a", tampon), "Erreur non repertoriee");
   char petit[8];
   EXPECT_STREQ(texteErreur(2, "a\\b", petit, sizeof petit), "L'ouver");
 }

@@ -1,7 +1,9 @@
 // LecteurLignes must cut a stream into exactly the pieces fgets gives.
 #include "files/lecteurlignes.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/meserreur.h"
 #include "tests/memoire.h"
 
 namespace {
@@ -164,6 +167,54 @@ TEST(LecteurLignes, CutAtTheEndOfAPageOfExactly64KiB) {
   std::string lu;
   for (int n; (n = lecteurLongue.Lire(ligne, sizeof ligne)) >= 0;) lu.append(ligne, n);
   EXPECT_EQ(lu, bloc + "\x82\xAC!");
+}
+
+// A read that fails is no end of the page: the reader throws, naming the
+// page and the host's reason, whether the first block fails or a later one.
+// The stream's descriptor is made a directory's, which cannot be read.
+TEST(LecteurLignes, ReadErrorIsNoEndOfThePage) {
+  struct Cas {
+    size_t taille;      // bytes of the page, lines of 10
+    bool avant;         // the descriptor fails from the first read on
+    bool leve;          // the reader throws
+  };
+  const Cas cas[] = {
+      {100, true, true},
+      {200000, true, true},
+      {200000, false, true},
+      // A page of exactly one block is read whole with the first.
+      {65536, false, false},
+      {100, false, false},
+  };
+  for (const Cas& c : cas) {
+    std::string contenu;
+    while (contenu.size() < c.taille) contenu += "123456789\n";
+    contenu.resize(c.taille);
+    Fichier f = fluxSur(contenu);
+    ASSERT_NE(f, nullptr);
+    const int repertoire = open(".", O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(repertoire, 0);
+    std::string message;
+    size_t lus = 0;
+    try {
+      if (c.avant) dup2(repertoire, fileno(f.get()));
+      LecteurLignes lecteur(f.get(), "rep\\page.htm");
+      if (!c.avant) dup2(repertoire, fileno(f.get()));
+      char* ligne = nullptr;
+      for (int n; (n = lecteur.LireLigne(ligne, 8192)) >= 0;) lus += static_cast<size_t>(n);
+    } catch (const MesErreur& erreur) {
+      message = erreur.Message();
+      EXPECT_STREQ(erreur.Module(), "lecteurlignes");
+    }
+    close(repertoire);
+    if (c.leve) {
+      EXPECT_EQ(message, "Probleme en lecture sur fichier [rep\\page.htm]: Is a directory")
+          << c.taille << " " << c.avant;
+    } else {
+      EXPECT_EQ(message, "") << c.taille;
+      EXPECT_EQ(lus, c.taille);
+    }
+  }
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <climits>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -232,6 +234,66 @@ TEST(ParcoursRep, ConstructionSearchRunsWhenFirstLookedAt) {
   ParcoursRepWin remplace("*.txt", 0x27, false);
   ASSERT_TRUE(remplace.chercher("b.htm", 0x27, false));
   EXPECT_FALSE(remplace.suivant());
+}
+
+// A tree levels deep of "dd" directories, made relative to the last one
+// (the host takes no path past its limit), with a page at the bottom; its
+// program path.
+std::string arbreProfond(int niveaux) {
+  int rep = open(".", O_RDONLY | O_DIRECTORY);
+  std::string programme;
+  for (int i = 0; i < niveaux; ++i) {
+    EXPECT_EQ(mkdirat(rep, "dd", 0755), 0);
+    const int suivant = openat(rep, "dd", O_RDONLY | O_DIRECTORY);
+    close(rep);
+    rep = suivant;
+    programme += "dd\\";
+  }
+  const int page = openat(rep, "fond.htm", O_WRONLY | O_CREAT, 0644);
+  EXPECT_EQ(write(page, "x", 1), 1);
+  close(page);
+  close(rep);
+  return programme + "fond.htm";
+}
+
+TEST(ParcoursRep, ReachesPathsPastTheHostLimit) {
+  RepertoireTemporaire temporaire;
+  const std::string fond = arbreProfond(1500);  // 4,500 bytes
+  ASSERT_GT(fond.size(), static_cast<size_t>(PATH_MAX));
+  ParcoursRepWin parcours("*.*", attrDefaut, false);
+  Vecteur<String> resultat;
+  parcours.rechercher("", masques({"*.htm"}), resultat, true, true);
+  EXPECT_EQ(enListe(resultat), Liste{fond});
+  EXPECT_TRUE(parcours.repertoiresIllisibles().empty());
+}
+
+TEST(ParcoursRep, LinksToFilesOutsideTheRootArePassedOver) {
+  RepertoireTemporaire temporaire;
+  creerFichier("dehors/secret.htm");
+  creerFichier("site/page.htm");
+  fs::create_symlink("../dehors/secret.htm", "site/sortant.htm");
+  fs::create_symlink("page.htm", "site/dedans.htm");
+  fs::create_directory("site/sous");
+  fs::create_symlink("../sortant.htm", "site/sous/par.htm");
+  const std::string site = (temporaire.racine() / "site").string();
+  struct Cas {
+    std::string racine;
+    Liste attendu;
+  };
+  const Cas cas[] = {
+      {"", {"site\\dedans.htm", "site\\page.htm", "site\\sortant.htm", "site\\sous\\par.htm"}},
+      {site, {"site\\dedans.htm", "site\\page.htm"}},
+      {temporaire.racine().string(),
+       {"site\\dedans.htm", "site\\page.htm", "site\\sortant.htm", "site\\sous\\par.htm"}},
+      {"/", {"site\\dedans.htm", "site\\page.htm", "site\\sortant.htm", "site\\sous\\par.htm"}},
+  };
+  for (const Cas& c : cas) {
+    ParcoursRepWin parcours("*.*", attrDefaut, false);
+    parcours.limiterLiens(c.racine);
+    Vecteur<String> resultat;
+    parcours.rechercher("site", masques({"*.htm"}), resultat, true, true);
+    EXPECT_EQ(enListe(resultat), c.attendu) << "root [" << c.racine << "]";
+  }
 }
 
 }  // namespace

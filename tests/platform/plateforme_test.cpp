@@ -4,9 +4,12 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <climits>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -204,6 +207,87 @@ TEST(Plateforme, OneDriveWithItsCurrentDirectory) {
   EXPECT_EQ(plateforme::getcurdir(0, tampon, sizeof tampon), 0);
   EXPECT_STREQ(tampon, "");
   EXPECT_EQ(plateforme::chdir("absent\\x"), -1);
+}
+
+// For reading, only a regular file is opened, whatever the path leads to
+// once the walk is over; a device or a FIFO is refused at once, without
+// waiting for a writer or reading for ever.
+TEST(Plateforme, ReadingOpensOnlyRegularFiles) {
+  RepertoireTemporaire temporaire;
+  creerFichier("page.htm");
+  ASSERT_EQ(mkfifo("tube", 0644), 0);
+  fs::create_directory("rep");
+  fs::create_symlink("/dev/zero", "zero.htm");
+  fs::create_symlink("tube", "lien-tube.htm");
+  fs::create_symlink("page.htm", "lien-page.htm");
+  struct Cas {
+    const char* chemin;
+    bool ouvert;
+    int erreur;
+  };
+  const Cas cas[] = {
+      {"page.htm", true, 0},        {"lien-page.htm", true, 0}, {"/dev/zero", false, ENXIO},
+      {"zero.htm", false, ENXIO},   {"tube", false, ENXIO},     {"lien-tube.htm", false, ENXIO},
+      {"rep", false, EISDIR},       {"absent", false, ENOENT},
+  };
+  for (const Cas& c : cas) {
+    for (const char* mode : {"r", "rb"}) {
+      errno = 0;
+      std::FILE* flux = plateforme::ouvrirFlux(c.chemin, mode);
+      EXPECT_EQ(flux != nullptr, c.ouvert) << c.chemin << " " << mode;
+      if (flux != nullptr) std::fclose(flux);
+      if (!c.ouvert) {
+        EXPECT_EQ(errno, c.erreur) << c.chemin << " " << mode;
+      }
+    }
+  }
+}
+
+// A directory or a page whose path is longer than the host takes is
+// listed and opened all the same, entered a piece at a time.
+TEST(Plateforme, PathsPastTheHostLimit) {
+  RepertoireTemporaire temporaire;
+  int rep = open(".", O_RDONLY | O_DIRECTORY);
+  std::string chemin;
+  for (int i = 0; i < 1200; ++i) {
+    ASSERT_EQ(mkdirat(rep, "abc", 0755), 0);
+    const int suivant = openat(rep, "abc", O_RDONLY | O_DIRECTORY);
+    close(rep);
+    rep = suivant;
+    chemin += "abc\\";
+  }
+  const int page = openat(rep, "p.htm", O_WRONLY | O_CREAT, 0644);
+  ASSERT_EQ(write(page, "xyz", 3), 3);
+  close(page);
+  close(rep);
+  ASSERT_GT(chemin.size(), static_cast<size_t>(PATH_MAX));
+  EXPECT_EQ(trouver((chemin + "*.htm").c_str(), 0), std::vector<std::string>{"p.htm"});
+  std::FILE* flux = plateforme::ouvrirFlux((chemin + "p.htm").c_str(), "r");
+  ASSERT_NE(flux, nullptr);
+  char lu[4] = {};
+  EXPECT_EQ(plateforme::lire(plateforme::descripteur(flux), lu, 3), 3);
+  EXPECT_STREQ(lu, "xyz");
+  std::fclose(flux);
+  // A name longer than the host takes is no path.
+  EXPECT_EQ(plateforme::ouvrirFlux((chemin + std::string(5000, 'n')).c_str(), "r"), nullptr);
+  EXPECT_EQ(errno, ENAMETOOLONG);
+}
+
+TEST(Plateforme, FreeDescriptorsAreCountedUnderTheLimit) {
+  EXPECT_EQ(plateforme::descripteursLibres(3), 3);
+  struct rlimit ancienne {};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &ancienne), 0);
+  struct rlimit basse = ancienne;
+  basse.rlim_cur = 32;
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &basse), 0);
+  const int libres = plateforme::descripteursLibres(64);
+  const int ouvert = open(".", O_RDONLY | O_DIRECTORY);
+  const int moins = plateforme::descripteursLibres(64);
+  close(ouvert);
+  setrlimit(RLIMIT_NOFILE, &ancienne);
+  EXPECT_GT(libres, 0);
+  EXPECT_LT(libres, 32);
+  EXPECT_EQ(moins, libres - 1);
 }
 
 }  // namespace
