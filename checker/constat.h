@@ -57,8 +57,13 @@ enum Constat {
 // page's path), {tagset} (the tag set the run judges by), and {one|more}, the
 // first when the count is 1, the second otherwise. rendreMessage (in
 // checker/signalement.h) fills them in.
+// Where a finding belongs: a tag or a line of the page, the page as a whole
+// (the text report's "+ " lines), its keywords ("/d"), or the site.
+enum class GenreConstat { Ligne, Page, MotCle, Site };
+
 struct DescriptionConstat {
   const char* id;       // lower case, words joined by '-'
+  GenreConstat genre;
   const char* message;  // as the report writes it, placeholders filled in
   // What the finding says in general, for a list of rules; null: the
   // message, which then quotes nothing but the tag set.
@@ -67,44 +72,44 @@ struct DescriptionConstat {
 
 // Indexed by Constat.
 inline constexpr DescriptionConstat kConstats[] = {
-    {"incomplete-tag", "Incomplete tag"},
-    {"more-than-one-tag", "More than one tag"},
-    {"incomplete-title", "Incomplete title"},
-    {"unknown-format", "Unknown format"},
-    {"head-after-body", "<HEAD> section after <BODY> tag"},
-    {"no-head-end-before-body", "No </HEAD> tag before <BODY>"},
-    {"misplaced-head-end", "Misplaced </HEAD> tag"},
-    {"misplaced-body-end", "Misplaced </BODY> tag"},
-    {"missing-quotes", "Missing quote(s)"},
-    {"unknown-tag", "Unknown tag ({tagset})"},
-    {"empty-http-equiv", "http-equiv is empty"},
-    {"empty-name", "name is empty"},
-    {"empty-content", "content is empty"},
-    {"empty-property", "property is empty"},
-    {"empty-charset", "charset is empty"},
-    {"no-content-type", "No \"Content-Type\" tag found"},
-    {"several-content-type", "Several \"Content-Type\" tags found"},
-    {"no-content-language", "No \"Content-Language\" tag found"},
-    {"several-content-language", "Several \"Content-Language\" tags found"},
-    {"no-description", "No \"DESCRIPTION\" tag found"},
-    {"several-description", "Several \"DESCRIPTION\" tags found"},
-    {"no-keywords", "No \"KEYWORDS\" tag found"},
-    {"several-keywords", "Several \"KEYWORDS\" tags found"},
-    {"no-reply-to", "No \"REPLY-TO\" tag found"},
-    {"several-reply-to", "Several \"REPLY-TO\" tags found"},
-    {"no-robots", "No \"ROBOTS\" tag found"},
-    {"several-robots", "Several \"ROBOTS\" tags found"},
-    {"no-title", "No <TITLE> tag found"},
-    {"several-titles", "Several <TITLE> tags found"},
-    {"no-head", "No <HEAD> section found"},
-    {"several-heads", "Several <HEAD> sections found"},
-    {"no-body", "No <BODY> section found"},
-    {"several-bodies", "Several <BODY> sections found"},
-    {"outside-head", "{count} meta-tag{|s} or title outside the <HEAD> section",
+    {"incomplete-tag", GenreConstat::Ligne, "Incomplete tag"},
+    {"more-than-one-tag", GenreConstat::Ligne, "More than one tag"},
+    {"incomplete-title", GenreConstat::Ligne, "Incomplete title"},
+    {"unknown-format", GenreConstat::Ligne, "Unknown format"},
+    {"head-after-body", GenreConstat::Ligne, "<HEAD> section after <BODY> tag"},
+    {"no-head-end-before-body", GenreConstat::Ligne, "No </HEAD> tag before <BODY>"},
+    {"misplaced-head-end", GenreConstat::Ligne, "Misplaced </HEAD> tag"},
+    {"misplaced-body-end", GenreConstat::Ligne, "Misplaced </BODY> tag"},
+    {"missing-quotes", GenreConstat::Ligne, "Missing quote(s)"},
+    {"unknown-tag", GenreConstat::Ligne, "Unknown tag ({tagset})"},
+    {"empty-http-equiv", GenreConstat::Ligne, "http-equiv is empty"},
+    {"empty-name", GenreConstat::Ligne, "name is empty"},
+    {"empty-content", GenreConstat::Ligne, "content is empty"},
+    {"empty-property", GenreConstat::Ligne, "property is empty"},
+    {"empty-charset", GenreConstat::Ligne, "charset is empty"},
+    {"no-content-type", GenreConstat::Page, "No \"Content-Type\" tag found"},
+    {"several-content-type", GenreConstat::Page, "Several \"Content-Type\" tags found"},
+    {"no-content-language", GenreConstat::Page, "No \"Content-Language\" tag found"},
+    {"several-content-language", GenreConstat::Page, "Several \"Content-Language\" tags found"},
+    {"no-description", GenreConstat::Page, "No \"DESCRIPTION\" tag found"},
+    {"several-description", GenreConstat::Page, "Several \"DESCRIPTION\" tags found"},
+    {"no-keywords", GenreConstat::Page, "No \"KEYWORDS\" tag found"},
+    {"several-keywords", GenreConstat::Page, "Several \"KEYWORDS\" tags found"},
+    {"no-reply-to", GenreConstat::Page, "No \"REPLY-TO\" tag found"},
+    {"several-reply-to", GenreConstat::Page, "Several \"REPLY-TO\" tags found"},
+    {"no-robots", GenreConstat::Page, "No \"ROBOTS\" tag found"},
+    {"several-robots", GenreConstat::Page, "Several \"ROBOTS\" tags found"},
+    {"no-title", GenreConstat::Page, "No <TITLE> tag found"},
+    {"several-titles", GenreConstat::Page, "Several <TITLE> tags found"},
+    {"no-head", GenreConstat::Page, "No <HEAD> section found"},
+    {"several-heads", GenreConstat::Page, "Several <HEAD> sections found"},
+    {"no-body", GenreConstat::Page, "No <BODY> section found"},
+    {"several-bodies", GenreConstat::Page, "Several <BODY> sections found"},
+    {"outside-head", GenreConstat::Page, "{count} meta-tag{|s} or title outside the <HEAD> section",
      "Meta-tags or title outside the <HEAD> section"},
-    {"keyword-repeated", "Keyword [{keyword}] appears {count} times in the list",
+    {"keyword-repeated", GenreConstat::MotCle, "Keyword [{keyword}] appears {count} times in the list",
      "Keyword appears several times in the list"},
-    {"keyword-unused", "Keyword{|s} unused in the text : {keyword}", "Keyword unused in the text"},
+    {"keyword-unused", GenreConstat::MotCle, "Keyword{|s} unused in the text : {keyword}", "Keyword unused in the text"},
 };
 static_assert(std::size(kConstats) == kNombreConstats, "one description per finding");
 
@@ -116,9 +121,8 @@ constexpr Constat constatPlusieurs(int i) {
 }
 static_assert(constatPlusieurs(5) == kPlusieursRobots, "two findings per known meta name");
 
-// The line diagnostics come first, the keyword findings last.
-constexpr bool estDiagnosticLigne(Constat c) { return c <= kCharsetVide; }
-constexpr bool estMotCle(Constat c) { return c >= kMotCleRepete; }
+constexpr bool estDiagnosticLigne(Constat c) { return kConstats[c].genre == GenreConstat::Ligne; }
+constexpr bool estMotCle(Constat c) { return kConstats[c].genre == GenreConstat::MotCle; }
 
 // The finding whose id is exactly id; false when there is none.
 bool constatDeId(const char* id, Constat& constat);
