@@ -21,6 +21,7 @@ class Compteur : public VisiteurHtml {
   explicit Compteur(bool texte) : texte_(texte) {}
   void BaliseOuvrante(const BaliseHtml&) override { ++balises; }
   void ElementTete(const BaliseHtml&, const std::string&) override { ++tete; }
+  bool DetailsALaDemande() const override { return true; }
   bool VeutTexte() const override { return texte_; }
   void Texte(const char*, std::size_t n, bool) override { octetsTexte += n; }
   unsigned long long balises = 0, tete = 0, octetsTexte = 0;

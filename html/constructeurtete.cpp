@@ -145,6 +145,12 @@ ContenuHtml ConstructeurTete::ElementDeTete(const BaliseHtml& balise, NomConnu g
 ContenuHtml ConstructeurTete::BaliseOuvrante(const BaliseHtml& balise, NomConnu g) {
   FinirTexte(true);
   visiteur_.BaliseOuvrante(balise);
+  if (g == NomConnu::Autre && mode_ == Mode::Corps && modele_ == 0) {
+    // Most tags of the body: what DansCorps does for a name it does not know.
+    texteExclu_ = false;
+    MettreAJour();
+    return ContenuHtml::Donnees;
+  }
   if (modele_ > 0) {
     // Inside a <template> of the head: its content is none of the head's.
     if (g == NomConnu::Template) ++modele_;

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+class LecteurHtml;
+
 // Where a token starts in the page.
 struct PositionHtml {
   std::uint64_t ligne = 0;    // 1 plus the line feeds before it (a lone CR starts no line)
@@ -45,10 +47,16 @@ struct BaliseHtml {
   std::size_t nombreAttributs = 0;
   bool attributsLus = false;  // false when the reader did not keep them (below)
   bool autoFermante = false;  // ends in "/>"
-  PositionHtml position;      // at its '<'
+  mutable PositionHtml position;  // at its '<'
   std::uint64_t fin = 0;      // the byte after its '>' (or the page's end), from the file's first byte
-  std::string source;  // the tag as written, in the page's own character set: at
-                       // most kMaxSourceHtml characters, then "..." when longer
+  mutable std::string source;  // the tag as written, in the page's own character set: at
+                               // most kMaxSourceHtml characters, then "..." when longer
+
+  // position and source, made at the first call when the reader left them
+  // out (VisiteurHtml::DetailsALaDemande); valid during the visitor's call.
+  const PositionHtml& Position() const;
+  const std::string& Source() const;
+  mutable LecteurHtml* differe = nullptr;  // the reader that still owes them
 
   // The value of the attribute nom (lower-case), or nullptr.
   const AttributHtml* Attribut(std::string_view nomAttribut) const {
@@ -132,6 +140,10 @@ class VisiteurHtml {
   // to keep every tag's.
   virtual void BaliseOuvrante(const BaliseHtml& balise) { (void)balise; }
   virtual bool ToutesLesBalises() const { return false; }
+  // When true, the body's start tags other than <body> and <head> reach
+  // BaliseOuvrante with position and source left empty, made only when the
+  // visitor calls Position() or Source(): most tags need neither.
+  virtual bool DetailsALaDemande() const { return false; }
 
   // A <head> start tag that the parser ignores because the head is closed.
   virtual void TeteIgnoree(const BaliseHtml& balise) { (void)balise; }

@@ -97,7 +97,24 @@ LecteurHtml::LecteurHtml(JeuCaracteres jeu, std::size_t marque, VisiteurHtml& vi
       etat_(Etat::Donnees),
       etatRetour_(Etat::Donnees),
       etatTexte_(Etat::Donnees),
+      differer_(visiteur.DetailsALaDemande()),
       valeur_(jeu, kMaxValeurHtml) {}
+
+const PositionHtml& BaliseHtml::Position() const {
+  if (differe != nullptr) differe->Completer(*this);
+  return position;
+}
+
+const std::string& BaliseHtml::Source() const {
+  if (differe != nullptr) differe->Completer(*this);
+  return source;
+}
+
+void LecteurHtml::Completer(const BaliseHtml& balise) {
+  balise.differe = nullptr;
+  balise.position = PositionBalise();
+  FormerSource(finBalise_, balise.source);
+}
 
 void LecteurHtml::Lire(const char* octets, std::size_t n) {
   const char* p = octets;
@@ -132,6 +149,19 @@ void LecteurHtml::CapturerSource(const char* fin) {
   const std::size_t place = kMaxSourceBrute - std::min(kMaxSourceBrute, sourceBrute_.size());
   sourceBrute_.append(debutCapture_, std::min(place, n));
   debutCapture_ = fin;
+}
+
+void LecteurHtml::FormerSource(const char* fin, std::string& source) {
+  const std::size_t n = static_cast<std::size_t>(fin - debutCapture_);
+  if (sourceBrute_.empty() && octetsSource_ == 0 && n <= kMaxSourceHtml) {
+    source.assign(debutCapture_, fin);  // the common tag, whole in its block
+    return;
+  }
+  octetsSource_ += n;
+  const std::size_t place = kMaxSourceBrute - std::min(kMaxSourceBrute, sourceBrute_.size());
+  sourceBrute_.append(debutCapture_, std::min(place, n));
+  debutCapture_ = fin;
+  SourceFormee(sourceBrute_, octetsSource_, source);
 }
 
 void LecteurHtml::SourceFormee(const std::string& brut, std::uint64_t total,
@@ -244,7 +274,7 @@ void LecteurHtml::OuvrirBalise(const char* p) {
 
 void LecteurHtml::NouvelleBalise(bool fermante) {
   fermante_ = fermante;
-  nomBrut_.clear();
+  balise_.nom.clear();
   nomSimple_ = true;
   balise_.nombreAttributs = 0;
   balise_.autoFermante = false;
@@ -254,18 +284,19 @@ void LecteurHtml::NouvelleBalise(bool fermante) {
 }
 
 void LecteurHtml::FinirNomBalise() {
+  std::string& nom = balise_.nom;
   if (fermante_ && constructeur_.LitLeCorps()) {
     // In the body, an end tag matters only for <template>'s depth.
-    genre_ = nomBrut_.size() == 8 && std::memcmp(nomBrut_.data(), "template", 8) == 0
-                 ? NomConnu::Template
-                 : NomConnu::Autre;
+    genre_ = nom.size() == 8 && std::memcmp(nom.data(), "template", 8) == 0 ? NomConnu::Template
+                                                                          : NomConnu::Autre;
     garder_ = false;
     return;
   }
   if (nomSimple_) {
-    balise_.nom.assign(nomBrut_, 0, std::min(nomBrut_.size(), kMaxNomHtml));
+    if (nom.size() > kMaxNomHtml) nom.resize(kMaxNomHtml);
   } else {
-    ConvertirNom(nomBrut_, balise_.nom);
+    nomBrut_.swap(nom);
+    ConvertirNom(nomBrut_, nom);
   }
   genre_ = nomConnu(balise_.nom);
   garder_ = !fermante_ && constructeur_.GarderAttributs(genre_);
@@ -306,13 +337,16 @@ void LecteurHtml::EmettreBalise(const char* p) {
   balise_.fin = octetBloc_ + static_cast<std::uint64_t>(p + 1 - debutBloc_);
   // An end tag's position and source matter only where it may end the head.
   if (!fermante_ || constructeur_.AvantCorps()) {
-    balise_.position = PositionBalise();
-    if (sourceBrute_.empty() && octetsSource_ == 0 &&
-        static_cast<std::size_t>(p + 1 - debutCapture_) <= kMaxSourceHtml) {
-      balise_.source.assign(debutCapture_, p + 1);  // the common tag, whole in its block
+    if (!fermante_ && differer_ && constructeur_.LitLeCorps() && genre_ != NomConnu::Body &&
+        genre_ != NomConnu::Head) {
+      // Made on demand while the visitor has the tag (Completer).
+      finBalise_ = p + 1;
+      balise_.differe = this;
+      balise_.position = PositionHtml();
+      balise_.source.clear();
     } else {
-      CapturerSource(p + 1);
-      SourceFormee(sourceBrute_, octetsSource_, balise_.source);
+      balise_.position = PositionBalise();
+      FormerSource(p + 1, balise_.source);
     }
   }
   capture_ = false;
@@ -320,7 +354,13 @@ void LecteurHtml::EmettreBalise(const char* p) {
     constructeur_.BaliseFermante(balise_, genre_);
     return;
   }
-  switch (constructeur_.BaliseOuvrante(balise_, genre_)) {
+  const ContenuHtml contenu = constructeur_.BaliseOuvrante(balise_, genre_);
+  if (balise_.differe != nullptr) {
+    // Not asked for: the position is never to be counted.
+    balise_.differe = nullptr;
+    positionConnue_ = true;
+  }
+  switch (contenu) {
     case ContenuHtml::Donnees:
       return;
     case ContenuHtml::Rcdata:
@@ -377,7 +417,7 @@ void LecteurHtml::EmettreDoctype(const char* p) {
   constructeur_.Doctype(doctype_);
 }
 
-bool LecteurHtml::FinBaliseAppropriee() const { return nomBrut_ == nomFinAttendu_; }
+bool LecteurHtml::FinBaliseAppropriee() const { return balise_.nom == nomFinAttendu_; }
 
 bool LecteurHtml::RefDansAttribut() const { return etatValeur(etatRetour_); }
 
@@ -476,6 +516,11 @@ const char* LecteurHtml::Donnees(const char* p, const char* fin) {
       if (etat_ == Etat::Donnees) {
         OuvrirBalise(q);
         etat_ = Etat::OuvertureBalise;
+        if (fin - q > 1 && lettre(q[1])) {
+          // The common start tag: straight to its name.
+          NouvelleBalise(false);
+          etat_ = Etat::NomBalise;
+        }
       } else {
         etatTexte_ = etat_;
         etat_ = Etat::TexteInf;
@@ -507,6 +552,104 @@ const char* LecteurHtml::Donnees(const char* p, const char* fin) {
       Emettre(p, fin);
       return fin;
   }
+}
+
+// The attribute states of a tag whose attributes are not kept: the same
+// moves as Decouper's, the state held in a register, to the tag's end or the
+// block's.
+const char* LecteurHtml::SauterAttributs(const char* p, const char* const fin) {
+  Etat e = etat_;
+  while (p < fin) {
+    const char c = *p;
+    switch (e) {
+      case Etat::AvantNomAttribut:
+        if (blanc(c)) {
+          ++p;
+        } else if (c == '/' || c == '>') {
+          e = Etat::ApresNomAttribut;
+        } else {
+          if (c == '=') ++p;
+          e = Etat::NomAttribut;
+        }
+        break;
+      case Etat::NomAttribut:
+        while (p < fin && !blanc(*p) && *p != '/' && *p != '>' && *p != '=') ++p;
+        if (p == fin) break;
+        if (*p == '=') {
+          e = Etat::AvantValeur;
+          ++p;
+        } else {
+          e = Etat::ApresNomAttribut;
+        }
+        break;
+      case Etat::ApresNomAttribut:
+      case Etat::ApresValeur:
+        if (blanc(c)) {
+          e = e == Etat::ApresValeur ? Etat::AvantNomAttribut : e;
+          ++p;
+        } else if (c == '/') {
+          e = Etat::AutoFermante;
+          ++p;
+        } else if (c == '=' && e == Etat::ApresNomAttribut) {
+          e = Etat::AvantValeur;
+          ++p;
+        } else if (c == '>') {
+          EmettreBalise(p);
+          return p + 1;
+        } else {
+          e = e == Etat::ApresValeur ? Etat::AvantNomAttribut : Etat::NomAttribut;
+        }
+        break;
+      case Etat::AvantValeur:
+        if (blanc(c)) {
+          ++p;
+        } else if (c == '"' || c == '\'') {
+          e = c == '"' ? Etat::ValeurGuillemets : Etat::ValeurApostrophes;
+          ++p;
+        } else if (c == '>') {
+          EmettreBalise(p);
+          return p + 1;
+        } else {
+          e = Etat::ValeurNue;
+        }
+        break;
+      case Etat::ValeurGuillemets:
+      case Etat::ValeurApostrophes: {
+        const char* q = chercher(p, fin, e == Etat::ValeurGuillemets ? '"' : '\'');
+        if (q == fin) {
+          p = fin;
+          break;
+        }
+        p = q + 1;
+        e = Etat::ApresValeur;
+        break;
+      }
+      case Etat::ValeurNue:
+        // A '&' or a NUL in it changes nothing when the value is not kept.
+        while (p < fin && !blanc(*p) && *p != '>') ++p;
+        if (p == fin) break;
+        if (*p == '>') {
+          EmettreBalise(p);
+          return p + 1;
+        }
+        e = Etat::AvantNomAttribut;
+        ++p;
+        break;
+      case Etat::AutoFermante:
+        if (c == '>') {
+          balise_.autoFermante = true;
+          EmettreBalise(p);
+          return p + 1;
+        }
+        e = Etat::AvantNomAttribut;
+        break;
+      default:
+        etat_ = e;
+        return p;
+    }
+  }
+  etat_ = e;
+  return p;
 }
 
 // The states of script data within "<!--", one character at a time.
@@ -646,9 +789,26 @@ void LecteurHtml::Decouper(const char* p, const char* const fin) {
       case Etat::NomBalise: {
         // The name goes lower-cased straight into the tag; a NUL or a byte
         // beyond ASCII sends it through ConvertirNom at its end.
-        std::string& nom = nomBrut_;
+        std::string& nom = balise_.nom;
         const char* q = p;
         while (q < fin && !blanc(*q) && *q != '/' && *q != '>') ++q;
+        if (fermante_ && q < fin && nom.empty() && constructeur_.LitLeCorps()) {
+          // An end tag of the body, its name whole in the block: only
+          // <template>'s depth hangs on it (as in FinirNomBalise).
+          bool modele = q - p == 8;
+          for (int i = 0; modele && i < 8; ++i) modele = minuscule(p[i]) == "template"[i];
+          genre_ = modele ? NomConnu::Template : NomConnu::Autre;
+          garder_ = false;
+          p = q;
+          if (*p == '>') {
+            EmettreBalise(p);
+            ++p;
+          } else {
+            etat_ = *p == '/' ? Etat::AutoFermante : Etat::AvantNomAttribut;
+            p = SauterAttributs(p + 1, fin);
+          }
+          break;
+        }
         if (nom.size() < kMaxNomHtml + 8) {
           const std::size_t debut = nom.size();
           nom.append(p, std::min(static_cast<std::size_t>(q - p), kMaxNomHtml + 8));
@@ -668,10 +828,12 @@ void LecteurHtml::Decouper(const char* p, const char* const fin) {
         FinirNomBalise();
         if (*p == '>') {
           EmettreBalise(p);
+          ++p;
         } else {
           etat_ = *p == '/' ? Etat::AutoFermante : Etat::AvantNomAttribut;
+          ++p;
+          if (!garder_) p = SauterAttributs(p, fin);
         }
-        ++p;
         break;
       }
 
@@ -708,11 +870,11 @@ void LecteurHtml::Decouper(const char* p, const char* const fin) {
 
       case Etat::TexteFinNom:
         if (lettre(c)) {
-          if (nomBrut_.size() < 16) {
-            nomBrut_ += minuscule(c);
+          if (balise_.nom.size() < 16) {
+            balise_.nom += minuscule(c);
             tampon_ += c;
           } else {
-            nomBrut_ += '?';  // no raw-text element has so long a name
+            balise_.nom += '?';  // no raw-text element has so long a name
           }
           ++p;
         } else if ((blanc(c) || c == '/' || c == '>') && FinBaliseAppropriee()) {

@@ -40,6 +40,12 @@ class LecteurHtml {
   enum class Etat : unsigned char;
 
  private:
+  friend struct BaliseHtml;
+  // Makes the position and source of the start tag being handed out.
+  void Completer(const BaliseHtml& balise);
+  // The source of the tag from debutCapture_ to fin, into source.
+  void FormerSource(const char* fin, std::string& source);
+
   void Decouper(const char* p, const char* fin);
   const char* Donnees(const char* p, const char* fin);
 
@@ -59,6 +65,7 @@ class LecteurHtml {
   void NouvelAttribut();
   void FinirNomAttribut();
   void FinirValeur();
+  const char* SauterAttributs(const char* p, const char* fin);
   // Emits the tag ending at the '>' at p (or at the page's end); gives the
   // state to read on in.
   void EmettreBalise(const char* p);
@@ -95,13 +102,16 @@ class LecteurHtml {
   const char* finBloc_ = nullptr;    // the end of the last block read
   std::string nomFinAttendu_;  // the raw-text element whose end tag ends its text
 
+  const bool differer_;  // the visitor has body tags' details made on demand
+  const char* finBalise_ = nullptr;  // the byte after the '>' of the tag handed out
+
   // The tag being read.
   BaliseHtml balise_;
   bool fermante_ = false;
   NomConnu genre_ = NomConnu::Autre;
   bool garder_ = false;        // its attributes are kept
-  std::string nomBrut_;        // its name so far, lower-cased
-  bool nomSimple_ = true;      // ... and all ASCII without NUL
+  std::string nomBrut_;        // its raw name, when not all ASCII without NUL
+  bool nomSimple_ = true;      // balise_.nom so far (lower-cased) is all ASCII without NUL
   std::string nomAttribut_;    // the current attribute's name so far
   AttributHtml* attribut_ = nullptr;  // where its value goes, or nullptr
   TexteDecode valeur_;

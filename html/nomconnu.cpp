@@ -48,6 +48,8 @@ static_assert(std::size(connus) == static_cast<std::size_t>(NomConnu::Br),
 NomConnu nomConnu(const std::string& nom) {
   const std::size_t n = nom.size();
   if (n < 2 || n > 9) return NomConnu::Autre;
+  // The most common short names (td, tr, li...): only br is known.
+  if (n == 2) return nom[0] == 'b' && nom[1] == 'r' ? NomConnu::Br : NomConnu::Autre;
   if (n == 9) return nom == "plaintext" ? NomConnu::Plaintext : NomConnu::Autre;
   const std::uint64_t valeur = cle(nom.data(), n);
   for (const Connu& connu : connus) {

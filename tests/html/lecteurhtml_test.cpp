@@ -357,4 +357,70 @@ TEST(LecteurHtml, BlocksCutAnywhereReadTheSame) {
   }
 }
 
+// Has the body's tag details made on demand, and asks for them on every
+// other start tag only.
+class Demandeur : public VisiteurHtml {
+ public:
+  bool DetailsALaDemande() const override { return true; }
+  void BaliseOuvrante(const BaliseHtml& balise) override {
+    balises += balise.nom + (balise.autoFermante ? "/ " : " ");
+    if (++vues % 2 == 0) return;
+    const PositionHtml& position = balise.Position();
+    details += std::to_string(position.ligne) + ":" + std::to_string(position.colonne) + ":" +
+               std::to_string(position.octet) + " " + balise.Source() + "|";
+  }
+  std::string balises, details;
+  int vues = 0;
+};
+
+// The same details, from the fields the reader fills for a visitor that
+// does not have them made on demand.
+std::string detailsImpairs(const Enregistreur& vu) {
+  std::string details;
+  std::size_t debut = 0;
+  for (std::size_t i = 0; i < vu.sources.size(); ++i) {
+    const std::size_t fin = vu.positions.find(' ', debut);
+    if (i % 2 == 0) details += vu.positions.substr(debut, fin - debut) + " " + vu.sources[i] + "|";
+    debut = fin + 1;
+  }
+  return details;
+}
+
+// Body tags whose attributes are not kept are read to their true end, and
+// their details, made on demand, are those the fields would hold, however
+// the page is cut into blocks.
+TEST(LecteurHtml, BodyTagsReadWithoutTheirAttributes) {
+  using namespace std::string_literals;
+  const struct {
+    std::string page;
+    const char* balises;
+  } cas[] = {
+      {"<body><p a=\"x>y\" b='>' c=d>e<i>", "body p i "},
+      {"<body><x =y/><br/><a b=c&d=e\0f g>"s, "body x/ br/ a "},
+      {"<body></p x=\">\" y='>'><b c = \"d\" /e>", "body b "},
+      {"<body><textarea a=\">\">x<b></textarea b=\">\"><i/ >", "body textarea i "},
+      {"<body><script x=y>a<b></script><u\nv\r\nw='\xC3\xA9>'>\xE2\x82\xAC<s>", "body script u s "},
+      {"<body>" + std::string(300, ' ') + "<em title='" + std::string(250, 'z') + "'><q>",
+       "body em q "},
+      {"<body><DIV Class=X></Template\t><SPAN/>", "body div span/ "},
+  };
+  for (const auto& c : cas) {
+    Lecture entiere;
+    lire(c.page, entiere);
+    for (std::size_t bloc : {std::size_t{1} << 20, std::size_t{1}, std::size_t{7}}) {
+      Demandeur vu;
+      LecteurHtml lecteur(JeuCaracteres::Utf8, 0, vu);
+      for (std::size_t debut = 0; debut < c.page.size(); debut += bloc) {
+        const std::vector<char> octets(
+            c.page.begin() + static_cast<long>(debut),
+            c.page.begin() + static_cast<long>(std::min(c.page.size(), debut + bloc)));
+        lecteur.Lire(octets.data(), octets.size());
+      }
+      lecteur.Finir();
+      EXPECT_EQ(vu.balises, c.balises) << c.page << " / " << bloc;
+      EXPECT_EQ(vu.details, detailsImpairs(entiere.vu)) << c.page << " / " << bloc;
+    }
+  }
+}
+
 }  // namespace
