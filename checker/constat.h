@@ -49,6 +49,8 @@ enum Constat {
   // Keyword lines ("/d").
   kMotCleRepete,
   kMotCleInutilise,
+  // A page's own comments.
+  kIgnoreInconnu,
   kNombreConstats
 };
 
@@ -110,6 +112,8 @@ inline constexpr DescriptionConstat kConstats[] = {
     {"keyword-repeated", GenreConstat::MotCle, "Keyword [{keyword}] appears {count} times in the list",
      "Keyword appears several times in the list"},
     {"keyword-unused", GenreConstat::MotCle, "Keyword{|s} unused in the text : {keyword}", "Keyword unused in the text"},
+    {"unknown-ignore", GenreConstat::Ligne, "Unknown finding \"{value}\" in pagevet-ignore",
+     "Unknown finding in pagevet-ignore"},
 };
 static_assert(std::size(kConstats) == kNombreConstats, "one description per finding");
 

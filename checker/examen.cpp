@@ -5,6 +5,7 @@
 #include <new>
 
 #include "checker/balisesligne.h"
+#include "checker/commentaireslignes.h"
 #include "checker/diagnostic.h"
 #include "checker/etatfichier.h"
 #include "checker/metatags.h"
@@ -110,9 +111,15 @@ void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
   rapport.Debut(chemin, lecteur.Jeu());
   // An 8 KiB line buffer: kept off the stack.
   auto etat = std::make_unique<EtatFichier>(options, rapport, lecteur.Jeu());
+  // The page's comments for its pagevet-ignore directives, read from each
+  // line before the design's removal, on the lines that hold a "<!" or
+  // continue a comment.
+  CommentairesLignes commentaires;
   try {
     for (int longueur; (longueur = lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne)) >= 0;) {
       ++etat->numeroLigne;
+      const bool commentaireLu = commentaires.Ouvert() || etat->dansCommentaire;
+      if (commentaireLu) commentaires.Ligne(etat->ligne, etat->numeroLigne, rapport);
       // A line that starts inside a comment has its comments removed first;
       // any other is read in one walk over its '<', which stops at a "<!":
       // its comments are then removed and what is left read again. Comments
@@ -124,6 +131,7 @@ void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
       if (longueur < 2) continue;
       BalisesLigne balises(etat->ligne, static_cast<size_t>(longueur), etat->options.balises, !enCommentaire);
       if (balises.Commentaire()) {
+        if (!commentaireLu) commentaires.Ligne(etat->ligne, etat->numeroLigne, rapport);
         longueur = supprimerCommentaires(etat->ligne, etat->dansCommentaire);
         if (longueur < 2) continue;
         balises = BalisesLigne(etat->ligne, static_cast<size_t>(longueur), etat->options.balises);

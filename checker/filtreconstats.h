@@ -1,40 +1,66 @@
-// FiltreConstats: --ignore, the one filter between the scan and the format.
-// The rules report every finding; the filter passes on those the run keeps
-// and says whether the page had something to report.
+// FiltreConstats: --ignore and the page's own pagevet-ignore comments, the
+// one filter between the scan and the format. The rules report every
+// finding; the filter passes on those the run keeps and says whether the
+// page had something to report.
 #ifndef PAGEVET_CHECKER_FILTRECONSTATS_H_
 #define PAGEVET_CHECKER_FILTRECONSTATS_H_
 
 #include <bitset>
+#include <string>
+#include <vector>
 
 #include "checker/constat.h"
 #include "checker/rapportpage.h"
+#include "checker/suppressions.h"
 
+// A page-wide comment leaves out findings reported before it too, so a
+// page's findings are held (their texts copied) until the page ends, then
+// passed on in the order they came, each unknown-ignore finding before the
+// first later line's. A page cut short passes on what it held with the
+// comments read so far.
 class FiltreConstats : public RapportPage {
  public:
   // ignores: the kinds left out; suite: the format's page, which stays the
   // caller's and must outlive the filter.
-  FiltreConstats(const std::bitset<kNombreConstats>& ignores, RapportPage& suite)
-      : ignores_(ignores), suite_(suite) {}
+  FiltreConstats(const std::bitset<kNombreConstats>& ignores, RapportPage& suite);
 
-  void Debut(const char* chemin, JeuCaracteres jeu) override {
-    signalee_ = false;
-    suite_.Debut(chemin, jeu);
-  }
-  void Constate(const Signalement& signalement) override {
-    if (ignores_[signalement.constat]) return;
-    signalee_ = true;
-    suite_.Constate(signalement);
-  }
-  void Fin() override { suite_.Fin(); }
-  void Interrompue() override { suite_.Interrompue(); }
+  // With continuer (--keep-going), a page cut short is not Interrompue for
+  // the format: Echec follows.
+  void Continuer(bool continuer) { continuer_ = continuer; }
+
+  void Debut(const char* chemin, JeuCaracteres jeu) override;
+  void Constate(const Signalement& signalement) override;
+  void Fin() override;
+  void Interrompue() override;
+  void Commentaire(std::string_view texte, int ligneDebut, int ligneFin) override;
+  // Hands the error on, saying whether the page had been opened.
+  void Echec(const char* chemin, const MesErreur& erreur, bool commencee) override;
 
   // Whether the current (or last) page passed a finding on.
   bool Signalee() const { return signalee_; }
+  // Whether a page is open: Debut came, and neither Fin nor Echec yet.
+  bool PageOuverte() const { return ouverte_; }
 
  private:
+  // A finding held, its texts owned.
+  struct Garde {
+    Signalement signalement;
+    std::string texte, motCle, valeur, suggestion, page;
+  };
+
+  void Garder(const Signalement& signalement);
+  // Passes on what is held, less what the comments leave out.
+  void Vider();
+  void Passer(const Signalement& signalement);
+
   const std::bitset<kNombreConstats> ignores_;
   RapportPage& suite_;
+  bool continuer_ = false;
   bool signalee_ = false;
+  bool ouverte_ = false;
+  Suppressions suppressions_;
+  std::vector<Garde> gardes_;
+  std::vector<std::string> lignesInconnus_;  // the comment of each unknown id
 };
 
 #endif  // PAGEVET_CHECKER_FILTRECONSTATS_H_

@@ -3,7 +3,10 @@
 #ifndef PAGEVET_CHECKER_RAPPORTPAGE_H_
 #define PAGEVET_CHECKER_RAPPORTPAGE_H_
 
+#include <string_view>
+
 #include "checker/signalement.h"
+#include "foundation/meserreur.h"
 #include "foundation/jeucaracteres.h"
 
 // The scan of a page calls Debut, then Constate for every finding, then Fin,
@@ -22,6 +25,17 @@ class RapportPage {
   virtual void Fin() = 0;
   // A fatal error stops the page: what was written stays, nothing follows.
   virtual void Interrompue() = 0;
+
+  // One HTML comment of the page, its text between "<!--" and "-->", from
+  // line ligneDebut to line ligneFin; valid during the call only. Handed on
+  // as the scan meets it, before the findings of its last line.
+  virtual void Commentaire(std::string_view /*texte*/, int /*ligneDebut*/, int /*ligneFin*/) {}
+  // --keep-going: the page ends with erreur and the run goes on. Called in
+  // place of Interrompue after Debut when the page was opened (commencee),
+  // alone when it could not be. By default, Interrompue when it was.
+  virtual void Echec(const char* /*chemin*/, const MesErreur& /*erreur*/, bool commencee) {
+    if (commencee) Interrompue();
+  }
 };
 
 #endif  // PAGEVET_CHECKER_RAPPORTPAGE_H_

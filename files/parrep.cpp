@@ -37,6 +37,7 @@ ParcoursRep::ParcoursRep(const ParcoursRep& autre)
       attrEntree_(autre.attrEntree_),
       dateHeure_(autre.dateHeure_, true),
       racineLiens_(autre.racineLiens_),
+      exclusions_(autre.exclusions_),
       entreesIllisibles_(autre.entreesIllisibles_) {}
 
 ParcoursRep& ParcoursRep::operator=(const ParcoursRep& autre) {
@@ -53,6 +54,7 @@ ParcoursRep& ParcoursRep::operator=(const ParcoursRep& autre) {
     attrEntree_ = autre.attrEntree_;
     dateHeure_ = dateHeure;
     racineLiens_ = autre.racineLiens_;
+    exclusions_ = autre.exclusions_;
     entreesIllisibles_ = autre.entreesIllisibles_;
   }
   return *this;
@@ -107,6 +109,15 @@ String repertoireDe(const String& masque) {
   return String(masque, 0, fin);
 }
 
+// A path of the walk ('\\' between directories) as --exclude reads it.
+std::string cheminExclusion(const String& chemin) {
+  std::string texte(chemin.Texte());
+  for (char& c : texte) {
+    if (c == '\\') c = '/';
+  }
+  return texte;
+}
+
 // Notes that the directory could not be read, unless it is the one noted
 // last (each pass over a directory fails the same way).
 void noterIllisible(std::vector<RepertoireIllisible>& illisibles, const String& repertoire,
@@ -154,7 +165,10 @@ void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
           capacite = capacite <= INT32_MAX / 2 ? capacite * 2 : INT32_MAX;
           resultat.Redimensionne(capacite);
         }
-        resultat[nombre++] = chemin();
+        const String trouve = chemin();
+        if (exclusions_ == nullptr || !exclusions_->FichierExclu(cheminExclusion(trouve))) {
+          resultat[nombre++] = trouve;
+        }
         suivant();
       }
     }
@@ -162,10 +176,15 @@ void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
   if (avecSousReps) {
     const std::unique_ptr<ParcoursRep> sous = nouveau();
     sous->racineLiens_ = racineLiens_;
+    sous->exclusions_ = exclusions_;
     chercher(rep + String("*.*"), attrRepertoires(), true);
     if (erreur_ != 0) noterIllisible(illisibles, rep, erreur_);
     noterEntrees(illisibles, rep, entreesIllisibles_, entreesVues);
     while (trouve_) {
+      if (exclusions_ != nullptr && exclusions_->RepertoireExclu(cheminExclusion(rep + nom_))) {
+        suivant();
+        continue;
+      }
       sous->parcourir(rep + nom_ + String("\\"), masques, resultat, true, true, nombre, capacite,
                       illisibles);
       suivant();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "datetime/datehr.h"
+#include "files/exclusions.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
 
@@ -83,6 +84,10 @@ class ParcoursRep {
   // getcwd names it) are passed over as no entry; empty, the default: every
   // link is followed. Kept by the walkers of the subdirectories.
   void limiterLiens(const std::string& racine) { racineLiens_ = racine; }
+  // The paths --exclude leaves out: such a file is not taken, such a
+  // directory not entered; paths relative to the walk's base. nullptr, the
+  // default: none. exclusions stays the caller's; kept by the subdirectories.
+  void exclure(const Exclusions* exclusions) { exclusions_ = exclusions; }
 
   // The current entry. A walker's first search may still be put off (see
   // ParcoursRepWin): these run it before they answer.
@@ -136,6 +141,7 @@ class ParcoursRep {
   int attrEntree_ = 0;
   DateHeure dateHeure_;
   std::string racineLiens_;
+  const Exclusions* exclusions_ = nullptr;
   // The matching entries the last search could not look at: their names
   // and the host's error.
   std::vector<std::pair<std::string, int>> entreesIllisibles_;

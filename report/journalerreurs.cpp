@@ -1,5 +1,7 @@
 #include "report/journalerreurs.h"
 
+#include "checker/erreurpage.h"
+
 void JournalErreurs::Ecrit(const std::string& texte) {
   std::fprintf(flux_, "pagevet: %s\n", console_.ConvertitDansFormat(texte.c_str()).c_str());
   std::fflush(flux_);
@@ -10,6 +12,7 @@ void JournalErreurs::Ecrit(const std::string& texte) {
 }
 
 std::string texteErreurFatale(const MesErreur& erreur) {
-  return std::string(erreur.Message()) + " (ligne " + std::to_string(erreur.Ligne()) + " de " +
+  const auto* const page = dynamic_cast<const ErreurPage*>(&erreur);
+  return (page != nullptr ? page->Chemin() + ": " : std::string()) + erreur.Message() + " (ligne " + std::to_string(erreur.Ligne()) + " de " +
          erreur.Module() + ")";
 }

@@ -28,7 +28,8 @@ class JournalErreurs {
 };
 
 // A fatal error as its one line says it: the message, then where it was
-// raised ("... (ligne 69 de ficbase)").
+// raised ("... (ligne 69 de ficbase)"), after the page's path for an
+// ErreurPage ("a.htm: ...").
 std::string texteErreurFatale(const MesErreur& erreur);
 
 #endif  // PAGEVET_REPORT_JOURNALERREURS_H_

@@ -38,6 +38,12 @@ class Rapport {
   // An error of the run, as the program writes it (paths as they are); it
   // gets a line on standard error.
   virtual void Erreur(const std::string& texte) = 0;
+  // An error of the page chemin (as the user typed it) that did not end the
+  // run (--keep-going): texte is what texteErreurFatale says. By default, an
+  // error of the run naming the page.
+  virtual void ErreurPage(const std::string& chemin, const std::string& texte) {
+    Erreur(chemin + ": " + texte);
+  }
   // The fatal error that ends the run, after the page it cut short.
   virtual void ErreurFatale(const MesErreur& erreur) = 0;
   // The run is over and ends with statut.

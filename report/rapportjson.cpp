@@ -26,6 +26,12 @@ class PageJson : public RapportPage {
   void Fin() override { ecrire(canal_, "]}"); }
   // The page keeps the findings it had: its object is closed as any other.
   void Interrompue() override { Fin(); }
+  // The page's object says why it ended; a page that could not be opened
+  // gets one with no findings and no charset.
+  void Echec(const char* chemin, const MesErreur& erreur, bool commencee) override {
+    if (!commencee) ecrire(canal_, "\n{\"path\":" + enJson(cheminUtf8(chemin)) + ",\"findings\":[");
+    ecrire(canal_, "],\"error\":" + enJson(texteUtf8(texteErreurFatale(erreur).c_str(), JeuCaracteres::Utf8)) + "}");
+  }
 
  private:
   Canal& canal_;

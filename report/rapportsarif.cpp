@@ -63,10 +63,23 @@ std::unique_ptr<RapportPage> RapportSarif::NouvellePage(Canal& canal) const {
   return std::make_unique<PageSarif>(canal, Balises());
 }
 
+void RapportSarif::ErreurPage(const std::string& chemin, const std::string& texte) {
+  lieux_.emplace_back(Journal().Lignes().size(), encoderUri(cheminUtf8(chemin.c_str())));
+  Erreur(chemin + ": " + texte);
+}
+
 void RapportSarif::Fin(int statut) {
   Json notifications = Json::array();
-  for (const std::string& ligne : Journal().Lignes()) {
-    notifications.push_back({{"level", "error"}, {"message", {{"text", ligne}}}});
+  std::size_t lieu = 0;
+  for (std::size_t i = 0; i < Journal().Lignes().size(); ++i) {
+    Json notification{{"level", "error"}, {"message", {{"text", Journal().Lignes()[i]}}}};
+    if (lieu < lieux_.size() && lieux_[lieu].first == i) {
+      notification["locations"] = Json::array({{{"physicalLocation",
+                                                 {{"artifactLocation",
+                                                   {{"uri", lieux_[lieu].second}, {"uriBaseId", "SRCROOT"}}}}}}});
+      ++lieu;
+    }
+    notifications.push_back(std::move(notification));
   }
   const Json invocation{{"executionSuccessful", statut != kStatutEchec},
                         {"exitCode", statut},

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "report/rapportoutil.h"
 
@@ -22,9 +24,13 @@ class RapportSarif : public RapportOutil {
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
   const char* SeparateurPages() const override { return ","; }
   void Fin(int statut) override;
+  // Its notification gives the page's location.
+  void ErreurPage(const std::string& chemin, const std::string& texte) override;
 
  private:
   const std::string repertoire_;
+  // The notifications that name a page: their index, the page's URI.
+  std::vector<std::pair<std::size_t, std::string>> lieux_;
 };
 
 // A UTF-8 path as a URI reference: every byte but the unreserved characters

@@ -76,6 +76,10 @@ class PageTexte : public RapportPage, private ConversionTextes {
   }
 
   void Interrompue() override {}
+  // The fatal error's two lines, as a run that stops writes them.
+  void Echec(const char* /*chemin*/, const MesErreur& erreur, bool /*commencee*/) override {
+    erreur.MesErreur::Affiche(sortie_);
+  }
 
  private:
   // A keyword stands in a message as the design's fixed formats wrote it.

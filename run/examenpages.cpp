@@ -2,8 +2,10 @@
 
 #include <memory>
 
+#include "checker/erreurpage.h"
 #include "checker/examen.h"
 #include "checker/filtreconstats.h"
+#include "report/journalerreurs.h"
 #include "run/atelier.h"
 
 namespace {
@@ -13,11 +15,26 @@ namespace {
 class ExamenPage : public TravailPage {
  public:
   ExamenPage(const std::vector<const char*>& chemins, const OptionsExamen& options,
-             const std::bitset<kNombreConstats>& ignores, std::unique_ptr<RapportPage> format)
-      : chemins_(chemins), options_(options), format_(std::move(format)), filtre_(ignores, *format_) {}
+             const std::bitset<kNombreConstats>& ignores, std::unique_ptr<RapportPage> format,
+             std::vector<std::string>* erreurs)
+      : chemins_(chemins),
+        options_(options),
+        format_(std::move(format)),
+        filtre_(ignores, *format_),
+        erreurs_(erreurs) {
+    filtre_.Continuer(erreurs_ != nullptr);
+  }
 
   bool Examine(std::size_t numero) override {
-    examinerFichier(chemins_[numero], options_, filtre_);
+    const char* const chemin = chemins_[numero];
+    try {
+      examinerFichier(chemin, options_, filtre_);
+    } catch (const MesErreur& erreur) {
+      if (erreurs_ == nullptr) throw ErreurPage(erreur, chemin);
+      // Each worker writes only its own pages' entries.
+      (*erreurs_)[numero] = texteErreurFatale(erreur);
+      filtre_.Echec(chemin, erreur, filtre_.PageOuverte());
+    }
     return filtre_.Signalee();
   }
 
@@ -26,16 +43,19 @@ class ExamenPage : public TravailPage {
   const OptionsExamen& options_;
   const std::unique_ptr<RapportPage> format_;
   FiltreConstats filtre_;
+  std::vector<std::string>* const erreurs_;
 };
 
 class FabriqueExamen : public FabriqueTravail {
  public:
   FabriqueExamen(const std::vector<const char*>& chemins, const OptionsExamen& options,
-                 const std::bitset<kNombreConstats>& ignores, const Rapport& rapport)
-      : chemins_(chemins), options_(options), ignores_(ignores), rapport_(rapport) {}
+                 const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
+                 std::vector<std::string>* erreurs)
+      : chemins_(chemins), options_(options), ignores_(ignores), rapport_(rapport), erreurs_(erreurs) {}
 
   std::unique_ptr<TravailPage> Nouveau(Canal& canal) const override {
-    return std::make_unique<ExamenPage>(chemins_, options_, ignores_, rapport_.NouvellePage(canal));
+    return std::make_unique<ExamenPage>(chemins_, options_, ignores_, rapport_.NouvellePage(canal),
+                                        erreurs_);
   }
 
  private:
@@ -43,13 +63,15 @@ class FabriqueExamen : public FabriqueTravail {
   const OptionsExamen& options_;
   const std::bitset<kNombreConstats>& ignores_;
   const Rapport& rapport_;
+  std::vector<std::string>* const erreurs_;
 };
 
 }  // namespace
 
 bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
                    const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
-                   Canal& sortie, int travailleurs) {
-  const FabriqueExamen fabrique(chemins, options, ignores, rapport);
+                   Canal& sortie, int travailleurs, std::vector<std::string>* erreurs) {
+  if (erreurs != nullptr) erreurs->assign(chemins.size(), std::string());
+  const FabriqueExamen fabrique(chemins, options, ignores, rapport, erreurs);
   return traiterPages(chemins.size(), fabrique, sortie, rapport.SeparateurPages(), travailleurs);
 }

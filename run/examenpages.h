@@ -5,6 +5,7 @@
 #define PAGEVET_RUN_EXAMENPAGES_H_
 
 #include <bitset>
+#include <string>
 #include <vector>
 
 #include "checker/constat.h"
@@ -15,9 +16,12 @@
 // Examines the pages at chemins, in that order, with `travailleurs` threads,
 // and writes their reports to sortie through rapport's page formatters,
 // leaving out the ignored findings. Gives whether a page had something to
-// report. A fatal error ends the run as traiterPages says.
+// report. A fatal error ends the run as traiterPages says, the page's path
+// with it (ErreurPage). With erreurs (--keep-going) a page that cannot be
+// opened or read, or that raises a fatal error, ends alone: its report says
+// so and (*erreurs)[i] receives the error of page i, "" for a page without.
 bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
                    const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
-                   Canal& sortie, int travailleurs);
+                   Canal& sortie, int travailleurs, std::vector<std::string>* erreurs = nullptr);
 
 #endif  // PAGEVET_RUN_EXAMENPAGES_H_

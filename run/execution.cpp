@@ -6,10 +6,64 @@
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
 #include "platform/plateforme.h"
+#include "run/configuration.h"
 #include "run/lignecommande.h"
+
+namespace {
+
+bool idConnu(std::string_view id) {
+  Constat constat;
+  return constatDeId(std::string(id).c_str(), constat);
+}
+
+const char* nomFormat(FormatRapport format) {
+  switch (format) {
+    case FormatRapport::Gnu: return "gnu";
+    case FormatRapport::Json: return "json";
+    case FormatRapport::Sarif: return "sarif";
+    case FormatRapport::Texte: break;
+  }
+  return "text";
+}
+
+// What the command line sets, as the keys of a configuration file name it.
+Configuration configurationDeLigne(const LigneCommande& ligne, const std::vector<std::string>& masques,
+                                   const char* lettres) {
+  const auto donnee = [lettres](char lettre) { return std::strchr(lettres, lettre) != nullptr; };
+  Configuration config;
+  if (!masques.empty()) config.masques = masques;
+  if (ligne.Html5()) config.html5 = true;
+  if (!ligne.IdsIgnores().empty()) config.ignores = ligne.IdsIgnores();
+  if (!ligne.Exclusions().empty()) config.exclusions = ligne.Exclusions();
+  if (ligne.FormatDonne()) config.format = nomFormat(ligne.Format());
+  if (ligne.Travailleurs() > 0) config.taches = ligne.Travailleurs();
+  if (donnee('D')) config.developpe = true;
+  if (donnee('S')) config.syntaxeSeule = true;
+  if (donnee('1')) config.sansSousRepertoires = true;
+  if (ligne.Continuer()) config.continuer = true;
+  if (ligne.LiensSortants()) config.suivreLiensExterieurs = true;
+  return config;
+}
+
+}  // namespace
+
+bool estLettres(const char* argument) {
+  if (argument[0] != '/' || argument[1] == '\0') return false;
+  for (const char* p = argument; *p != '\0'; ++p) {
+    if (std::strchr("/1dDsS?", *p) == nullptr) return false;
+  }
+  return true;
+}
 
 bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
                    std::string& erreur) {
+  bool erreurFichier = false;
+  return lireExecution(nbArgs, args, execution, erreur, erreurFichier);
+}
+
+bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
+                   std::string& erreur, bool& erreurFichier) {
+  erreurFichier = false;
   LigneCommande ligne;
   if (!ligne.Analyse(nbArgs, args, erreur)) return false;
   execution = Execution();
@@ -21,28 +75,74 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
     execution.action = Execution::Action::Aide;
     return true;
   }
-  const std::vector<const char*>& classiques = ligne.Classiques();
+  execution.fichiersSeuls = ligne.Fichiers() || ligne.ListeFichiers() != nullptr;
+  // Under --files an argument is a path unless it is the design's letters:
+  // an absolute path must not be read as letters.
+  std::vector<const char*> classiques;
+  std::vector<std::string> masquesTapes;
+  for (const char* argument : ligne.Classiques()) {
+    if (execution.fichiersSeuls && classiques.size() > 0 && !estLettres(argument)) {
+      masquesTapes.emplace_back(argument);
+    } else {
+      classiques.push_back(argument);
+    }
+  }
   Arguments arguments(static_cast<int>(classiques.size()), classiques.data(), '/', false);
   Vecteur<String> masques;
   arguments.analyser(masques, true);
   const char* const lettres = arguments.Options().Texte();
-  const auto donnee = [lettres](char lettre) { return std::strchr(lettres, lettre) != nullptr; };
-  if (donnee('?')) {
+  if (std::strchr(lettres, '?') != nullptr) {
     execution.action = Execution::Action::AideCourte;
     return true;
   }
-  for (int32_t i = 0; i < masques.Nombre(); ++i) execution.masques.emplace_back(masques[i].Texte());
+  for (int32_t i = 0; i < masques.Nombre(); ++i) masquesTapes.emplace_back(masques[i].Texte());
   // The masks after "--" follow the others.
-  for (const char* masque : ligne.MasquesApres()) execution.masques.emplace_back(masque);
-  if (execution.masques.empty()) execution.masques.emplace_back(kMasqueParDefaut);
-  execution.sousRepertoires = !donnee('1');
-  execution.examen.developpe = donnee('D');
-  execution.examen.simple = donnee('S') && !execution.examen.developpe;
-  execution.examen.balises = ligne.Html5() ? JeuBalises::Html5 : JeuBalises::Html32;
-  execution.format = ligne.Format();
-  execution.ignores = ligne.Ignores();
+  for (const char* masque : ligne.MasquesApres()) masquesTapes.emplace_back(masque);
+
+  // The command line over the configuration file.
+  Configuration fichier;
+  if (!ligne.SansConfiguration()) {
+    fichier.chemin = ligne.FichierConfiguration() != nullptr ? ligne.FichierConfiguration()
+                                                              : chercherConfiguration();
+    if (!fichier.chemin.empty() && !lireConfiguration(fichier.chemin, idConnu, fichier, erreur)) {
+      erreurFichier = true;
+      return false;
+    }
+  }
+  const Configuration config =
+      fusionner(fichier, configurationDeLigne(ligne, execution.fichiersSeuls ? std::vector<std::string>()
+                                                                              : masquesTapes,
+                                              lettres));
+  if (execution.fichiersSeuls) {
+    execution.fichiers = masquesTapes;
+    if (ligne.ListeFichiers() != nullptr) execution.listeFichiers = ligne.ListeFichiers();
+    execution.nul = ligne.Nul();
+  } else {
+    execution.masques = config.masques.value_or(std::vector<std::string>());
+    if (execution.masques.empty()) execution.masques.emplace_back(kMasqueParDefaut);
+  }
+  execution.sousRepertoires = !config.sansSousRepertoires.value_or(false);
+  execution.examen.developpe = config.developpe.value_or(false);
+  execution.examen.simple = config.syntaxeSeule.value_or(false) && !execution.examen.developpe;
+  execution.examen.balises = config.html5.value_or(false) ? JeuBalises::Html5 : JeuBalises::Html32;
+  if (config.format) formatDeNom(config.format->c_str(), execution.format);
+  for (const std::string& id : config.ignores.value_or(std::vector<std::string>())) {
+    Constat constat;
+    if (constatDeId(id.c_str(), constat)) execution.ignores.set(constat);
+  }
   execution.travailleurs =
-      ligne.Travailleurs() > 0 ? ligne.Travailleurs() : plateforme::nombreProcesseurs();
-  execution.liensSortants = ligne.LiensSortants();
+      config.taches ? static_cast<int>(*config.taches) : plateforme::nombreProcesseurs();
+  execution.liensSortants = config.suivreLiensExterieurs.value_or(false);
+  execution.exclusions = config.exclusions.value_or(std::vector<std::string>());
+  execution.continuer = config.continuer.value_or(false);
+  execution.moderne = config.moderne;
+  execution.titreMax = config.titreMax;
+  execution.descriptionMax = config.descriptionMax;
+  execution.urlSite = config.urlSite;
+  execution.niveauEchec = config.niveauEchec;
+  if (ligne.AfficherConfiguration()) {
+    execution.action = Execution::Action::Configuration;
+    execution.texteConfiguration = texteConfiguration(config);
+  }
   return true;
 }

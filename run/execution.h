@@ -5,6 +5,8 @@
 #define PAGEVET_RUN_EXECUTION_H_
 
 #include <bitset>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@ struct Execution {
     Aide,        // "--help": the design's lines and the long options'
     AideCourte,  // "/?": the design's lines alone
     Version,     // "--version"
+    Configuration,  // "--show-config": the options in effect, nothing examined
   };
 
   Action action = Action::Examiner;
@@ -30,14 +33,44 @@ struct Execution {
   std::bitset<kNombreConstats> ignores;  // "--ignore"
   int travailleurs = 1;                  // "--jobs", else one per processor
   bool liensSortants = false;            // "--follow-outside-links"
+
+  // "--files", "--files-from": exactly these files, no walk. fichiers holds
+  // the paths as written (from the arguments, then the list), not yet
+  // sorted; listeFichiers names the list ("-": standard input), read by the
+  // driver, separated by NUL bytes with nul.
+  bool fichiersSeuls = false;
+  std::vector<std::string> fichiers;
+  std::string listeFichiers;
+  bool nul = false;
+  std::vector<std::string> exclusions;  // "--exclude", the file's first
+  bool continuer = false;               // "--keep-going"
+  // The options a configuration file may set that this program does not
+  // act on yet; carried for the options being added beside this one.
+  std::optional<bool> moderne;                 // modern
+  std::optional<int64_t> titreMax;             // title-max
+  std::optional<int64_t> descriptionMax;       // description-max
+  std::optional<std::string> urlSite;          // site-url
+  std::optional<std::string> niveauEchec;      // fail-level
+  // "--show-config": the options in effect and the file they came from.
+  std::string texteConfiguration;
 };
 
 // The mask examined when none is given.
 inline constexpr char kMasqueParDefaut[] = "index.htm";
 
-// Reads the command line args (entry 0 the program's name) into execution.
-// Gives false on a bad long option, with the reason in erreur.
+// Reads the command line args (entry 0 the program's name), and the
+// configuration file that applies, into execution. Gives false on a bad long
+// option, with the reason in erreur, or on a configuration file that cannot
+// be read or is wrong, with erreurFichier set as well (such a message stands
+// alone: no hint to try --help follows it).
+bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
+                   std::string& erreur, bool& erreurFichier);
 bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
                    std::string& erreur);
+
+// Under --files, whether an argument that starts with '/' is the design's
+// letters ("/d", "/1", "/s", "/?", also run together as "/1d" or "/d/s")
+// rather than an absolute path: it holds nothing else.
+bool estLettres(const char* argument);
 
 #endif  // PAGEVET_RUN_EXECUTION_H_

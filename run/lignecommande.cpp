@@ -11,12 +11,20 @@ struct OptionLongue {
 };
 
 constexpr OptionLongue kOptions[] = {
+    {"config", true},
+    {"exclude", true},
+    {"files", false},
+    {"files-from", true},
     {"follow-outside-links", false},
     {"format", true},
     {"help", false},
     {"html5", false},
     {"ignore", true},
     {"jobs", true},
+    {"keep-going", false},
+    {"no-config", false},
+    {"null", false},
+    {"show-config", false},
     {"version", false},
 };
 
@@ -41,6 +49,14 @@ const char* const kAideOptionsLongues[] = {
     "    --html5         : Check tags and meta tags by today's HTML, not HTML 3.2\n",
     "    --jobs=N        : Examine N pages at once (default: one per processor)\n",
     "    --follow-outside-links : Examine links to pages outside the current directory\n",
+    "    --files         : Read every mask as the path of one file, examined as written\n",
+    "    --files-from=FILE : Examine the files listed in FILE, one a line ('-': standard input)\n",
+    "    --null          : The list of --files-from is separated by NUL bytes\n",
+    "    --exclude=GLOB  : Neither examine nor enter the paths that match GLOB\n",
+    "    --keep-going    : Report a page that fails as an error and go on with the next\n",
+    "    --config=FILE   : Read the options from FILE, not from pagevet.toml\n",
+    "    --no-config     : Read no configuration file\n",
+    "    --show-config   : Print the options in effect and where they came from\n",
     "    --help          : Print this help and exit\n",
     "    --version       : Print the version and exit\n",
     "    --              : Read every later argument as a mask\n",
@@ -101,7 +117,24 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
     html5_ = true;
   } else if (nom == "version") {
     version_ = true;
+  } else if (nom == "files") {
+    fichiers_ = true;
+  } else if (nom == "files-from") {
+    listeFichiers_ = valeur;
+  } else if (nom == "null") {
+    nul_ = true;
+  } else if (nom == "exclude") {
+    exclusions_.emplace_back(valeur);
+  } else if (nom == "keep-going") {
+    continuer_ = true;
+  } else if (nom == "config") {
+    configuration_ = valeur;
+  } else if (nom == "no-config") {
+    sansConfiguration_ = true;
+  } else if (nom == "show-config") {
+    afficherConfiguration_ = true;
   } else if (nom == "format") {
+    formatDonne_ = true;
     if (formatDeNom(valeur, format_)) return true;
     erreur = std::string("invalid format '") + valeur + "' (text, gnu, json, sarif)";
     return false;
@@ -128,6 +161,7 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
         return false;
       }
       ignores_.set(constat);
+      idsIgnores_.push_back(id);
       if (virgule == nullptr) break;
       debut = virgule + 1;
     }

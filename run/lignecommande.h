@@ -24,9 +24,24 @@ class LigneCommande {
   bool Aide() const { return aide_; }
   bool Version() const { return version_; }
   FormatRapport Format() const { return format_; }
+  bool FormatDonne() const { return formatDonne_; }
   // "--html5": judge the pages by today's HTML.
   bool Html5() const { return html5_; }
   const std::bitset<kNombreConstats>& Ignores() const { return ignores_; }
+  // The ids of --ignore, as given, in order.
+  const std::vector<std::string>& IdsIgnores() const { return idsIgnores_; }
+  // "--files": the masks are paths of files; "--files-from=FILE" (nullptr
+  // when not given), "--null".
+  bool Fichiers() const { return fichiers_; }
+  const char* ListeFichiers() const { return listeFichiers_; }
+  bool Nul() const { return nul_; }
+  // The patterns of "--exclude", in order.
+  const std::vector<std::string>& Exclusions() const { return exclusions_; }
+  bool Continuer() const { return continuer_; }
+  // "--config=FILE" (nullptr when not given), "--no-config", "--show-config".
+  const char* FichierConfiguration() const { return configuration_; }
+  bool SansConfiguration() const { return sansConfiguration_; }
+  bool AfficherConfiguration() const { return afficherConfiguration_; }
   // "--follow-outside-links": links to pages outside the current directory
   // are examined too.
   bool LiensSortants() const { return liensSortants_; }
@@ -45,6 +60,16 @@ class LigneCommande {
   bool aide_ = false;
   bool version_ = false;
   FormatRapport format_ = FormatRapport::Texte;
+  bool formatDonne_ = false;
+  std::vector<std::string> idsIgnores_;
+  bool fichiers_ = false;
+  const char* listeFichiers_ = nullptr;
+  bool nul_ = false;
+  std::vector<std::string> exclusions_;
+  bool continuer_ = false;
+  const char* configuration_ = nullptr;
+  bool sansConfiguration_ = false;
+  bool afficherConfiguration_ = false;
   bool html5_ = false;
   bool liensSortants_ = false;
   std::bitset<kNombreConstats> ignores_;

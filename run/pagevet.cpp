@@ -14,6 +14,8 @@
 #include "run/lignecommande.h"
 #include "report/formatrapport.h"
 #include "report/rapport.h"
+#include "files/exclusions.h"
+#include "files/listefichiers.h"
 #include "files/parrep.h"
 #include "foundation/affichage.h"
 #include "foundation/erreursortie.h"
@@ -72,14 +74,52 @@ std::string nomRepertoire(const String& repertoire) {
   return nom.empty() ? "." : nom;
 }
 
-int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
+// --files, --files-from: the paths as written, in byte order, each once,
+// those --exclude leaves out aside; a path that cannot be opened is an error
+// of the run, as a directory the walk cannot read. Gives the program's
+// paths ('\\' between directories) in chemins; false when a list could not
+// be read.
+bool fichiersDonnes(const Execution& execution, const Exclusions& exclusions, Rapport& rapport,
+                    std::vector<String>& chemins, int& statut) {
+  std::vector<std::string> donnes = execution.fichiers;
+  if (!execution.listeFichiers.empty()) {
+    std::string erreur;
+    if (!lireListe(execution.listeFichiers, execution.nul, stdin, donnes, erreur)) {
+      rapport.Erreur(erreur);
+      statut = kStatutEchec;
+      return false;
+    }
+  }
+  std::sort(donnes.begin(), donnes.end());
+  donnes.erase(std::unique(donnes.begin(), donnes.end()), donnes.end());
+  const std::string courant = plateforme::repertoireCourant();
+  for (const std::string& chemin : donnes) {
+    if (!exclusions.Vide() && exclusions.FichierExclu(Exclusions::RelatifA(chemin, courant))) continue;
+    int code = 0;
+    std::FILE* const flux = plateforme::ouvrirLecture(chemin, &code);
+    if (flux == nullptr) {
+      rapport.Erreur("cannot open '" + chemin + "': " + std::strerror(code));
+      statut = kStatutEchec;
+      continue;
+    }
+    std::fclose(flux);
+    std::string programme = chemin;
+    std::replace(programme.begin(), programme.end(), '/', '\\');
+    chemins.emplace_back(programme.c_str());
+  }
+  return true;
+}
+
+// The masks' files, walked, sorted, each once.
+bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, Rapport& rapport,
+                     std::vector<String>& chemins, int& statut) {
   const Vecteur<String> masques = masquesDuProgramme(execution.masques);
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
   if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
+  if (!exclusions.Vide()) parcours.exclure(&exclusions);
   const int nombre =
       parcours.rechercher(String(), masques, fichiers, true, execution.sousRepertoires);
-  int statut = kStatutSucces;
   for (const RepertoireIllisible& illisible : parcours.repertoiresIllisibles()) {
     rapport.Erreur((illisible.entree ? "cannot look at '" : "cannot open directory '") +
                    nomRepertoire(illisible.chemin) + "': " + std::strerror(illisible.erreur));
@@ -87,22 +127,44 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   }
   if (nombre == 0) {
     rapport.Erreur("no file matches " + listeMasques(execution.masques));
-    return kStatutEchec;
+    statut = kStatutEchec;
+    return false;
   }
   fichiers.Trie(CompareString);
   // Two masks may match the same file: after the sort the copies are
   // neighbours, and each file is examined once.
-  std::vector<const char*> chemins;
   for (int i = 0; i < nombre; ++i) {
-    if (i == 0 || !(fichiers[i] == fichiers[i - 1])) chemins.push_back(fichiers[i].Texte());
+    if (i == 0 || !(fichiers[i] == fichiers[i - 1])) chemins.push_back(fichiers[i]);
   }
+  return true;
+}
+
+int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
+  Exclusions exclusions;
+  for (const std::string& motif : execution.exclusions) exclusions.Ajoute(motif);
+  std::vector<String> fichiers;
+  int statut = kStatutSucces;
+  const bool trouves = execution.fichiersSeuls
+                           ? fichiersDonnes(execution, exclusions, rapport, fichiers, statut)
+                           : fichiersTrouves(execution, exclusions, rapport, fichiers, statut);
+  if (!trouves) return statut;
+  std::vector<const char*> chemins;
+  chemins.reserve(fichiers.size());
+  for (const String& fichier : fichiers) chemins.push_back(fichier.Texte());
   // A worker holds up to two descriptors at once (a long path is opened a
   // piece at a time): fewer workers than asked rather than pages refused.
   const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
   const int travailleurs = std::max(1, std::min(execution.travailleurs, (libres - 2) / 2));
-  if (examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie,
-                    travailleurs)) {
+  std::vector<std::string> erreurs;
+  if (examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie, travailleurs,
+                    execution.continuer ? &erreurs : nullptr)) {
     statut = std::max(statut, kStatutSignale);
+  }
+  // --keep-going: the pages that failed, in report order.
+  for (std::size_t i = 0; i < erreurs.size(); ++i) {
+    if (erreurs[i].empty()) continue;
+    rapport.ErreurPage(plateforme::cheminHote(chemins[i]), erreurs[i]);
+    statut = kStatutEchec;
   }
   return statut;
 }
@@ -110,7 +172,12 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
 int executer(int nbArgs, const char* const* args) {
   Execution execution;
   std::string erreur;
-  if (!lireExecution(nbArgs, args, execution, erreur)) {
+  bool erreurFichier = false;
+  if (!lireExecution(nbArgs, args, execution, erreur, erreurFichier)) {
+    if (erreurFichier) {
+      std::fprintf(stderr, "pagevet: %s\n", affichage.ConvertitDansFormat(erreur.c_str()).c_str());
+      return kStatutEchec;
+    }
     std::fprintf(stderr, "pagevet: %s\nTry 'pagevet --help' for more information.\n",
                  affichage.ConvertitDansFormat(erreur.c_str()).c_str());
     return kStatutEchec;
@@ -122,6 +189,13 @@ int executer(int nbArgs, const char* const* args) {
     case Execution::Action::Aide:
     case Execution::Action::AideCourte:
       afficherAide(execution.action == Execution::Action::Aide);
+      return kStatutSucces;
+    case Execution::Action::Configuration:
+      if (!execution.texteConfiguration.empty() &&
+          std::fwrite(execution.texteConfiguration.data(), execution.texteConfiguration.size(), 1,
+                      stdout) != 1) {
+        throw ErreurSortie(errno != 0 ? errno : EIO);
+      }
       return kStatutSucces;
     case Execution::Action::Examiner:
       break;

@@ -65,6 +65,20 @@ TEST(ExaminerPage, ReportsThePageReadFromMemory) {
       // line that starts inside one is cut once, as any other.
       {"<head>\n<!-- open\nstill -->a<<!b>! <i>c\n<p>x</p>\n", options(false, true),
        "   3, Unknown tag (HTML 3.2) : \n  a<! <i>c\n   4, More than one tag : \n  <p>x</p>\n\n"},
+      // pagevet-ignore comments: page-wide ones reach findings before them,
+      // next-line ones the line after the comment's end only; the checks
+      // still see the comment removed.
+      {"<head><x>\n<!-- pagevet-ignore more-than-one-tag -->\n", options(false, true), ""},
+      {"<!-- pagevet-ignore-next-line\n more-than-one-tag -->\n<head><x>\n<head><y>\n",
+       options(false, true),
+       "   4, More than one tag : \n  <head><y>\n+ Several <HEAD> sections found\n\n"},
+      // A comment that opens on a line the design already reads as inside
+      // a "<!" construct, and two on one line.
+      {"<head><!x\n<!-- pagevet-ignore no-head --><!-- pagevet-ignore several-heads x-y -->\n"
+       "<head>\n",
+       options(false, true),
+       "   2, Unknown finding \"x-y\" in pagevet-ignore : \n"
+       "  <!-- pagevet-ignore several-heads x-y -->\n\n"},
   };
   SortieMemoire erreurs;
   CanalMemoire inutile;

@@ -67,7 +67,7 @@ PY
   esac
 }
 
-read_error='Probleme en lecture sur fichier [b.htm]: Input/output error (ligne 40 de lecteurlignes)'
+read_error='b.htm: Probleme en lecture sur fichier [b.htm]: Input/output error (ligne 40 de lecteurlignes)'
 for format in text gnu json sarif; do
   run "$format" 1
   cp "$work/out" "$work/plain"
@@ -100,7 +100,7 @@ for format in text gnu json sarif; do
 
     # A page that cannot be opened ends the run, as it always has.
     run "$format" "$jobs" PAGEVET_FAULT=open PAGEVET_FAULT_PATH=b.htm PAGEVET_FAULT_ERRNO=EACCES
-    expect "$format/$jobs open" "L'ouverture de [b.htm] a echoue (ligne 69 de ficbase)"
+    expect "$format/$jobs open" "b.htm: L'ouverture de [b.htm] a echoue (ligne 69 de ficbase)"
   done
 done
 

@@ -17,7 +17,8 @@
 #             URI reads as file:///WORK/
 # With PAGEVET_JOBS=N in the environment the run gets --jobs=N before its
 # arguments: the same case must give the same bytes whatever the number of
-# pages examined at once.
+# pages examined at once. A case with a `nojobs` file (one that prints the
+# options in effect) runs without it.
 # With PAGEVET_BLESS=1 in the environment the case's expected, stderr and
 # status files are written from the run instead (review them before
 # committing).
@@ -42,7 +43,7 @@ args=()
 if [ -f "$case_dir/args" ]; then
   mapfile -t args < "$case_dir/args"
 fi
-if [ -n "${PAGEVET_JOBS:-}" ]; then
+if [ -n "${PAGEVET_JOBS:-}" ] && [ ! -f "$case_dir/nojobs" ]; then
   args=("--jobs=$PAGEVET_JOBS" ${args[@]+"${args[@]}"})
 fi
 locale=C

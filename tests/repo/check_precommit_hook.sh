@@ -12,6 +12,7 @@ root=$(realpath "${2:-$(dirname "$0")/../..}")
 hooks="$root/.pre-commit-hooks.yaml"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+command -v git >/dev/null || { echo "git is missing: skipped"; exit 77; }
 
 # The hook as declared.
 field() { sed -n "s/^ *$1: *//p" "$hooks"; }

@@ -78,3 +78,85 @@ TEST(Execution, CarriesFormatTagSetAndIgnoredIds) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Execution, UnderFilesArgumentsArePathsUnlessTheyAreLetters) {
+  struct CasFichiers {
+    std::vector<const char*> args;
+    std::vector<std::string> fichiers;
+    bool developpe;
+    bool sousRepertoires;
+  };
+  const CasFichiers cas[] = {
+      {{"--files", "/abs/a.htm", "/d", "b*.htm", "-x.htm"}, {"/abs/a.htm", "b*.htm", "-x.htm"}, true, true},
+      // Letters run together and mixed with '/'; a path that merely starts
+      // with a letter's character is a path.
+      {{"--files", "/1d", "/dev/x.htm", "/s/"}, {"/dev/x.htm"}, true, false},
+      // After "--" everything is a path, letters' forms included.
+      {{"--files", "--", "/d", "/1"}, {"/d", "/1"}, false, true},
+      {{"--files-from=-", "/tmp/a.htm"}, {"/tmp/a.htm"}, false, true},
+  };
+  for (const CasFichiers& c : cas) {
+    std::vector<const char*> args{"pagevet", "--no-config"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    Execution execution;
+    std::string erreur;
+    ASSERT_TRUE(lireExecution(static_cast<int>(args.size()), args.data(), execution, erreur)) << c.args[1];
+    EXPECT_TRUE(execution.fichiersSeuls);
+    EXPECT_EQ(execution.fichiers, c.fichiers) << c.args[1];
+    EXPECT_TRUE(execution.masques.empty()) << c.args[1];
+    EXPECT_EQ(execution.examen.developpe, c.developpe) << c.args[1];
+    EXPECT_EQ(execution.sousRepertoires, c.sousRepertoires) << c.args[1];
+  }
+  EXPECT_FALSE(estLettres("/"));
+  EXPECT_FALSE(estLettres("/dx"));
+  EXPECT_TRUE(estLettres("/?"));
+}
+
+TEST(Execution, TheCommandLineWinsOverTheNamedFile) {
+  const std::string chemin = ::testing::TempDir() + "execution_config.toml";
+  std::FILE* f = std::fopen(chemin.c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  std::fputs("masks = [\"*.html\"]\nformat = \"json\"\nignore = [\"no-title\"]\nexclude = [\"a\"]\n"
+             "jobs = 3\ndevelop = true\nkeep-going = true\nsite-url = \"https://x.org/\"\n",
+             f);
+  std::fclose(f);
+  const std::string option = "--config=" + chemin;
+  struct CasConfig {
+    std::vector<const char*> args;
+    std::vector<std::string> masques;
+    FormatRapport format;
+    std::vector<std::string> exclusions;
+    int travailleurs;
+  };
+  const CasConfig cas[] = {
+      {{}, {"*.html"}, FormatRapport::Json, {"a"}, 3},
+      {{"x.htm", "--format=gnu", "--exclude=b", "--jobs=2"}, {"x.htm"}, FormatRapport::Gnu, {"a", "b"}, 2},
+  };
+  for (const CasConfig& c : cas) {
+    std::vector<const char*> args{"pagevet", option.c_str()};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    Execution execution;
+    std::string erreur;
+    ASSERT_TRUE(lireExecution(static_cast<int>(args.size()), args.data(), execution, erreur)) << erreur;
+    EXPECT_EQ(execution.masques, c.masques);
+    EXPECT_EQ(execution.format, c.format);
+    EXPECT_EQ(execution.exclusions, c.exclusions);
+    EXPECT_EQ(execution.travailleurs, c.travailleurs);
+    EXPECT_TRUE(execution.examen.developpe);
+    EXPECT_TRUE(execution.continuer);
+    EXPECT_TRUE(execution.ignores[kSansTitre]);
+    EXPECT_EQ(execution.urlSite, std::optional<std::string>("https://x.org/"));
+  }
+  // A file that cannot be read is the file's error, not the command line's.
+  const char* const args[] = {"pagevet", "--config=/nonexistent/pagevet.toml"};
+  Execution execution;
+  std::string erreur;
+  bool erreurFichier = false;
+  EXPECT_FALSE(lireExecution(2, args, execution, erreur, erreurFichier));
+  EXPECT_TRUE(erreurFichier);
+  std::remove(chemin.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,1 @@
+printf 'sub/b.htm\0a.htm\0' > list
