@@ -95,10 +95,11 @@ bool fichiersDonnes(const Execution& execution, const Exclusions& exclusions, Ra
   const std::string courant = plateforme::repertoireCourant();
   for (const std::string& chemin : donnes) {
     if (!exclusions.Vide() && exclusions.FichierExclu(Exclusions::RelatifA(chemin, courant))) continue;
-    int code = 0;
-    std::FILE* const flux = plateforme::ouvrirLecture(chemin, &code);
+    // Opened as a page is opened: a FIFO or a device is refused at once
+    // rather than waited on.
+    std::FILE* const flux = plateforme::ouvrirFlux(chemin.c_str(), "r");
     if (flux == nullptr) {
-      rapport.Erreur("cannot open '" + chemin + "': " + std::strerror(code));
+      rapport.Erreur("cannot open '" + chemin + "': " + std::strerror(errno));
       statut = kStatutEchec;
       continue;
     }
