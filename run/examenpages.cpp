@@ -4,7 +4,6 @@
 
 #include "checker/examen.h"
 #include "checker/filtreconstats.h"
-#include "run/atelier.h"
 
 namespace {
 
@@ -47,9 +46,10 @@ class FabriqueExamen : public FabriqueTravail {
 
 }  // namespace
 
-bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
-                   const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
-                   Canal& sortie, int travailleurs) {
+BilanPages examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
+                         const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
+                         Canal& sortie, int travailleurs, const std::atomic<int>* arret) {
   const FabriqueExamen fabrique(chemins, options, ignores, rapport);
-  return traiterPages(chemins.size(), fabrique, sortie, rapport.SeparateurPages(), travailleurs);
+  return traiterPages(chemins.size(), fabrique, sortie, rapport.SeparateurPages(), travailleurs,
+                      arret);
 }

@@ -4,6 +4,7 @@
 #ifndef PAGEVET_RUN_EXAMENPAGES_H_
 #define PAGEVET_RUN_EXAMENPAGES_H_
 
+#include <atomic>
 #include <bitset>
 #include <vector>
 
@@ -11,13 +12,15 @@
 #include "checker/optionsexamen.h"
 #include "foundation/canal.h"
 #include "report/rapport.h"
+#include "run/atelier.h"
 
 // Examines the pages at chemins, in that order, with `travailleurs` threads,
 // and writes their reports to sortie through rapport's page formatters,
-// leaving out the ignored findings. Gives whether a page had something to
-// report. A fatal error ends the run as traiterPages says.
-bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
-                   const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
-                   Canal& sortie, int travailleurs);
+// leaving out the ignored findings; stops between pages once *arret is not
+// 0. A fatal error ends the run, and the result tells what became of the
+// rest, as traiterPages says.
+BilanPages examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
+                         const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
+                         Canal& sortie, int travailleurs, const std::atomic<int>* arret);
 
 #endif  // PAGEVET_RUN_EXAMENPAGES_H_

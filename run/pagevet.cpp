@@ -19,6 +19,7 @@
 #include "foundation/erreursortie.h"
 #include "foundation/meserreur.h"
 #include "foundation/vecteur.h"
+#include "platform/arretsignal.h"
 #include "platform/plateforme.h"
 
 namespace {
@@ -80,6 +81,8 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   const int nombre =
       parcours.rechercher(String(), masques, fichiers, true, execution.sousRepertoires);
   int statut = kStatutSucces;
+  // Stopped during the walk: no page is examined.
+  if (plateforme::signalArret().load() != 0) return statut;
   for (const RepertoireIllisible& illisible : parcours.repertoiresIllisibles()) {
     rapport.Erreur((illisible.entree ? "cannot look at '" : "cannot open directory '") +
                    nomRepertoire(illisible.chemin) + "': " + std::strerror(illisible.erreur));
@@ -100,10 +103,16 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   // piece at a time): fewer workers than asked rather than pages refused.
   const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
   const int travailleurs = std::max(1, std::min(execution.travailleurs, (libres - 2) / 2));
-  if (examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie,
-                    travailleurs)) {
-    statut = std::max(statut, kStatutSignale);
+  const BilanPages bilan = examinerPages(chemins, execution.examen, execution.ignores, rapport,
+                                         sortie, travailleurs, &plateforme::signalArret());
+  // Fewer workers than asked change nothing but the time the run takes;
+  // none at all is worth a word.
+  if (bilan.travailleurs == 0 && !bilan.raisonDemarrage.empty()) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "pagevet: cannot start a worker thread (%s): one page at a time\n",
+                 bilan.raisonDemarrage.c_str());
   }
+  if (bilan.signalee) statut = std::max(statut, kStatutSignale);
   return statut;
 }
 
@@ -126,6 +135,9 @@ int executer(int nbArgs, const char* const* args) {
     case Execution::Action::Examiner:
       break;
   }
+  // SIGINT and SIGTERM now stop the run between pages, and the document is
+  // ended rather than cut.
+  plateforme::installerArret();
   CanalFichier sortie(stdout);
   const std::unique_ptr<Rapport> rapport =
       creerRapport(execution.format, execution.examen.balises, sortie);
@@ -139,6 +151,10 @@ int executer(int nbArgs, const char* const* args) {
   } catch (const std::bad_alloc&) {
     rapport->Erreur("out of memory");
     statut = kStatutEchec;
+  }
+  if (const int signal = plateforme::signalArret().load()) {
+    rapport->Erreur("interrupted");
+    statut = plateforme::statutArret(signal);
   }
   rapport->Fin(statut);
   return statut;

@@ -95,7 +95,7 @@ Issue executer(const Plan& plan, int travailleurs) {
   SortieBornee sortie(plan.sortieMax);
   Issue issue;
   try {
-    issue.signalee = traiterPages(plan.pages, fabrique, sortie, "|", travailleurs);
+    issue.signalee = traiterPages(plan.pages, fabrique, sortie, "|", travailleurs).signalee;
   } catch (const std::runtime_error& erreur) {
     issue.erreur = erreur.what();
   }
