@@ -68,7 +68,7 @@ void RapportSarif::Fin(int statut) {
   for (const std::string& ligne : Journal().Lignes()) {
     notifications.push_back({{"level", "error"}, {"message", {{"text", ligne}}}});
   }
-  const Json invocation{{"executionSuccessful", statut != kStatutEchec},
+  const Json invocation{{"executionSuccessful", statut == kStatutSucces || statut == kStatutSignale},
                         {"exitCode", statut},
                         {"toolExecutionNotifications", notifications}};
   ecrire(Sortie(), "],\n\"invocations\":[" + enJson(invocation) + "]}]}\n");
