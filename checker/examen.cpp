@@ -108,9 +108,10 @@ void resumerPage(EtatFichier& etat) {
 
 void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExamen& options,
                   RapportPage& rapport) {
-  rapport.Debut(chemin, lecteur.Jeu());
-  // An 8 KiB line buffer: kept off the stack.
+  // An 8 KiB line buffer: kept off the stack. Made before the page opens,
+  // so that memory running out leaves no page open in the report.
   auto etat = std::make_unique<EtatFichier>(options, rapport, lecteur.Jeu());
+  rapport.Debut(chemin, lecteur.Jeu());
   // The page's comments for its pagevet-ignore directives, read from each
   // line before the design's removal, on the lines that hold a "<!" or
   // continue a comment.

@@ -81,7 +81,7 @@ void RapportSarif::Fin(int statut) {
     }
     notifications.push_back(std::move(notification));
   }
-  const Json invocation{{"executionSuccessful", statut != kStatutEchec},
+  const Json invocation{{"executionSuccessful", statut == kStatutSucces || statut == kStatutSignale},
                         {"exitCode", statut},
                         {"toolExecutionNotifications", notifications}};
   ecrire(Sortie(), "],\n\"invocations\":[" + enJson(invocation) + "]}]}\n");

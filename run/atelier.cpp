@@ -6,7 +6,9 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -22,16 +24,37 @@ constexpr std::size_t kTailleTampon = 1024 * 1024;
 // Thrown inside a worker whose run was stopped, to leave its page at once.
 struct Arret {};
 
-bool traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
-                    const char* separateur) {
+bool demande(const std::atomic<int>* arret) {
+  return arret != nullptr && arret->load(std::memory_order_relaxed) != 0;
+}
+
+// Why a worker could not start, for a message.
+std::string raisonDe(const std::exception_ptr& erreur) {
+  try {
+    std::rethrow_exception(erreur);
+  } catch (const std::bad_alloc&) {
+    return "out of memory";
+  } catch (const std::exception& autre) {
+    return autre.what();
+  } catch (...) {
+  }
+  return "unknown error";
+}
+
+BilanPages traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
+                          const char* separateur, const std::atomic<int>* arret) {
   EcrivainPages ecrivain(sortie, separateur);
   const std::unique_ptr<TravailPage> travail = fabrique.Nouveau(ecrivain.Page());
-  bool signalee = false;
+  BilanPages bilan;
   for (std::size_t i = 0; i < nombre; ++i) {
+    if (demande(arret)) {
+      bilan.arretee = true;
+      break;
+    }
     ecrivain.Page();
-    signalee = travail->Examine(i) || signalee;
+    bilan.signalee = travail->Examine(i) || bilan.signalee;
   }
-  return signalee;
+  return bilan;
 }
 
 // The pages, the workers that run the job on them and the writer that sends
@@ -48,25 +71,54 @@ bool traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, Canal& 
 // to be finished and so leaves the writer alone; the worker hands it back by
 // marking its page finished. Both handovers go through mutex_, which orders
 // the writes of one owner before those of the next.
+//
+// The stop flag, arret_, is read without the mutex: a worker takes no page
+// once it is raised, and the writer stops before the next page.
 class Atelier {
  public:
   Atelier(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
-          const char* separateur, int travailleurs)
+          const char* separateur, int travailleurs, const std::atomic<int>* arret)
       : nombre_(nombre),
         fabrique_(fabrique),
         ecrivain_(sortie, separateur),
+        arret_(arret),
         avance_(static_cast<std::size_t>(kAvanceParTravailleur * travailleurs)),
         budget_(static_cast<std::size_t>(travailleurs) * kBudgetParTravailleur),
         pages_(avance_),
-        limite_(nombre) {
-    for (int i = 0; i < travailleurs; ++i) threads_.emplace_back([this] { Travaille(); });
+        limite_(nombre) {}
+
+  // Starts up to `travailleurs` workers and waits until each has its job or
+  // has given up; gives how many are at work. A thread that cannot be
+  // created and a job that cannot be made leave one worker fewer; the first
+  // reason goes to raison.
+  int Demarre(int travailleurs, std::string& raison) {
+    threads_.reserve(static_cast<std::size_t>(travailleurs));
+    std::exception_ptr premiere;
+    for (int i = 0; i < travailleurs; ++i) {
+      {
+        const std::lock_guard<std::mutex> verrou(mutex_);
+        ++enDemarrage_;
+      }
+      try {
+        threads_.emplace_back([this] { Travaille(); });
+      } catch (...) {
+        if (!premiere) premiere = std::current_exception();
+        const std::lock_guard<std::mutex> verrou(mutex_);
+        --enDemarrage_;
+      }
+    }
+    std::unique_lock<std::mutex> verrou(mutex_);
+    while (enDemarrage_ > 0) pourEcrivain_.wait(verrou);
+    if (!premiere) premiere = refusDemarrage_;
+    if (premiere) raison = raisonDe(premiere);
+    return prets_;
   }
 
   // Stops the workers, whatever state the run is in, and waits for them.
   ~Atelier() {
     {
       const std::lock_guard<std::mutex> verrou(mutex_);
-      arret_ = true;
+      fini_ = true;
     }
     pourTravailleurs_.notify_all();
     for (std::thread& thread : threads_) thread.join();
@@ -75,15 +127,22 @@ class Atelier {
   Atelier(const Atelier&) = delete;
   Atelier& operator=(const Atelier&) = delete;
 
-  // The writer, on the calling thread: each page's report in turn.
-  bool Ecrit() {
-    bool signalee = false;
+  // The writer, on the calling thread: each page's report in turn. When the
+  // stop flag is raised it returns at once; a page a worker is writing
+  // straight through is finished before the workers are joined.
+  BilanPages Ecrit() {
+    BilanPages bilan;
+    bool& signalee = bilan.signalee;
     for (std::size_t i = 0; i < nombre_; ++i) {
       Page page;
       {
         std::unique_lock<std::mutex> verrou(mutex_);
         Page& place = pages_[i % avance_];
         while (!(place.finie && place.numero == i)) {
+          if (demande(arret_)) {
+            bilan.arretee = true;
+            return bilan;
+          }
           ecrivainAttend_ = true;
           pourEcrivain_.wait(verrou);
         }
@@ -105,8 +164,12 @@ class Atelier {
         reveiller = travailleursEnAttente_ > 0;
       }
       if (reveiller) pourTravailleurs_.notify_all();
+      if (i + 1 < nombre_ && demande(arret_)) {
+        bilan.arretee = true;
+        break;
+      }
     }
-    return signalee;
+    return bilan;
   }
 
  private:
@@ -143,23 +206,33 @@ class Atelier {
     }
 
     void Ecrit(const char* octets, std::size_t n) override {
-      if (direct_ != nullptr) {
-        direct_->Ecrit(octets, n);
-        return;
+      if (direct_ == nullptr) {
+        try {
+          tampon_.append(octets, n);
+          if (tampon_.size() > kTailleTampon) PasseEnDirect();
+          return;
+        } catch (const std::bad_alloc&) {
+          // Memory cannot hold the report (the append left the buffer as
+          // it was): it goes straight through, which takes none, and the
+          // page loses nothing.
+          PasseEnDirect();
+        }
       }
-      tampon_.append(octets, n);
-      if (tampon_.size() > kTailleTampon) {
-        direct_ = &atelier_.AttendTour(page_);
-        const std::string tampon = std::move(tampon_);
-        tampon_.clear();
-        direct_->Ecrit(tampon.data(), tampon.size());
-      }
+      direct_->Ecrit(octets, n);
     }
 
     bool Direct() const { return direct_ != nullptr; }
     std::string Prend() { return std::move(tampon_); }
 
    private:
+    // Waits for the page's turn, then writes what the buffer holds.
+    void PasseEnDirect() {
+      direct_ = &atelier_.AttendTour(page_);
+      const std::string tampon = std::move(tampon_);
+      tampon_.clear();
+      direct_->Ecrit(tampon.data(), tampon.size());
+    }
+
     Atelier& atelier_;
     std::size_t page_ = 0;
     std::string tampon_;
@@ -177,25 +250,26 @@ class Atelier {
   // when the run stops first.
   Canal& AttendTour(std::size_t page) {
     std::unique_lock<std::mutex> verrou(mutex_);
-    while (!arret_ && prochaineEcrite_ != page) {
+    while (!fini_ && prochaineEcrite_ != page) {
       LibereEcrivain();
       ++travailleursEnAttente_;
       pourTravailleurs_.wait(verrou);
       --travailleursEnAttente_;
     }
-    if (arret_) throw Arret();
+    if (fini_) throw Arret();
     return ecrivain_.Page();
   }
 
   // The next page to examine, or false when there is none left, a fatal
-  // error before it makes it useless, or the run stops. A worker keeps at
+  // error before it makes it useless, or the run stops or was asked to. A
+  // worker keeps at
   // most avance_ pages ahead of the writer, and takes no new page while the
   // finished reports waiting for their turn pass the budget: that bounds
   // the memory they take.
   bool Prend(std::size_t& page) {
     std::unique_lock<std::mutex> verrou(mutex_);
     for (;;) {
-      if (arret_ || prochainePrise_ >= limite_) {
+      if (fini_ || prochainePrise_ >= limite_ || demande(arret_)) {
         LibereEcrivain();
         return false;
       }
@@ -211,9 +285,27 @@ class Atelier {
     return true;
   }
 
+  // A worker's thread: its job, then pages until there are none. Nothing
+  // escapes it: a job that cannot be made is a worker that gives up.
   void Travaille() {
     CanalTravailleur canal(*this);
-    const std::unique_ptr<TravailPage> travail = fabrique_.Nouveau(canal);
+    std::unique_ptr<TravailPage> travail;
+    std::exception_ptr refus;
+    try {
+      travail = fabrique_.Nouveau(canal);
+    } catch (...) {
+      refus = std::current_exception();
+    }
+    {
+      const std::lock_guard<std::mutex> verrou(mutex_);
+      if (travail) {
+        ++prets_;
+      } else if (!refusDemarrage_) {
+        refusDemarrage_ = refus;
+      }
+      if (--enDemarrage_ == 0) pourEcrivain_.notify_one();
+    }
+    if (!travail) return;
     for (std::size_t i; Prend(i);) {
       canal.Commence(i);
       bool signalee = false;
@@ -249,6 +341,7 @@ class Atelier {
   const std::size_t nombre_;
   const FabriqueTravail& fabrique_;
   EcrivainPages ecrivain_;  // owned by one thread at a time: see above
+  const std::atomic<int>* const arret_;  // the stop flag, or none
 
   const std::size_t avance_;
   const std::size_t budget_;
@@ -262,17 +355,32 @@ class Atelier {
   std::size_t enAttente_ = 0;  // bytes of the finished reports not yet written
   bool ecrivainAttend_ = false;
   int travailleursEnAttente_ = 0;
-  bool arret_ = false;
+  bool fini_ = false;  // the writer is done: the workers leave
+  int enDemarrage_ = 0;  // workers started that have not yet their job
+  int prets_ = 0;        // workers that have their job
+  std::exception_ptr refusDemarrage_;  // why the first job could not be made
   std::vector<std::thread> threads_;  // last: started once the rest is ready
 };
 
 }  // namespace
 
-bool traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
-                  const char* separateur, int travailleurs) {
+BilanPages traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
+                        const char* separateur, int travailleurs,
+                        const std::atomic<int>* arret) {
   const int utiles = static_cast<int>(
       std::min<std::size_t>(static_cast<std::size_t>(std::max(travailleurs, 1)), nombre));
-  if (utiles <= 1) return traiterEnSuite(nombre, fabrique, sortie, separateur);
-  Atelier atelier(nombre, fabrique, sortie, separateur, utiles);
-  return atelier.Ecrit();
+  std::string raison;
+  if (utiles > 1) {
+    Atelier atelier(nombre, fabrique, sortie, separateur, utiles, arret);
+    const int partis = atelier.Demarre(utiles, raison);
+    if (partis > 0) {
+      BilanPages bilan = atelier.Ecrit();
+      bilan.travailleurs = partis;
+      bilan.raisonDemarrage = raison;
+      return bilan;
+    }
+  }
+  BilanPages bilan = traiterEnSuite(nombre, fabrique, sortie, separateur, arret);
+  bilan.raisonDemarrage = raison;
+  return bilan;
 }

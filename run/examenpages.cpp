@@ -68,10 +68,12 @@ class FabriqueExamen : public FabriqueTravail {
 
 }  // namespace
 
-bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
-                   const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
-                   Canal& sortie, int travailleurs, std::vector<std::string>* erreurs) {
+BilanPages examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
+                         const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
+                         Canal& sortie, int travailleurs, const std::atomic<int>* arret,
+                         std::vector<std::string>* erreurs) {
   if (erreurs != nullptr) erreurs->assign(chemins.size(), std::string());
   const FabriqueExamen fabrique(chemins, options, ignores, rapport, erreurs);
-  return traiterPages(chemins.size(), fabrique, sortie, rapport.SeparateurPages(), travailleurs);
+  return traiterPages(chemins.size(), fabrique, sortie, rapport.SeparateurPages(), travailleurs,
+                      arret);
 }

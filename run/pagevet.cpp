@@ -21,6 +21,7 @@
 #include "foundation/erreursortie.h"
 #include "foundation/meserreur.h"
 #include "foundation/vecteur.h"
+#include "platform/arretsignal.h"
 #include "platform/plateforme.h"
 
 namespace {
@@ -121,6 +122,8 @@ bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, R
   if (!exclusions.Vide()) parcours.exclure(&exclusions);
   const int nombre =
       parcours.rechercher(String(), masques, fichiers, true, execution.sousRepertoires);
+  // Stopped during the walk: no page is examined.
+  if (plateforme::signalArret().load() != 0) return false;
   for (const RepertoireIllisible& illisible : parcours.repertoiresIllisibles()) {
     rapport.Erreur((illisible.entree ? "cannot look at '" : "cannot open directory '") +
                    nomRepertoire(illisible.chemin) + "': " + std::strerror(illisible.erreur));
@@ -157,10 +160,17 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
   const int travailleurs = std::max(1, std::min(execution.travailleurs, (libres - 2) / 2));
   std::vector<std::string> erreurs;
-  if (examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie, travailleurs,
-                    execution.continuer ? &erreurs : nullptr)) {
-    statut = std::max(statut, kStatutSignale);
+  const BilanPages bilan =
+      examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie, travailleurs,
+                    &plateforme::signalArret(), execution.continuer ? &erreurs : nullptr);
+  // Fewer workers than asked change nothing but the time the run takes;
+  // none at all is worth a word.
+  if (bilan.travailleurs == 0 && !bilan.raisonDemarrage.empty()) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "pagevet: cannot start a worker thread (%s): one page at a time\n",
+                 bilan.raisonDemarrage.c_str());
   }
+  if (bilan.signalee) statut = std::max(statut, kStatutSignale);
   // --keep-going: the pages that failed, in report order.
   for (std::size_t i = 0; i < erreurs.size(); ++i) {
     if (erreurs[i].empty()) continue;
@@ -201,6 +211,9 @@ int executer(int nbArgs, const char* const* args) {
     case Execution::Action::Examiner:
       break;
   }
+  // SIGINT and SIGTERM now stop the run between pages, and the document is
+  // ended rather than cut.
+  plateforme::installerArret();
   CanalFichier sortie(stdout);
   const std::unique_ptr<Rapport> rapport =
       creerRapport(execution.format, execution.examen.balises, sortie);
@@ -214,6 +227,10 @@ int executer(int nbArgs, const char* const* args) {
   } catch (const std::bad_alloc&) {
     rapport->Erreur("out of memory");
     statut = kStatutEchec;
+  }
+  if (const int signal = plateforme::signalArret().load()) {
+    rapport->Erreur("interrupted");
+    statut = plateforme::statutArret(signal);
   }
   rapport->Fin(statut);
   return statut;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <random>
 #include <stdexcept>
@@ -32,11 +33,19 @@ std::string texte(const Plan& plan, std::size_t i) {
   return t;
 }
 
+// A stop asked while page `page` is examined.
+struct Arret {
+  std::size_t page;
+  std::atomic<int>* drapeau;
+};
+
 class TravailFaux : public TravailPage {
  public:
-  TravailFaux(const Plan& plan, Canal& canal) : plan_(plan), canal_(canal) {}
+  TravailFaux(const Plan& plan, Canal& canal, const Arret& arret)
+      : plan_(plan), canal_(canal), arret_(arret) {}
 
   bool Examine(std::size_t i) override {
+    if (arret_.drapeau != nullptr && i == arret_.page) arret_.drapeau->store(15);
     std::mt19937 hasard(static_cast<unsigned>(i * 7919));
     std::this_thread::sleep_for(std::chrono::microseconds(hasard() % 500));
     const std::string t = texte(plan_, i);
@@ -52,17 +61,24 @@ class TravailFaux : public TravailPage {
  private:
   const Plan& plan_;
   Canal& canal_;
+  const Arret& arret_;
 };
 
+// Its first `refus` jobs cannot be made.
 class FabriqueFausse : public FabriqueTravail {
  public:
-  explicit FabriqueFausse(const Plan& plan) : plan_(plan) {}
+  explicit FabriqueFausse(const Plan& plan, int refus = 0, Arret arret = {0, nullptr})
+      : plan_(plan), refus_(refus), arret_(arret) {}
   std::unique_ptr<TravailPage> Nouveau(Canal& canal) const override {
-    return std::make_unique<TravailFaux>(plan_, canal);
+    if (faits_++ < refus_) throw std::runtime_error("no job");
+    return std::make_unique<TravailFaux>(plan_, canal, arret_);
   }
 
  private:
   const Plan& plan_;
+  const int refus_;
+  const Arret arret_;
+  mutable std::atomic<int> faits_{0};
 };
 
 // Keeps what it is given, up to max bytes, as a disk that fills up: a
@@ -95,7 +111,7 @@ Issue executer(const Plan& plan, int travailleurs) {
   SortieBornee sortie(plan.sortieMax);
   Issue issue;
   try {
-    issue.signalee = traiterPages(plan.pages, fabrique, sortie, "|", travailleurs);
+    issue.signalee = traiterPages(plan.pages, fabrique, sortie, "|", travailleurs).signalee;
   } catch (const std::runtime_error& erreur) {
     issue.erreur = erreur.what();
   }
@@ -153,6 +169,61 @@ TEST(Atelier, SameBytesAndErrorWhateverTheNumberOfWorkers) {
       EXPECT_EQ(issue.octets, seul.octets) << trace << ", " << travailleurs << " workers";
       EXPECT_EQ(issue.erreur, seul.erreur) << trace << ", " << travailleurs << " workers";
       EXPECT_EQ(issue.signalee, seul.signalee) << trace << ", " << travailleurs << " workers";
+    }
+  }
+}
+
+// Workers whose job cannot be made are done without: the same bytes from
+// fewer workers, or from the calling thread when none has its job.
+TEST(Atelier, WorkersThatCannotStartLeaveFewer) {
+  constexpr std::size_t kAucune = ~std::size_t{0};
+  const Plan plan{200, kAucune, 11, 0};
+  const std::string octets = attendu(plan);
+  struct Cas {
+    int travailleurs, refus, partis;
+  };
+  for (const Cas& cas : {Cas{2, 1, 1}, Cas{8, 1, 7}, Cas{8, 5, 3}, Cas{2, 2, 0}, Cas{8, 8, 0}}) {
+    const FabriqueFausse fabrique(plan, cas.refus);
+    SortieBornee sortie(0);
+    const BilanPages bilan = traiterPages(plan.pages, fabrique, sortie, "|", cas.travailleurs);
+    const std::string trace = std::to_string(cas.refus) + " of " + std::to_string(cas.travailleurs);
+    EXPECT_EQ(sortie.Texte(), octets) << trace;
+    EXPECT_EQ(bilan.travailleurs, cas.partis) << trace;
+    EXPECT_EQ(bilan.raisonDemarrage, "no job") << trace;
+    EXPECT_TRUE(bilan.signalee) << trace;
+  }
+}
+
+// A stop asked during page k: no page is started after it, and the output
+// ends after a whole page, page k at the latest (exactly page k on one
+// thread); a page written straight through is written whole.
+TEST(Atelier, StopsBetweenPages) {
+  constexpr std::size_t kAucune = ~std::size_t{0};
+  for (const std::size_t grande : {kAucune, std::size_t{40}}) {
+    const Plan plan{200, kAucune, grande, 0};
+    for (const std::size_t page : {std::size_t{0}, std::size_t{40}, std::size_t{120}}) {
+      for (const int travailleurs : {1, 2, 8}) {
+        std::atomic<int> drapeau{0};
+        const FabriqueFausse fabrique(plan, 0, Arret{page, &drapeau});
+        SortieBornee sortie(0);
+        const BilanPages bilan = traiterPages(plan.pages, fabrique, sortie, "|", travailleurs,
+                                              &drapeau);
+        const std::string trace = "stop at " + std::to_string(page) + ", " +
+                                  std::to_string(travailleurs) + " workers, large " +
+                                  std::to_string(grande);
+        EXPECT_TRUE(bilan.arretee) << trace;
+        // The whole pages 0 to n - 1 for some n <= page + 1.
+        bool entier = false;
+        std::size_t ecrites = 0;
+        for (std::size_t n = 0; n <= page + 1 && !entier; ++n) {
+          Plan partie = plan;
+          partie.pages = n;
+          entier = sortie.Texte() == attendu(partie);
+          ecrites = n;
+        }
+        EXPECT_TRUE(entier) << trace;
+        if (travailleurs == 1) EXPECT_EQ(ecrites, page + 1) << trace;
+      }
     }
   }
 }

@@ -10,8 +10,8 @@ set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 cd "$root"
 
-headers='dirent\.h|fcntl\.h|unistd\.h|langinfo\.h|locale\.h|clocale|termios\.h|pwd\.h|grp\.h|sys/[a-z_]+\.h|ctime|time\.h|filesystem'
-calls='opendir|fdopendir|readdir|closedir|scandir|stat|lstat|fstat|fstatat|statx|open|openat|creat|close|read|write|pread|pwrite|lseek|fopen|freopen|fdopen|fileno|dup|dup2|fcntl|ioctl|isatty|ttyname|newlocale|freelocale|uselocale|setlocale|nl_langinfo|nl_langinfo_l|getcwd|chdir|fchdir|mkdir|rmdir|unlink|rename|remove|chmod|fchmod|umask|access|utime|utimes|futimens|utimensat|time|clock|clock_gettime|gettimeofday|localtime|localtime_r|gmtime|mktime|getenv|sysconf|mmap|pipe|fork|exec[lv]p?e?|system|popen|tmpfile|mkstemp|mkdtemp'
+headers='csignal|signal\.h|dirent\.h|fcntl\.h|unistd\.h|langinfo\.h|locale\.h|clocale|termios\.h|pwd\.h|grp\.h|sys/[a-z_]+\.h|ctime|time\.h|filesystem'
+calls='opendir|fdopendir|readdir|closedir|scandir|stat|lstat|fstat|fstatat|statx|open|openat|creat|close|read|write|pread|pwrite|lseek|fopen|freopen|fdopen|fileno|dup|dup2|fcntl|ioctl|isatty|ttyname|newlocale|freelocale|uselocale|setlocale|nl_langinfo|nl_langinfo_l|getcwd|chdir|fchdir|mkdir|rmdir|unlink|rename|remove|chmod|fchmod|umask|access|utime|utimes|futimens|utimensat|time|clock|clock_gettime|gettimeofday|localtime|localtime_r|gmtime|mktime|getenv|sysconf|mmap|pipe|fork|exec[lv]p?e?|system|popen|tmpfile|mkstemp|mkdtemp|sigaction|signal|raise|kill|sigprocmask|pthread_sigmask'
 
 found=0
 while IFS= read -r -d '' file; do
