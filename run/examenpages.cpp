@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "checker/examen.h"
+#include "checker/examenmoderne.h"
 #include "checker/filtreconstats.h"
 #include "run/atelier.h"
 
@@ -17,7 +18,11 @@ class ExamenPage : public TravailPage {
       : chemins_(chemins), options_(options), format_(std::move(format)), filtre_(ignores, *format_) {}
 
   bool Examine(std::size_t numero) override {
-    examinerFichier(chemins_[numero], options_, filtre_);
+    if (options_.moderne) {
+      examinerFichierModerne(chemins_[numero], options_, filtre_);
+    } else {
+      examinerFichier(chemins_[numero], options_, filtre_);
+    }
     return filtre_.Signalee();
   }
 

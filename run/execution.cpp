@@ -38,7 +38,12 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
   execution.sousRepertoires = !donnee('1');
   execution.examen.developpe = donnee('D');
   execution.examen.simple = donnee('S') && !execution.examen.developpe;
-  execution.examen.balises = ligne.Html5() ? JeuBalises::Html5 : JeuBalises::Html32;
+  execution.examen.moderne = ligne.Moderne();
+  // --modern judges tags by today's HTML.
+  execution.examen.balises =
+      ligne.Html5() || ligne.Moderne() ? JeuBalises::Html5 : JeuBalises::Html32;
+  if (ligne.TitreMax() > 0) execution.examen.titreMax = ligne.TitreMax();
+  if (ligne.DescriptionMax() > 0) execution.examen.descriptionMax = ligne.DescriptionMax();
   execution.format = ligne.Format();
   execution.ignores = ligne.Ignores();
   execution.travailleurs =

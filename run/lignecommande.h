@@ -26,6 +26,14 @@ class LigneCommande {
   FormatRapport Format() const { return format_; }
   // "--html5": judge the pages by today's HTML.
   bool Html5() const { return html5_; }
+  // "--modern": read pages as today's HTML parser does, judge today's head.
+  bool Moderne() const { return moderne_; }
+  // "--title-max", "--description-max": the limits of --modern's lengths;
+  // 0 when not given.
+  int TitreMax() const { return titreMax_; }
+  int DescriptionMax() const { return descriptionMax_; }
+  // The range those limits take.
+  static constexpr int kMaxLongueur = 10000;
   const std::bitset<kNombreConstats>& Ignores() const { return ignores_; }
   // "--follow-outside-links": links to pages outside the current directory
   // are examined too.
@@ -46,6 +54,9 @@ class LigneCommande {
   bool version_ = false;
   FormatRapport format_ = FormatRapport::Texte;
   bool html5_ = false;
+  bool moderne_ = false;
+  int titreMax_ = 0;
+  int descriptionMax_ = 0;
   bool liensSortants_ = false;
   std::bitset<kNombreConstats> ignores_;
   int travailleurs_ = 0;

@@ -128,7 +128,7 @@ int executer(int nbArgs, const char* const* args) {
   }
   CanalFichier sortie(stdout);
   const std::unique_ptr<Rapport> rapport =
-      creerRapport(execution.format, execution.examen.balises, sortie);
+      creerRapport(execution.format, execution.examen.balises, sortie, execution.examen.moderne);
   rapport->Debut();
   int statut = kStatutEchec;
   try {
