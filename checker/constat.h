@@ -49,6 +49,35 @@ enum Constat {
   // Keyword lines ("/d").
   kMotCleRepete,
   kMotCleInutilise,
+  // --modern: findings on a tag of the page (judged on the parsed page).
+  kTeteFinieTot,
+  kTitreVide,
+  kTitreTropLong,
+  kDescriptionTropLongue,
+  kViewportPasMobile,
+  kViewportBloqueZoom,
+  kLangInvalide,
+  kContentLanguageObsolete,
+  kCharsetTardif,
+  kCharsetPasUtf8,
+  kHttpEquivNonStandard,
+  kRafraichissementDiffere,
+  kRobotsNoindex,
+  kRobotsDirectiveInconnue,
+  kCanoniqueNonAbsolue,
+  kHreflangInvalide,
+  kHreflangNonAbsolu,
+  kOgRepete,
+  kCarteTwitterInconnue,
+  kFauteNomMeta,
+  kDoctypeQuirks,
+  // --modern: findings of the whole page.
+  kSansViewport,
+  kPlusieursViewports,
+  kSansLang,
+  kPlusieursCanoniques,
+  kOgIncomplet,
+  kSansDoctype,
   // A page's own comments.
   kIgnoreInconnu,
   kNombreConstats
@@ -112,6 +141,51 @@ inline constexpr DescriptionConstat kConstats[] = {
     {"keyword-repeated", GenreConstat::MotCle, "Keyword [{keyword}] appears {count} times in the list",
      "Keyword appears several times in the list"},
     {"keyword-unused", GenreConstat::MotCle, "Keyword{|s} unused in the text : {keyword}", "Keyword unused in the text"},
+    {"head-ended-early", GenreConstat::Ligne,
+     "Head ended here: {count} later tag{|s} {is|are} read as body",
+     "Head ended before later head tags, which are read as body"},
+    {"title-empty", GenreConstat::Ligne, "Empty title"},
+    {"title-too-long", GenreConstat::Ligne, "Title of {number} characters (more than {limit})",
+     "Title longer than the limit"},
+    {"description-too-long", GenreConstat::Ligne,
+     "Description of {number} characters (more than {limit})", "Description longer than the limit"},
+    {"viewport-not-mobile", GenreConstat::Ligne,
+     "Viewport sets neither width nor an initial-scale of 1"},
+    {"viewport-blocks-zoom", GenreConstat::Ligne, "Viewport prevents zooming"},
+    {"lang-invalid", GenreConstat::Ligne, "Invalid lang \"{value}\"", "Invalid lang on <html>"},
+    {"content-language-obsolete", GenreConstat::Ligne,
+     "Content-Language meta-tag is obsolete: use lang on <html>"},
+    {"charset-late", GenreConstat::Ligne, "Character set declared after the first 1024 bytes"},
+    {"charset-not-utf8", GenreConstat::Ligne, "Character set \"{value}\" is not UTF-8",
+     "Character set is not UTF-8"},
+    {"http-equiv-nonstandard", GenreConstat::Ligne, "Unknown http-equiv \"{value}\"",
+     "Unknown http-equiv"},
+    {"refresh-delayed", GenreConstat::Ligne, "Refresh after {value} seconds", "Delayed refresh"},
+    {"robots-noindex", GenreConstat::Ligne, "Page is blocked from indexing ({value})",
+     "Page is blocked from indexing"},
+    {"robots-unknown-directive", GenreConstat::Ligne, "Unknown robots directive \"{value}\"",
+     "Unknown robots directive"},
+    {"canonical-not-absolute", GenreConstat::Ligne, "Canonical URL is not absolute: \"{value}\"",
+     "Canonical URL is not absolute"},
+    {"hreflang-invalid", GenreConstat::Ligne, "Invalid hreflang \"{value}\"", "Invalid hreflang"},
+    {"hreflang-not-absolute", GenreConstat::Ligne, "hreflang URL is not absolute: \"{value}\"",
+     "hreflang URL is not absolute"},
+    {"og-repeated", GenreConstat::Ligne, "Repeated \"{value}\"", "Repeated Open Graph property"},
+    {"twitter-card-invalid", GenreConstat::Ligne, "Unknown twitter:card \"{value}\"",
+     "Unknown twitter:card"},
+    {"meta-name-typo", GenreConstat::Ligne,
+     "Unknown meta name \"{value}\": did you mean \"{suggestion}\"?",
+     "Unknown meta name close to a well-known one"},
+    {"doctype-quirks", GenreConstat::Ligne, "DOCTYPE puts browsers in quirks mode"},
+    {"no-viewport", GenreConstat::Page, "No viewport meta-tag found"},
+    {"several-viewports", GenreConstat::Page, "{count} viewport meta-tags found",
+     "Several viewport meta-tags"},
+    {"no-lang", GenreConstat::Page, "No lang attribute on <html>"},
+    {"several-canonicals", GenreConstat::Page, "{count} different canonical URLs",
+     "Different canonical URLs"},
+    {"og-incomplete", GenreConstat::Page, "Open Graph without {value}",
+     "Open Graph without one of og:title, og:type, og:image, og:url"},
+    {"no-doctype", GenreConstat::Page, "No DOCTYPE found"},
     {"unknown-ignore", GenreConstat::Ligne, "Unknown finding \"{value}\" in pagevet-ignore",
      "Unknown finding in pagevet-ignore"},
 };
@@ -124,6 +198,10 @@ constexpr Constat constatPlusieurs(int i) {
   return static_cast<Constat>(kPlusieursContentType + 2 * i);
 }
 static_assert(constatPlusieurs(5) == kPlusieursRobots, "two findings per known meta name");
+
+// The findings of every run: those before the first of --modern.
+constexpr int kNombreConstatsClassiques = kTeteFinieTot;
+static_assert(kNombreConstatsClassiques == 36, "36 findings of every run");
 
 constexpr bool estDiagnosticLigne(Constat c) { return kConstats[c].genre == GenreConstat::Ligne; }
 constexpr bool estMotCle(Constat c) { return kConstats[c].genre == GenreConstat::MotCle; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "foundation/meserreur.h"
 #include "html/lecteurmots.h"
@@ -119,7 +120,15 @@ void noterMotsLigne(char* ligne, size_t longueurLigne, bool& horsBalise, bool mo
   }
 }
 
-void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport) {
+void marquerMot(const char* mot, Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre) {
+  std::string copie(mot);
+  std::string pli(kOctetsPliParOctet * (copie.size() + 1) + 1, '\0');
+  const char* const reduit = reduire(copie.data(), JeuCaracteres::Utf8, pli.data());
+  const int32_t k = premierEgal(motsCles, ordre, reduit);
+  if (k >= 0) motsCles[k].utilise = true;
+}
+
+void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport, bool utf8) {
   const int n = motsCles.Nombre();
   // n >= 1: the first of n equal keywords; -1: a later one. Equal keywords
   // stand together once sorted, the first of the list first.
@@ -136,6 +145,7 @@ void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport) {
     if (nbFois[j] <= 1) continue;
     Signalement repete = signalementPage(kMotCleRepete, nbFois[j]);
     repete.motCle = motsCles[j].mot.Texte();
+    repete.utf8 = utf8;
     rapport.Constate(repete);
   }
   // A keyword written several times counts once, through its first entry.
@@ -143,6 +153,7 @@ void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport) {
     if (motsCles[j].utilise || nbFois[j] <= 0) continue;
     Signalement inutilise = signalementPage(kMotCleInutilise, 1);
     inutilise.motCle = motsCles[j].mot.Texte();
+    inutilise.utf8 = utf8;
     rapport.Constate(inutilise);
   }
 }

@@ -29,8 +29,14 @@ void noterMotsLigne(char* ligne, size_t longueurLigne, bool& horsBalise, bool mo
                     Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
                     EnsembleMots& motsVus, JeuCaracteres jeu = JeuCaracteres::Windows1252);
 
+// Marks the first keyword of the list that the word mot (NUL-terminated,
+// UTF-8, references decoded) matches once reduced. ordre is the list's
+// order from ordonnerMotsCles.
+void marquerMot(const char* mot, Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre);
+
 // Reports each keyword written more than once, with its count, then each
-// keyword that no word matched, in list order.
-void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport);
+// keyword that no word matched, in list order. utf8: the keywords are in
+// UTF-8 whatever the page's set.
+void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport, bool utf8 = false);
 
 #endif  // PAGEVET_CHECKER_MOTSCLES_H_

@@ -25,8 +25,9 @@ const char* nomBalises(JeuBalises balises) {
 }
 
 // The quoted text, or "" when the finding carries none.
-std::string convertirTexte(const ConversionTextes& conversion, const char* texte) {
-  return texte != nullptr ? conversion.Texte(texte) : std::string();
+std::string convertirTexte(const ConversionTextes& conversion, const char* texte, bool utf8) {
+  if (texte == nullptr) return std::string();
+  return utf8 ? conversion.TexteUtf8(texte) : conversion.Texte(texte);
 }
 
 // Fills in one placeholder, whose name is the n bytes at nom.
@@ -48,11 +49,11 @@ void remplir(const Signalement& s, JeuBalises balises, const ConversionTextes& c
   } else if (est("limit")) {
     message += std::to_string(s.limite);
   } else if (est("keyword")) {
-    message += convertirTexte(conversion, s.motCle);
+    message += convertirTexte(conversion, s.motCle, s.utf8);
   } else if (est("value")) {
-    message += convertirTexte(conversion, s.valeur);
+    message += convertirTexte(conversion, s.valeur, s.utf8);
   } else if (est("suggestion")) {
-    message += convertirTexte(conversion, s.suggestion);
+    message += convertirTexte(conversion, s.suggestion, s.utf8);
   } else if (est("page")) {
     if (s.page != nullptr) message += conversion.Chemin(s.page);
   } else if (est("tagset")) {

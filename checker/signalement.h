@@ -23,6 +23,7 @@ struct Signalement {
   const char* valeur = nullptr;    // a value the message quotes
   const char* suggestion = nullptr;  // what the value was probably meant to be
   const char* page = nullptr;      // another page's path, as the program writes it
+  bool utf8 = false;  // keyword, value and suggestion are in UTF-8, whatever the page's set
 };
 
 // A line diagnostic on the line numero, as read.
@@ -46,6 +47,8 @@ class ConversionTextes {
   virtual ~ConversionTextes() = default;
   // A keyword, a value or a suggestion, in the page's set.
   virtual std::string Texte(const char* texte) const = 0;
+  // The same, in UTF-8 (a finding marked utf8).
+  virtual std::string TexteUtf8(const char* texte) const { return Texte(texte); }
   // Another page's path, as the program writes it.
   virtual std::string Chemin(const char* chemin) const = 0;
 };

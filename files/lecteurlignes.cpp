@@ -38,7 +38,28 @@ LecteurLignes::LecteurLignes(std::FILE* fichier, const char* nom)
   }
   const DecisionJeu decision = deciderJeu(bloc_.get(), fin_, complet);
   jeu_ = decision.jeu;
+  marque_ = decision.marque;
   debut_ = decision.marque;
+}
+
+std::size_t LecteurLignes::Bloc(const char*& octets) {
+  if (debut_ >= fin_) {
+    if (epuise_) return 0;
+    debut_ = 0;
+    fin_ = 0;
+    if (suivantLu_) {
+      bloc_[fin_++] = suivant_;
+      suivantLu_ = false;
+    }
+    const size_t demandes = kTailleBloc - fin_;
+    const size_t lus = LireBloc(bloc_.get() + fin_, demandes);
+    if (lus < demandes) epuise_ = true;
+    fin_ += lus;
+  }
+  octets = bloc_.get() + debut_;
+  const size_t n = fin_ - debut_;
+  debut_ = fin_;
+  return n;
 }
 
 size_t LecteurLignes::LireBloc(char* destination, size_t n) {

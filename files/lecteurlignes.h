@@ -54,6 +54,14 @@ class LecteurLignes {
 
   // The character set the page is read in, decided from its first block.
   JeuCaracteres Jeu() const { return jeu_; }
+  // The byte order mark's length (3, or 0 when there is none).
+  std::size_t Marque() const { return marque_; }
+
+  // The page's bytes as they are, a block at a time where they lie, from
+  // the first byte after the byte order mark: octets points at them until
+  // the next call. Gives their count, 0 at the end of the page. A read error
+  // throws as for the lines. Not to be mixed with Lire and LireLigne.
+  std::size_t Bloc(const char*& octets);
 
  private:
   // Large enough that a page takes few reads, small enough to stay in cache.
@@ -113,6 +121,7 @@ class LecteurLignes {
   char sauve_ = '\0';
   bool sentinellePosee_ = false;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
+  std::size_t marque_ = 0;
 };
 
 #endif  // PAGEVET_FILES_LECTEURLIGNES_H_

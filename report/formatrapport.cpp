@@ -28,7 +28,8 @@ bool formatDeNom(const char* nom, FormatRapport& format) {
   return false;
 }
 
-std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, Canal& sortie) {
+std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, Canal& sortie,
+                                      bool moderne) {
   const Affichage::Sortie console = Affichage::SortieConsole();
   switch (format) {
     case FormatRapport::Gnu:
@@ -37,7 +38,7 @@ std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, 
       return std::make_unique<RapportJson>(console, sortie, stderr, balises);
     case FormatRapport::Sarif:
       return std::make_unique<RapportSarif>(console, sortie, stderr,
-                                            plateforme::repertoireCourant(), balises);
+                                            plateforme::repertoireCourant(), balises, moderne);
     case FormatRapport::Texte:
       break;
   }

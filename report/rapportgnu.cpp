@@ -33,6 +33,9 @@ class PageGnu : public RapportPage, private ConversionTextes {
 
  private:
   std::string Texte(const char* texte) const override { return sortie_.Convertit(texte, jeu_); }
+  std::string TexteUtf8(const char* texte) const override {
+    return sortie_.Convertit(texte, JeuCaracteres::Utf8);
+  }
   std::string Chemin(const char* chemin) const override {
     return sortie_.Convertit(cheminAvecBarres(chemin).c_str(), jeuDuNom(chemin));
   }

@@ -1,8 +1,17 @@
 #include "report/rapportsarif.h"
 
+#include "checker/aideconstats.h"
 #include "report/textesjson.h"
 
 namespace {
+
+// The level of a finding: the findings of every run keep theirs; those of
+// --modern take the level their help gives them.
+const char* niveau(Constat constat) {
+  if (constat < kNombreConstatsClassiques) return estMotCle(constat) ? "warning" : "error";
+  const AideConstat* const aide = aideConstat(kConstats[constat].id);
+  return aide != nullptr ? nomNiveau(aide->niveau) : "warning";
+}
 
 // The page's results, one a line, each with its rule and its place.
 class PageSarif : public RapportPage {
@@ -23,7 +32,7 @@ class PageSarif : public RapportPage {
     }
     const Json resultat{{"ruleId", kConstats[s.constat].id},
                         {"ruleIndex", static_cast<int>(s.constat)},
-                        {"level", estMotCle(s.constat) ? "warning" : "error"},
+                        {"level", niveau(s.constat)},
                         {"message", {{"text", messageUtf8(s, balises_, jeu_)}}},
                         {"locations", Json::array({{{"physicalLocation", physique}}})}};
     ecrire(canal_, (premier_ ? "\n" : ",\n") + enJson(resultat));
@@ -45,7 +54,8 @@ class PageSarif : public RapportPage {
 
 void RapportSarif::Debut() {
   Json regles = Json::array();
-  for (int c = 0; c < kNombreConstats; ++c) {
+  const int nombreRegles = moderne_ ? kNombreConstats : kNombreConstatsClassiques;
+  for (int c = 0; c < nombreRegles; ++c) {
     regles.push_back(
         {{"id", kConstats[c].id},
          {"shortDescription", {{"text", resumeConstat(static_cast<Constat>(c), Balises())}}}});
@@ -55,7 +65,9 @@ void RapportSarif::Debut() {
   const Json outil{{"driver", {{"name", "pagevet"}, {"version", PAGEVET_VERSION}, {"rules", regles}}}};
   ecrire(Sortie(), "{\"$schema\":\"https://json.schemastore.org/sarif-2.1.0.json\","
                   "\"version\":\"2.1.0\",\n\"runs\":[{\"tool\":" +
-                      enJson(outil) + ",\n\"originalUriBaseIds\":" +
+                      enJson(outil) +
+                      (moderne_ ? ",\n\"columnKind\":\"unicodeCodePoints\"" : "") +
+                      ",\n\"originalUriBaseIds\":" +
                       enJson(Json{{"SRCROOT", {{"uri", "file://" + racine}}}}) + ",\n\"results\":[");
 }
 

@@ -15,10 +15,12 @@ class RapportSarif : public RapportOutil {
   // console: the console's set, which the error lines on erreurs are
   // written in; the log on sortie is UTF-8 whatever it is. repertoire: the
   // directory the pages' paths are relative to, as the host names it.
-  // balises: the tag set the run judges pages by.
+  // balises: the tag set the run judges pages by. moderne: a --modern run,
+  // whose rules include its own findings and whose columns count characters.
   RapportSarif(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
-               const std::string& repertoire, JeuBalises balises = JeuBalises::Html32)
-      : RapportOutil(console, sortie, erreurs, balises), repertoire_(repertoire) {}
+               const std::string& repertoire, JeuBalises balises = JeuBalises::Html32,
+               bool moderne = false)
+      : RapportOutil(console, sortie, erreurs, balises), repertoire_(repertoire), moderne_(moderne) {}
 
   void Debut() override;
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
@@ -31,6 +33,7 @@ class RapportSarif : public RapportOutil {
   const std::string repertoire_;
   // The notifications that name a page: their index, the page's URI.
   std::vector<std::pair<std::size_t, std::string>> lieux_;
+  const bool moderne_;
 };
 
 // A UTF-8 path as a URI reference: every byte but the unreserved characters

@@ -27,6 +27,7 @@ class PageTexte : public RapportPage, private ConversionTextes {
     jeu_ = jeu;
     signalee_ = false;
     inutilises_.clear();
+    motsUtf8_ = false;
     sortie_.Affiche(chemin, true, jeuDuNom(chemin));
   }
 
@@ -35,10 +36,11 @@ class PageTexte : public RapportPage, private ConversionTextes {
     if (s.constat == kMotCleInutilise) {
       // The unused keywords share one line, written when the page ends.
       inutilises_.emplace_back(s.motCle);
+      motsUtf8_ = s.utf8;
       return;
     }
     texte_.clear();
-    if (s.ligne > 0) {
+    if (estDiagnosticLigne(s.constat)) {
       // The line number right-aligned in four columns, then the message;
       // the line comes under it, indented by two spaces, with its own line
       // end.
@@ -63,7 +65,8 @@ class PageTexte : public RapportPage, private ConversionTextes {
       std::string liste;
       for (std::size_t i = 0; i < inutilises_.size(); ++i) {
         liste += sortie_.Convertit(
-            (inutilises_[i] + (i + 1 < inutilises_.size() ? ", " : "\n")).c_str(), jeu_);
+            (inutilises_[i] + (i + 1 < inutilises_.size() ? ", " : "\n")).c_str(),
+            motsUtf8_ ? JeuCaracteres::Utf8 : jeu_);
       }
       Signalement inutilises =
           signalementPage(kMotCleInutilise, static_cast<int>(inutilises_.size()));
@@ -86,6 +89,9 @@ class PageTexte : public RapportPage, private ConversionTextes {
   std::string Texte(const char* texte) const override {
     return sortie_.ConvertitDansFormat(texte, jeu_);
   }
+  std::string TexteUtf8(const char* texte) const override {
+    return sortie_.ConvertitDansFormat(texte, JeuCaracteres::Utf8);
+  }
   std::string Chemin(const char* chemin) const override {
     return sortie_.Convertit(chemin, jeuDuNom(chemin));
   }
@@ -103,6 +109,7 @@ class PageTexte : public RapportPage, private ConversionTextes {
   bool signalee_ = false;
   std::string texte_;  // the line being written, its room kept from line to line
   std::vector<std::string> inutilises_;  // the unused keywords so far, as written
+  bool motsUtf8_ = false;                // ... in UTF-8 rather than the page's set
 };
 
 }  // namespace

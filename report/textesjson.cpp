@@ -9,6 +9,9 @@ class ConversionUtf8 : public ConversionTextes {
  public:
   explicit ConversionUtf8(JeuCaracteres jeu) : jeu_(jeu) {}
   std::string Texte(const char* texte) const override { return texteUtf8(texte, jeu_); }
+  std::string TexteUtf8(const char* texte) const override {
+    return texteUtf8(texte, JeuCaracteres::Utf8);
+  }
   std::string Chemin(const char* chemin) const override { return cheminUtf8(chemin); }
 
  private:
@@ -49,9 +52,10 @@ Json constatJson(const Signalement& s, JeuBalises balises, JeuCaracteres jeu) {
   if (s.colonne > 0) constat["column"] = s.colonne;
   constat["message"] = messageUtf8(s, balises, jeu);
   if (s.texte != nullptr) constat["text"] = ligneUtf8(s.texte, jeu);
-  if (s.motCle != nullptr) constat["keyword"] = texteUtf8(s.motCle, jeu);
-  if (s.valeur != nullptr) constat["value"] = texteUtf8(s.valeur, jeu);
-  if (s.suggestion != nullptr) constat["suggestion"] = texteUtf8(s.suggestion, jeu);
+  const JeuCaracteres jeuTextes = s.utf8 ? JeuCaracteres::Utf8 : jeu;
+  if (s.motCle != nullptr) constat["keyword"] = texteUtf8(s.motCle, jeuTextes);
+  if (s.valeur != nullptr) constat["value"] = texteUtf8(s.valeur, jeuTextes);
+  if (s.suggestion != nullptr) constat["suggestion"] = texteUtf8(s.suggestion, jeuTextes);
   if (messageCite(s.constat, "{limit}")) {
     constat["length"] = s.nombre;
     constat["limit"] = s.limite;

@@ -4,6 +4,7 @@
 
 #include "checker/erreurpage.h"
 #include "checker/examen.h"
+#include "checker/examenmoderne.h"
 #include "checker/filtreconstats.h"
 #include "report/journalerreurs.h"
 #include "run/atelier.h"
@@ -28,7 +29,11 @@ class ExamenPage : public TravailPage {
   bool Examine(std::size_t numero) override {
     const char* const chemin = chemins_[numero];
     try {
-      examinerFichier(chemin, options_, filtre_);
+      if (options_.moderne) {
+        examinerFichierModerne(chemin, options_, filtre_);
+      } else {
+        examinerFichier(chemin, options_, filtre_);
+      }
     } catch (const MesErreur& erreur) {
       if (erreurs_ == nullptr) throw ErreurPage(erreur, chemin);
       // Each worker writes only its own pages' entries.

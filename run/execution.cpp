@@ -42,6 +42,9 @@ Configuration configurationDeLigne(const LigneCommande& ligne, const std::vector
   if (donnee('1')) config.sansSousRepertoires = true;
   if (ligne.Continuer()) config.continuer = true;
   if (ligne.LiensSortants()) config.suivreLiensExterieurs = true;
+  if (ligne.Moderne()) config.moderne = true;
+  if (ligne.TitreMax() > 0) config.titreMax = ligne.TitreMax();
+  if (ligne.DescriptionMax() > 0) config.descriptionMax = ligne.DescriptionMax();
   return config;
 }
 
@@ -124,7 +127,15 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
   execution.sousRepertoires = !config.sansSousRepertoires.value_or(false);
   execution.examen.developpe = config.developpe.value_or(false);
   execution.examen.simple = config.syntaxeSeule.value_or(false) && !execution.examen.developpe;
-  execution.examen.balises = config.html5.value_or(false) ? JeuBalises::Html5 : JeuBalises::Html32;
+  execution.examen.moderne = config.moderne.value_or(false);
+  // --modern judges tags by today's HTML.
+  execution.examen.balises = config.html5.value_or(false) || execution.examen.moderne
+                                 ? JeuBalises::Html5
+                                 : JeuBalises::Html32;
+  if (config.titreMax) execution.examen.titreMax = static_cast<int>(*config.titreMax);
+  if (config.descriptionMax) {
+    execution.examen.descriptionMax = static_cast<int>(*config.descriptionMax);
+  }
   if (config.format) formatDeNom(config.format->c_str(), execution.format);
   for (const std::string& id : config.ignores.value_or(std::vector<std::string>())) {
     Constat constat;
@@ -135,9 +146,6 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
   execution.liensSortants = config.suivreLiensExterieurs.value_or(false);
   execution.exclusions = config.exclusions.value_or(std::vector<std::string>());
   execution.continuer = config.continuer.value_or(false);
-  execution.moderne = config.moderne;
-  execution.titreMax = config.titreMax;
-  execution.descriptionMax = config.descriptionMax;
   execution.urlSite = config.urlSite;
   execution.niveauEchec = config.niveauEchec;
   if (ligne.AfficherConfiguration()) {

@@ -46,9 +46,6 @@ struct Execution {
   bool continuer = false;               // "--keep-going"
   // The options a configuration file may set that this program does not
   // act on yet; carried for the options being added beside this one.
-  std::optional<bool> moderne;                 // modern
-  std::optional<int64_t> titreMax;             // title-max
-  std::optional<int64_t> descriptionMax;       // description-max
   std::optional<std::string> urlSite;          // site-url
   std::optional<std::string> niveauEchec;      // fail-level
   // "--show-config": the options in effect and the file they came from.

@@ -12,6 +12,7 @@ struct OptionLongue {
 
 constexpr OptionLongue kOptions[] = {
     {"config", true},
+    {"description-max", true},
     {"exclude", true},
     {"files", false},
     {"files-from", true},
@@ -22,9 +23,11 @@ constexpr OptionLongue kOptions[] = {
     {"ignore", true},
     {"jobs", true},
     {"keep-going", false},
+    {"modern", false},
     {"no-config", false},
     {"null", false},
     {"show-config", false},
+    {"title-max", true},
     {"version", false},
 };
 
@@ -41,12 +44,23 @@ const OptionLongue* trouver(const std::string& nom, std::vector<const OptionLong
   return candidats.size() == 1 ? candidats.front() : nullptr;
 }
 
+// A plain decimal count from 1 to maximum, or false.
+bool lireNombre(const char* valeur, long maximum, long& nombre) {
+  nombre = 0;
+  const char* p = valeur;
+  for (; *p >= '0' && *p <= '9' && nombre <= maximum; ++p) nombre = nombre * 10 + (*p - '0');
+  return p != valeur && *p == '\0' && nombre >= 1 && nombre <= maximum;
+}
+
 }  // namespace
 
 const char* const kAideOptionsLongues[] = {
     "    --format=FORMAT : Write the report as text (the default), gnu, json or sarif\n",
     "    --ignore=ID,... : Leave out the findings of these ids (man pagevet lists them)\n",
     "    --html5         : Check tags and meta tags by today's HTML, not HTML 3.2\n",
+    "    --modern        : Judge pages as today's browsers and search engines read them\n",
+    "    --title-max=N   : With --modern, the longest title that passes (default 60)\n",
+    "    --description-max=N : With --modern, the longest description (default 160)\n",
     "    --jobs=N        : Examine N pages at once (default: one per processor)\n",
     "    --follow-outside-links : Examine links to pages outside the current directory\n",
     "    --files         : Read every mask as the path of one file, examined as written\n",
@@ -115,6 +129,16 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
     liensSortants_ = true;
   } else if (nom == "html5") {
     html5_ = true;
+  } else if (nom == "modern") {
+    moderne_ = true;
+  } else if (nom == "title-max" || nom == "description-max") {
+    long nombre = 0;
+    if (!lireNombre(valeur, kMaxLongueur, nombre)) {
+      erreur = "invalid length '" + std::string(valeur) + "' in --" + nom + " (1 to " +
+               std::to_string(kMaxLongueur) + ")";
+      return false;
+    }
+    (nom == "title-max" ? titreMax_ : descriptionMax_) = static_cast<int>(nombre);
   } else if (nom == "version") {
     version_ = true;
   } else if (nom == "files") {

@@ -27,6 +27,14 @@ class LigneCommande {
   bool FormatDonne() const { return formatDonne_; }
   // "--html5": judge the pages by today's HTML.
   bool Html5() const { return html5_; }
+  // "--modern": read pages as today's HTML parser does, judge today's head.
+  bool Moderne() const { return moderne_; }
+  // "--title-max", "--description-max": the limits of --modern's lengths;
+  // 0 when not given.
+  int TitreMax() const { return titreMax_; }
+  int DescriptionMax() const { return descriptionMax_; }
+  // The range those limits take.
+  static constexpr int kMaxLongueur = 10000;
   const std::bitset<kNombreConstats>& Ignores() const { return ignores_; }
   // The ids of --ignore, as given, in order.
   const std::vector<std::string>& IdsIgnores() const { return idsIgnores_; }
@@ -71,6 +79,9 @@ class LigneCommande {
   bool sansConfiguration_ = false;
   bool afficherConfiguration_ = false;
   bool html5_ = false;
+  bool moderne_ = false;
+  int titreMax_ = 0;
+  int descriptionMax_ = 0;
   bool liensSortants_ = false;
   std::bitset<kNombreConstats> ignores_;
   int travailleurs_ = 0;

@@ -216,7 +216,7 @@ int executer(int nbArgs, const char* const* args) {
   plateforme::installerArret();
   CanalFichier sortie(stdout);
   const std::unique_ptr<Rapport> rapport =
-      creerRapport(execution.format, execution.examen.balises, sortie);
+      creerRapport(execution.format, execution.examen.balises, sortie, execution.examen.moderne);
   rapport->Debut();
   int statut = kStatutEchec;
   try {

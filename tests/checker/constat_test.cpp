@@ -18,7 +18,7 @@ TEST(Constat, IdsAreUniqueLowerCaseWordsJoinedByDashes) {
   for (int i = 0; i < kNombreConstats; ++i) {
     const std::string id = kConstats[i].id;
     EXPECT_TRUE(vus.insert(id).second) << id;
-    EXPECT_EQ(id.find_first_not_of("abcdefghijklmnopqrstuvwxyz-"), std::string::npos) << id;
+    EXPECT_EQ(id.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-"), std::string::npos) << id;
     EXPECT_NE(id.front(), '-');
     EXPECT_NE(id.back(), '-');
     Constat trouve;
@@ -51,6 +51,14 @@ TEST(Constat, MessagesAreRenderedFromTheTable) {
   inutilise.motCle = "a";
   Signalement inutilises = inutilise;
   inutilises.compte = 3;
+  Signalement trop = signalementLigne(kTitreTropLong, 2, "<title>");
+  trop.nombre = 61;
+  trop.limite = 60;
+  Signalement faute = signalementLigne(kFauteNomMeta, 2, "<meta>");
+  faute.valeur = "descripton";
+  faute.suggestion = "description";
+  Signalement manque = signalementPage(kOgIncomplet);
+  manque.valeur = "og:type, og:url";
   const struct {
     Signalement signalement;
     JeuBalises balises;
@@ -67,6 +75,14 @@ TEST(Constat, MessagesAreRenderedFromTheTable) {
       {repete, JeuBalises::Html32, "Keyword [<seo>] appears 2 times in the list"},
       {inutilise, JeuBalises::Html32, "Keyword unused in the text : <a>"},
       {inutilises, JeuBalises::Html32, "Keywords unused in the text : <a>"},
+      {signalementPage(kTeteFinieTot, 1), JeuBalises::Html5,
+       "Head ended here: 1 later tag is read as body"},
+      {signalementPage(kTeteFinieTot, 3), JeuBalises::Html5,
+       "Head ended here: 3 later tags are read as body"},
+      {trop, JeuBalises::Html5, "Title of 61 characters (more than 60)"},
+      {faute, JeuBalises::Html5, "Unknown meta name \"<descripton>\": did you mean \"<description>\"?"},
+      {manque, JeuBalises::Html5, "Open Graph without <og:type, og:url>"},
+      {signalementPage(kPlusieursViewports, 2), JeuBalises::Html5, "2 viewport meta-tags found"},
   };
   for (const auto& c : cas) {
     EXPECT_EQ(rendu(c.signalement, c.balises), "x: " + c.message) << c.message;
