@@ -1,11 +1,12 @@
 // FiltreConstats: --ignore, the one filter between the scan and the format.
 // The rules report every finding; the filter passes on those the run keeps
-// and says whether the page had something to report.
+// and counts them by level.
 #ifndef PAGEVET_CHECKER_FILTRECONSTATS_H_
 #define PAGEVET_CHECKER_FILTRECONSTATS_H_
 
 #include <bitset>
 
+#include "checker/aideconstats.h"
 #include "checker/constat.h"
 #include "checker/rapportpage.h"
 
@@ -18,11 +19,13 @@ class FiltreConstats : public RapportPage {
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     signalee_ = false;
+    for (int& n : parNiveau_) n = 0;
     suite_.Debut(chemin, jeu);
   }
   void Constate(const Signalement& signalement) override {
     if (ignores_[signalement.constat]) return;
     signalee_ = true;
+    ++parNiveau_[static_cast<int>(niveauDe(signalement.constat))];
     suite_.Constate(signalement);
   }
   void Fin() override { suite_.Fin(); }
@@ -30,11 +33,21 @@ class FiltreConstats : public RapportPage {
 
   // Whether the current (or last) page passed a finding on.
   bool Signalee() const { return signalee_; }
+  // The findings of the current (or last) page passed on at niveau.
+  int Nombre(Niveau niveau) const { return parNiveau_[static_cast<int>(niveau)]; }
+  // Whether one of them is at seuil or more serious.
+  bool Atteint(Niveau seuil) const {
+    for (int n = 0; n <= static_cast<int>(seuil); ++n) {
+      if (parNiveau_[n] > 0) return true;
+    }
+    return false;
+  }
 
  private:
   const std::bitset<kNombreConstats> ignores_;
   RapportPage& suite_;
   bool signalee_ = false;
+  int parNiveau_[kNombreNiveaux] = {};
 };
 
 #endif  // PAGEVET_CHECKER_FILTRECONSTATS_H_

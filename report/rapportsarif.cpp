@@ -1,5 +1,6 @@
 #include "report/rapportsarif.h"
 
+#include "checker/aideconstats.h"
 #include "report/textesjson.h"
 
 namespace {
@@ -7,7 +8,8 @@ namespace {
 // The page's results, one a line, each with its rule and its place.
 class PageSarif : public RapportPage {
  public:
-  PageSarif(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
+  PageSarif(Canal& canal, JeuBalises balises, std::atomic<long>& resultats)
+      : canal_(canal), balises_(balises), resultats_(resultats) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
@@ -23,11 +25,12 @@ class PageSarif : public RapportPage {
     }
     const Json resultat{{"ruleId", kConstats[s.constat].id},
                         {"ruleIndex", static_cast<int>(s.constat)},
-                        {"level", estMotCle(s.constat) ? "warning" : "error"},
+                        {"level", nomNiveau(niveauDe(s.constat))},
                         {"message", {{"text", messageUtf8(s, balises_, jeu_)}}},
                         {"locations", Json::array({{{"physicalLocation", physique}}})}};
     ecrire(canal_, (premier_ ? "\n" : ",\n") + enJson(resultat));
     premier_ = false;
+    resultats_.fetch_add(1, std::memory_order_relaxed);
   }
 
   void Fin() override {}
@@ -39,6 +42,7 @@ class PageSarif : public RapportPage {
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
   bool premier_ = true;
   std::string uri_;
+  std::atomic<long>& resultats_;
 };
 
 }  // namespace
@@ -46,9 +50,14 @@ class PageSarif : public RapportPage {
 void RapportSarif::Debut() {
   Json regles = Json::array();
   for (int c = 0; c < kNombreConstats; ++c) {
+    const Constat constat = static_cast<Constat>(c);
+    const AideConstat& aide = aideDe(constat);
     regles.push_back(
         {{"id", kConstats[c].id},
-         {"shortDescription", {{"text", resumeConstat(static_cast<Constat>(c), Balises())}}}});
+         {"shortDescription", {{"text", resumeConstat(constat, Balises())}}},
+         {"fullDescription", {{"text", aide.description}}},
+         {"help", {{"text", aide.aideTexte}, {"markdown", aide.aideMarkdown}}},
+         {"defaultConfiguration", {{"level", nomNiveau(aide.niveau)}}}});
   }
   std::string racine = encoderUri(texteUtf8(repertoire_.c_str(), JeuCaracteres::Utf8));
   if (racine.empty() || racine.back() != '/') racine += '/';
@@ -60,7 +69,7 @@ void RapportSarif::Debut() {
 }
 
 std::unique_ptr<RapportPage> RapportSarif::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageSarif>(canal, Balises());
+  return std::make_unique<PageSarif>(canal, Balises(), resultats_);
 }
 
 void RapportSarif::Fin(int statut) {
@@ -72,6 +81,14 @@ void RapportSarif::Fin(int statut) {
                         {"exitCode", statut},
                         {"toolExecutionNotifications", notifications}};
   ecrire(Sortie(), "],\n\"invocations\":[" + enJson(invocation) + "]}]}\n");
+  const long resultats = resultats_.load();
+  if (resultats > kMaxResultats) {
+    std::fprintf(erreurs_,
+                 "pagevet: %ld results: code scanning refuses a run of more than %ld; narrow it "
+                 "with --ignore=ID,... for the most frequent ids, or judge the pages with "
+                 "--modern (--fail-level changes the exit status only, not the results)\n",
+                 resultats, kMaxResultats);
+  }
 }
 
 std::string encoderUri(const std::string& chemin) {

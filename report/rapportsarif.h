@@ -3,6 +3,7 @@
 #ifndef PAGEVET_REPORT_RAPPORTSARIF_H_
 #define PAGEVET_REPORT_RAPPORTSARIF_H_
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 
@@ -16,15 +17,21 @@ class RapportSarif : public RapportOutil {
   // balises: the tag set the run judges pages by.
   RapportSarif(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
                const std::string& repertoire, JeuBalises balises = JeuBalises::Html32)
-      : RapportOutil(console, sortie, erreurs, balises), repertoire_(repertoire) {}
+      : RapportOutil(console, sortie, erreurs, balises), erreurs_(erreurs), repertoire_(repertoire) {}
 
   void Debut() override;
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
   const char* SeparateurPages() const override { return ","; }
   void Fin(int statut) override;
 
+  // The most results of a run that code scanning accepts.
+  static constexpr long kMaxResultats = 25000;
+
  private:
+  std::FILE* const erreurs_;
   const std::string repertoire_;
+  // The results written, counted by the pages of every worker.
+  mutable std::atomic<long> resultats_{0};
 };
 
 // A UTF-8 path as a URI reference: every byte but the unreserved characters

@@ -38,7 +38,7 @@ class PageTexte : public RapportPage, private ConversionTextes {
       return;
     }
     texte_.clear();
-    if (s.ligne > 0) {
+    if (estDiagnosticLigne(s.constat)) {
       // The line number right-aligned in four columns, then the message;
       // the line comes under it, indented by two spaces, with its own line
       // end.

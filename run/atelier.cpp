@@ -23,13 +23,14 @@ constexpr std::size_t kTailleTampon = 1024 * 1024;
 struct Arret {};
 
 bool traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
-                    const char* separateur) {
+                    const char* separateur, const std::function<void()>& apresPage) {
   EcrivainPages ecrivain(sortie, separateur);
   const std::unique_ptr<TravailPage> travail = fabrique.Nouveau(ecrivain.Page());
   bool signalee = false;
   for (std::size_t i = 0; i < nombre; ++i) {
     ecrivain.Page();
     signalee = travail->Examine(i) || signalee;
+    if (apresPage) apresPage();
   }
   return signalee;
 }
@@ -76,7 +77,7 @@ class Atelier {
   Atelier& operator=(const Atelier&) = delete;
 
   // The writer, on the calling thread: each page's report in turn.
-  bool Ecrit() {
+  bool Ecrit(const std::function<void()>& apresPage) {
     bool signalee = false;
     for (std::size_t i = 0; i < nombre_; ++i) {
       Page page;
@@ -98,6 +99,7 @@ class Atelier {
       }
       signalee = signalee || page.signalee;
       if (page.erreur) std::rethrow_exception(page.erreur);
+      if (apresPage) apresPage();
       bool reveiller = false;
       {
         const std::lock_guard<std::mutex> verrou(mutex_);
@@ -269,10 +271,11 @@ class Atelier {
 }  // namespace
 
 bool traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
-                  const char* separateur, int travailleurs) {
+                  const char* separateur, int travailleurs,
+                  const std::function<void()>& apresPage) {
   const int utiles = static_cast<int>(
       std::min<std::size_t>(static_cast<std::size_t>(std::max(travailleurs, 1)), nombre));
-  if (utiles <= 1) return traiterEnSuite(nombre, fabrique, sortie, separateur);
+  if (utiles <= 1) return traiterEnSuite(nombre, fabrique, sortie, separateur, apresPage);
   Atelier atelier(nombre, fabrique, sortie, separateur, utiles);
-  return atelier.Ecrit();
+  return atelier.Ecrit(apresPage);
 }

@@ -5,6 +5,7 @@
 #define PAGEVET_RUN_ATELIER_H_
 
 #include <cstddef>
+#include <functional>
 
 #include "foundation/canal.h"
 #include "run/travailpage.h"
@@ -18,7 +19,10 @@
 // whole, then its own partial report, then its error is thrown again here;
 // nothing of a later page is written. A report held in memory past 1 MiB is
 // written straight through once its turn comes, so memory stays bounded.
+// apresPage, when given, is called on the calling thread after each page is
+// written.
 bool traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
-                  const char* separateur, int travailleurs);
+                  const char* separateur, int travailleurs,
+                  const std::function<void()>& apresPage = {});
 
 #endif  // PAGEVET_RUN_ATELIER_H_

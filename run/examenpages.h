@@ -5,19 +5,24 @@
 #define PAGEVET_RUN_EXAMENPAGES_H_
 
 #include <bitset>
+#include <functional>
 #include <vector>
 
 #include "checker/constat.h"
 #include "checker/optionsexamen.h"
 #include "foundation/canal.h"
 #include "report/rapport.h"
+#include "run/bilanrun.h"
 
 // Examines the pages at chemins, in that order, with `travailleurs` threads,
 // and writes their reports to sortie through rapport's page formatters,
-// leaving out the ignored findings. Gives whether a page had something to
-// report. A fatal error ends the run as traiterPages says.
+// leaving out the ignored findings. Gives whether a page had a finding of
+// level seuil or more serious. Each page is counted in bilan as it ends;
+// apresPage is called after each page written. A fatal error ends the run
+// as traiterPages says.
 bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
                    const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
-                   Canal& sortie, int travailleurs);
+                   Canal& sortie, int travailleurs, Niveau seuil, BilanRun& bilan,
+                   const std::function<void()>& apresPage = {});
 
 #endif  // PAGEVET_RUN_EXAMENPAGES_H_

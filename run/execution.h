@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "checker/aideconstats.h"
 #include "checker/constat.h"
 #include "checker/optionsexamen.h"
 #include "report/formatrapport.h"
@@ -30,6 +31,8 @@ struct Execution {
   std::bitset<kNombreConstats> ignores;  // "--ignore"
   int travailleurs = 1;                  // "--jobs", else one per processor
   bool liensSortants = false;            // "--follow-outside-links"
+  Niveau niveauEchec = Niveau::Note;     // "--fail-level"
+  bool bilan = false;                    // "--summary"
 };
 
 // The mask examined when none is given.

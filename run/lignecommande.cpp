@@ -11,12 +11,14 @@ struct OptionLongue {
 };
 
 constexpr OptionLongue kOptions[] = {
+    {"fail-level", true},
     {"follow-outside-links", false},
     {"format", true},
     {"help", false},
     {"html5", false},
     {"ignore", true},
     {"jobs", true},
+    {"summary", false},
     {"version", false},
 };
 
@@ -36,7 +38,9 @@ const OptionLongue* trouver(const std::string& nom, std::vector<const OptionLong
 }  // namespace
 
 const char* const kAideOptionsLongues[] = {
-    "    --format=FORMAT : Write the report as text (the default), gnu, json or sarif\n",
+    "    --format=FORMAT : Write the report as text (the default), gnu, json, jsonl or sarif\n",
+    "    --fail-level=LEVEL : Exit 1 only for findings of LEVEL or above (error, warning, note)\n",
+    "    --summary       : End with a count of pages and findings on standard error\n",
     "    --ignore=ID,... : Leave out the findings of these ids (man pagevet lists them)\n",
     "    --html5         : Check tags and meta tags by today's HTML, not HTML 3.2\n",
     "    --jobs=N        : Examine N pages at once (default: one per processor)\n",
@@ -99,11 +103,22 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
     liensSortants_ = true;
   } else if (nom == "html5") {
     html5_ = true;
+  } else if (nom == "summary") {
+    bilan_ = true;
+  } else if (nom == "fail-level") {
+    for (int n = 0; n < kNombreNiveaux; ++n) {
+      if (std::strcmp(valeur, nomNiveau(static_cast<Niveau>(n))) == 0) {
+        niveauEchec_ = static_cast<Niveau>(n);
+        return true;
+      }
+    }
+    erreur = std::string("invalid level '") + valeur + "' (error, warning, note)";
+    return false;
   } else if (nom == "version") {
     version_ = true;
   } else if (nom == "format") {
     if (formatDeNom(valeur, format_)) return true;
-    erreur = std::string("invalid format '") + valeur + "' (text, gnu, json, sarif)";
+    erreur = std::string("invalid format '") + valeur + "' (text, gnu, json, jsonl, sarif)";
     return false;
   } else if (nom == "jobs") {
     // A plain decimal count from 1 to kMaxTravailleurs.

@@ -12,6 +12,7 @@
 #include "run/examenpages.h"
 #include "run/execution.h"
 #include "run/lignecommande.h"
+#include "run/progression.h"
 #include "report/formatrapport.h"
 #include "report/rapport.h"
 #include "files/parrep.h"
@@ -72,7 +73,8 @@ std::string nomRepertoire(const String& repertoire) {
   return nom.empty() ? "." : nom;
 }
 
-int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
+int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, BilanRun& bilan,
+                 Progression& progression) {
   const Vecteur<String> masques = masquesDuProgramme(execution.masques);
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
@@ -96,12 +98,13 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   for (int i = 0; i < nombre; ++i) {
     if (i == 0 || !(fichiers[i] == fichiers[i - 1])) chemins.push_back(fichiers[i].Texte());
   }
+  bilan.pagesTrouvees.store(static_cast<long>(chemins.size()), std::memory_order_relaxed);
   // A worker holds up to two descriptors at once (a long path is opened a
   // piece at a time): fewer workers than asked rather than pages refused.
   const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
   const int travailleurs = std::max(1, std::min(execution.travailleurs, (libres - 2) / 2));
-  if (examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie,
-                    travailleurs)) {
+  if (examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie, travailleurs,
+                    execution.niveauEchec, bilan, [&progression] { progression.Avance(); })) {
     statut = std::max(statut, kStatutSignale);
   }
   return statut;
@@ -130,17 +133,28 @@ int executer(int nbArgs, const char* const* args) {
   const std::unique_ptr<Rapport> rapport =
       creerRapport(execution.format, execution.examen.balises, sortie);
   rapport->Debut();
+  // The progress line and the closing count go to standard error only, and
+  // only to a terminal unless --summary asks for the count.
+  const bool terminal = plateforme::estTerminal(stderr);
+  BilanRun bilan;
+  Progression progression(terminal ? stderr : nullptr, bilan);
   int statut = kStatutEchec;
   try {
-    statut = examinerTout(execution, *rapport, sortie);
+    statut = examinerTout(execution, *rapport, sortie, bilan, progression);
   } catch (const MesErreur& erreurFatale) {
+    progression.Efface();
     rapport->ErreurFatale(erreurFatale);
     statut = kStatutEchec;
   } catch (const std::bad_alloc&) {
+    progression.Efface();
     rapport->Erreur("out of memory");
     statut = kStatutEchec;
   }
+  progression.Efface();
   rapport->Fin(statut);
+  if (terminal || execution.bilan) {
+    std::fprintf(stderr, "pagevet: %s\n", texteBilan(bilan).c_str());
+  }
   return statut;
 }
 
