@@ -37,8 +37,8 @@ class FiltreConstats : public RapportPage {
   int Nombre(Niveau niveau) const { return parNiveau_[static_cast<int>(niveau)]; }
   // Whether one of them is at seuil or more serious.
   bool Atteint(Niveau seuil) const {
-    for (int n = 0; n <= static_cast<int>(seuil); ++n) {
-      if (parNiveau_[n] > 0) return true;
+    for (int n = 0; n < kNombreNiveaux; ++n) {
+      if (parNiveau_[n] > 0 && auMoins(static_cast<Niveau>(n), seuil)) return true;
     }
     return false;
   }
