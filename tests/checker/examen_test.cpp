@@ -90,17 +90,15 @@ TEST(ExaminerPage, ReportsThePageReadFromMemory) {
 TEST(ExaminerPage, PlacesPageFindingsOnTheHeadLineAndCountsLevels) {
   const struct {
     std::string page;
-    bool developpe;
+    bool developpe, simple;
     std::string gnu;
     int erreurs, avertissements;
   } cas[] = {
-      {"", false,
-       "p.htm:1: error: No <HEAD> section found [no-head]\n"
-       "p.htm:1: error: No <BODY> section found [no-body]\n",
-       2, 0},
+      {"", false, true, "p.htm:1: error: No <HEAD> section found [no-head]\n", 1, 0},
       // The first <head> counts, not the second, nor a </head>.
-      {"<html>\n\n</head>\n<head>\n<head>\n<title>t</title>\n<body>\n", false,
+      {"<html>\n\n</head>\n<head>\n<head>\n<title>t</title>\n<body>\n", false, false,
        "p.htm:3: error: Misplaced </HEAD> tag [misplaced-head-end]\n"
+       "p.htm:7: error: No </HEAD> tag before <BODY> [no-head-end-before-body]\n"
        "p.htm:4: warning: No \"Content-Type\" tag found [no-content-type]\n"
        "p.htm:4: warning: No \"Content-Language\" tag found [no-content-language]\n"
        "p.htm:4: warning: No \"DESCRIPTION\" tag found [no-description]\n"
@@ -108,8 +106,8 @@ TEST(ExaminerPage, PlacesPageFindingsOnTheHeadLineAndCountsLevels) {
        "p.htm:4: warning: No \"REPLY-TO\" tag found [no-reply-to]\n"
        "p.htm:4: warning: No \"ROBOTS\" tag found [no-robots]\n"
        "p.htm:4: error: Several <HEAD> sections found [several-heads]\n",
-       2, 6},
-      {kPropre, true,
+       3, 6},
+      {kPropre, true, false,
        "p.htm:2: warning: Keyword [seo] appears 2 times in the list [keyword-repeated]\n"
        "p.htm:2: warning: Keyword unused in the text : seo [keyword-unused]\n",
        0, 2},
@@ -125,6 +123,7 @@ TEST(ExaminerPage, PlacesPageFindingsOnTheHeadLineAndCountsLevels) {
     LecteurLignes lecteur(page.Flux());
     OptionsExamen examen;
     examen.developpe = c.developpe;
+    examen.simple = c.simple;
     examinerPage("p.htm", lecteur, examen, filtre);
     EXPECT_EQ(canal.Texte(), c.gnu) << c.page;
     EXPECT_EQ(filtre.Nombre(Niveau::Erreur), c.erreurs) << c.page;
