@@ -134,10 +134,13 @@ int executer(int nbArgs, const char* const* args) {
       creerRapport(execution.format, execution.examen.balises, sortie);
   rapport->Debut();
   // The progress line and the closing count go to standard error only, and
-  // only to a terminal unless --summary asks for the count.
+  // only to a terminal unless --summary asks for the count. The progress
+  // line is left out where the report itself goes to that terminal: the
+  // two would share its last row.
   const bool terminal = plateforme::estTerminal(stderr);
+  const bool progres = terminal && !plateforme::memeFichierOuvert(stdout, stderr);
   BilanRun bilan;
-  Progression progression(terminal ? stderr : nullptr, bilan);
+  Progression progression(progres ? stderr : nullptr, bilan);
   int statut = kStatutEchec;
   try {
     statut = examinerTout(execution, *rapport, sortie, bilan, progression);
