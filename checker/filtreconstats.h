@@ -18,8 +18,8 @@ class FiltreConstats : public RapportPage {
       : ignores_(ignores), suite_(suite) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
-    signalee_ = false;
-    for (int& n : parNiveau_) n = 0;
+    Oublie();
+    commencee_ = true;
     suite_.Debut(chemin, jeu);
   }
   void Constate(const Signalement& signalement) override {
@@ -31,6 +31,13 @@ class FiltreConstats : public RapportPage {
   void Fin() override { suite_.Fin(); }
   void Interrompue() override { suite_.Interrompue(); }
 
+  // Forgets the last page: before a page that may fail before it starts.
+  void Oublie() {
+    commencee_ = signalee_ = false;
+    for (int& n : parNiveau_) n = 0;
+  }
+  // Whether the current (or last) page started (its report was begun).
+  bool Commencee() const { return commencee_; }
   // Whether the current (or last) page passed a finding on.
   bool Signalee() const { return signalee_; }
   // The findings of the current (or last) page passed on at niveau.
@@ -46,6 +53,7 @@ class FiltreConstats : public RapportPage {
  private:
   const std::bitset<kNombreConstats> ignores_;
   RapportPage& suite_;
+  bool commencee_ = false;
   bool signalee_ = false;
   int parNiveau_[kNombreNiveaux] = {};
 };

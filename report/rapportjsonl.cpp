@@ -8,22 +8,19 @@ namespace {
 // page's path, so that every line stands on its own.
 class PageJsonl : public RapportPage {
  public:
-  PageJsonl(Canal& canal, JeuBalises balises, RapportJsonl::Comptes& comptes)
-      : canal_(canal), balises_(balises), comptes_(comptes) {}
+  PageJsonl(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
     chemin_ = cheminUtf8(chemin);
     const Json fichier{{"type", "file"}, {"path", chemin_}, {"charset", nomJeu(jeu)}};
     ecrire(canal_, enJson(fichier) + '\n');
-    comptes_.fichiers.fetch_add(1, std::memory_order_relaxed);
   }
 
   void Constate(const Signalement& s) override {
     Json constat{{"type", "finding"}, {"path", chemin_}};
     constat.update(constatJson(s, balises_, jeu_));
     ecrire(canal_, enJson(constat) + '\n');
-    comptes_.constats.fetch_add(1, std::memory_order_relaxed);
   }
 
   void Fin() override {}
@@ -32,7 +29,6 @@ class PageJsonl : public RapportPage {
  private:
   Canal& canal_;
   const JeuBalises balises_;
-  RapportJsonl::Comptes& comptes_;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
   std::string chemin_;
 };
@@ -40,7 +36,7 @@ class PageJsonl : public RapportPage {
 }  // namespace
 
 std::unique_ptr<RapportPage> RapportJsonl::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageJsonl>(canal, Balises(), comptes_);
+  return std::make_unique<PageJsonl>(canal, Balises());
 }
 
 void RapportJsonl::Erreur(const std::string& texte) {
@@ -61,7 +57,7 @@ void RapportJsonl::EcritErreur() {
 void RapportJsonl::Fin(int statut) {
   const Json fin{{"type", "end"},
                  {"status", statut},
-                 {"files", comptes_.fichiers.load()},
-                 {"findings", comptes_.constats.load()}};
+                 {"files", pages_},
+                 {"findings", constats_}};
   ecrire(Sortie(), enJson(fin) + '\n');
 }

@@ -4,7 +4,6 @@
 #ifndef PAGEVET_REPORT_RAPPORTJSONL_H_
 #define PAGEVET_REPORT_RAPPORTJSONL_H_
 
-#include <atomic>
 #include <cstdio>
 #include <string>
 
@@ -24,18 +23,17 @@ class RapportJsonl : public RapportOutil {
   // The error gets its line on standard error and its record at once.
   void Erreur(const std::string& texte) override;
   void ErreurFatale(const MesErreur& erreur) override;
+  void Totaux(long pages, long constats) override {
+    pages_ = pages;
+    constats_ = constats;
+  }
   void Fin(int statut) override;
-
-  // What the pages of every worker counted.
-  struct Comptes {
-    std::atomic<long> fichiers{0};
-    std::atomic<long> constats{0};
-  };
 
  private:
   void EcritErreur();
 
-  mutable Comptes comptes_;
+  long pages_ = 0;
+  long constats_ = 0;
 };
 
 #endif  // PAGEVET_REPORT_RAPPORTJSONL_H_

@@ -8,8 +8,7 @@ namespace {
 // The page's results, one a line, each with its rule and its place.
 class PageSarif : public RapportPage {
  public:
-  PageSarif(Canal& canal, JeuBalises balises, std::atomic<long>& resultats)
-      : canal_(canal), balises_(balises), resultats_(resultats) {}
+  PageSarif(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
@@ -30,7 +29,6 @@ class PageSarif : public RapportPage {
                         {"locations", Json::array({{{"physicalLocation", physique}}})}};
     ecrire(canal_, (premier_ ? "\n" : ",\n") + enJson(resultat));
     premier_ = false;
-    resultats_.fetch_add(1, std::memory_order_relaxed);
   }
 
   void Fin() override {}
@@ -42,7 +40,6 @@ class PageSarif : public RapportPage {
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
   bool premier_ = true;
   std::string uri_;
-  std::atomic<long>& resultats_;
 };
 
 }  // namespace
@@ -69,7 +66,7 @@ void RapportSarif::Debut() {
 }
 
 std::unique_ptr<RapportPage> RapportSarif::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageSarif>(canal, Balises(), resultats_);
+  return std::make_unique<PageSarif>(canal, Balises());
 }
 
 void RapportSarif::Fin(int statut) {
@@ -81,7 +78,7 @@ void RapportSarif::Fin(int statut) {
                         {"exitCode", statut},
                         {"toolExecutionNotifications", notifications}};
   ecrire(Sortie(), "],\n\"invocations\":[" + enJson(invocation) + "]}]}\n");
-  const long resultats = resultats_.load();
+  const long resultats = resultats_;
   if (resultats > kMaxResultats) {
     std::fprintf(erreurs_,
                  "pagevet: %ld results: code scanning refuses a run of more than %ld; narrow it "

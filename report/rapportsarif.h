@@ -3,7 +3,6 @@
 #ifndef PAGEVET_REPORT_RAPPORTSARIF_H_
 #define PAGEVET_REPORT_RAPPORTSARIF_H_
 
-#include <atomic>
 #include <cstdio>
 #include <string>
 
@@ -22,6 +21,7 @@ class RapportSarif : public RapportOutil {
   void Debut() override;
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
   const char* SeparateurPages() const override { return ","; }
+  void Totaux(long, long constats) override { resultats_ = constats; }
   void Fin(int statut) override;
 
   // The most results of a run that code scanning accepts.
@@ -30,8 +30,7 @@ class RapportSarif : public RapportOutil {
  private:
   std::FILE* const erreurs_;
   const std::string repertoire_;
-  // The results written, counted by the pages of every worker.
-  mutable std::atomic<long> resultats_{0};
+  long resultats_ = 0;  // the results written
 };
 
 // A UTF-8 path as a URI reference: every byte but the unreserved characters

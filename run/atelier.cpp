@@ -23,14 +23,20 @@ constexpr std::size_t kTailleTampon = 1024 * 1024;
 struct Arret {};
 
 bool traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
-                    const char* separateur, const std::function<void()>& apresPage) {
+                    const char* separateur, const std::function<void(std::size_t)>& apresPage) {
   EcrivainPages ecrivain(sortie, separateur);
   const std::unique_ptr<TravailPage> travail = fabrique.Nouveau(ecrivain.Page());
   bool signalee = false;
   for (std::size_t i = 0; i < nombre; ++i) {
     ecrivain.Page();
-    signalee = travail->Examine(i) || signalee;
-    if (apresPage) apresPage();
+    try {
+      signalee = travail->Examine(i) || signalee;
+    } catch (...) {
+      // The page's partial report was written, as with several workers.
+      if (apresPage) apresPage(i);
+      throw;
+    }
+    if (apresPage) apresPage(i);
   }
   return signalee;
 }
@@ -77,7 +83,7 @@ class Atelier {
   Atelier& operator=(const Atelier&) = delete;
 
   // The writer, on the calling thread: each page's report in turn.
-  bool Ecrit(const std::function<void()>& apresPage) {
+  bool Ecrit(const std::function<void(std::size_t)>& apresPage) {
     bool signalee = false;
     for (std::size_t i = 0; i < nombre_; ++i) {
       Page page;
@@ -98,8 +104,8 @@ class Atelier {
         canal.Ecrit(page.tampon.data(), page.tampon.size());
       }
       signalee = signalee || page.signalee;
+      if (apresPage) apresPage(i);
       if (page.erreur) std::rethrow_exception(page.erreur);
-      if (apresPage) apresPage();
       bool reveiller = false;
       {
         const std::lock_guard<std::mutex> verrou(mutex_);
@@ -272,7 +278,7 @@ class Atelier {
 
 bool traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
                   const char* separateur, int travailleurs,
-                  const std::function<void()>& apresPage) {
+                  const std::function<void(std::size_t)>& apresPage) {
   const int utiles = static_cast<int>(
       std::min<std::size_t>(static_cast<std::size_t>(std::max(travailleurs, 1)), nombre));
   if (utiles <= 1) return traiterEnSuite(nombre, fabrique, sortie, separateur, apresPage);

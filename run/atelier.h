@@ -19,10 +19,10 @@
 // whole, then its own partial report, then its error is thrown again here;
 // nothing of a later page is written. A report held in memory past 1 MiB is
 // written straight through once its turn comes, so memory stays bounded.
-// apresPage, when given, is called on the calling thread after each page is
-// written.
+// apresPage, when given, is called on the calling thread with each page's
+// number once it is written (never for a page after a fatal error).
 bool traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
                   const char* separateur, int travailleurs,
-                  const std::function<void()>& apresPage = {});
+                  const std::function<void(std::size_t)>& apresPage = {});
 
 #endif  // PAGEVET_RUN_ATELIER_H_

@@ -17,8 +17,8 @@
 // Examines the pages at chemins, in that order, with `travailleurs` threads,
 // and writes their reports to sortie through rapport's page formatters,
 // leaving out the ignored findings. Gives whether a page had a finding of
-// level seuil or more serious. Each page is counted in bilan as it ends;
-// apresPage is called after each page written. A fatal error ends the run
+// level seuil or more serious. Each page written is counted in bilan, then
+// apresPage is called. A fatal error ends the run
 // as traiterPages says.
 bool examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
                    const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,

@@ -154,6 +154,7 @@ int executer(int nbArgs, const char* const* args) {
     statut = kStatutEchec;
   }
   progression.Efface();
+  rapport->Totaux(bilan.pagesExaminees.load(), bilan.Constats());
   rapport->Fin(statut);
   if (terminal || execution.bilan) {
     std::fprintf(stderr, "pagevet: %s\n", texteBilan(bilan).c_str());

@@ -129,7 +129,7 @@ TEST(Formats, SarifGivesEachFindingItsRuleAndPlace) {
 }
 
 // One record a line: the page, each finding with the page's path and the
-// json keys, and at the end the counts of every page formatter together.
+// json keys, each error, and at the end the run's counts.
 TEST(Formats, JsonlWritesARecordALineAndCountsThem) {
   SortieMemoire erreurs;
   CanalMemoire fin;
@@ -153,6 +153,7 @@ TEST(Formats, JsonlWritesARecordALineAndCountsThem) {
   autre->Fin();
   attendu.push_back({{"type", "file"}, {"path", "clean.htm"}, {"charset", "utf-8"}});
   rapport.Erreur("no file matches x");
+  rapport.Totaux(7, 6);
   rapport.Fin(1);
   json lus = json::array();
   std::string lignes = canal.Texte() + fin.Texte();
