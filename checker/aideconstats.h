@@ -3,12 +3,21 @@
 #ifndef PAGEVET_CHECKER_AIDECONSTATS_H_
 #define PAGEVET_CHECKER_AIDECONSTATS_H_
 
+#include <array>
 #include <cstddef>
 #include <iterator>
 #include <string_view>
 
+#include "checker/constat.h"
+
 // How serious a finding is, from the most to the least.
 enum class Niveau { Erreur, Avertissement, Note };
+inline constexpr int kNombreNiveaux = 3;
+
+// Whether niveau is seuil or more serious.
+constexpr bool auMoins(Niveau niveau, Niveau seuil) {
+  return static_cast<int>(niveau) <= static_cast<int>(seuil);
+}
 
 // The level's name in the reports: "error", "warning" or "note".
 constexpr const char* nomNiveau(Niveau niveau) {
@@ -408,5 +417,42 @@ static_assert(std::size(kAidesConstats) == kNombreAidesConstats,
 
 // The entry of the finding whose id is exactly id; nullptr when there is none.
 const AideConstat* aideConstat(std::string_view id);
+
+namespace aides_detail {
+
+constexpr bool memeId(const char* a, const char* b) {
+  while (*a != '\0' && *a == *b) {
+    ++a;
+    ++b;
+  }
+  return *a == *b;
+}
+
+// For each finding, its entry, found once when compiling.
+constexpr std::array<const AideConstat*, kNombreConstats> indexer() {
+  std::array<const AideConstat*, kNombreConstats> index{};
+  for (int c = 0; c < kNombreConstats; ++c) {
+    for (const AideConstat& aide : kAidesConstats) {
+      if (memeId(kConstats[c].id, aide.id)) index[c] = &aide;
+    }
+  }
+  return index;
+}
+
+inline constexpr std::array<const AideConstat*, kNombreConstats> kIndex = indexer();
+
+constexpr bool complet() {
+  for (const AideConstat* aide : kIndex) {
+    if (aide == nullptr) return false;
+  }
+  return true;
+}
+static_assert(complet(), "every finding has its level and help texts");
+
+}  // namespace aides_detail
+
+// The entry of a finding, and its level.
+constexpr const AideConstat& aideDe(Constat constat) { return *aides_detail::kIndex[constat]; }
+constexpr Niveau niveauDe(Constat constat) { return aideDe(constat).niveau; }
 
 #endif  // PAGEVET_CHECKER_AIDECONSTATS_H_

@@ -32,6 +32,7 @@ struct EtatFichier {
   int nbTitle = 0;
   int nbHorsHead = 0;
   int nbHead = 0;
+  int ligneHead = 0;  // the line the first <head> tag was read on; 0: none
   int nbBody = 0;
   bool dansCommentaire = false;
   bool dansHead = false;

@@ -36,6 +36,7 @@ void verifierBalises(EtatFichier& etat, const BalisesLigne& balises, int longueu
   if (balises.Position(BalisesLigne::kHead) != nullptr) {
     if (etat.nbBody > 0) signalerAnomalie(etat, kHeadApresBody);
     ++etat.nbHead;
+    if (etat.ligneHead == 0) etat.ligneHead = etat.numeroLigne;
     etat.dansHead = true;
     verifierTagsLigne(etat, derniereOuverte, nbBalises, 1);
   }
@@ -82,26 +83,46 @@ void verifierBalises(EtatFichier& etat, const BalisesLigne& balises, int longueu
   }
 }
 
+// Places the findings of the whole page, and of its keywords, on a line a
+// tool can point at: the line of the first <head> tag, or line 1.
+class PlacementPage : public RapportPage {
+ public:
+  PlacementPage(RapportPage& suite, int ligne) : suite_(suite), ligne_(ligne > 0 ? ligne : 1) {}
+  void Debut(const char* chemin, JeuCaracteres jeu) override { suite_.Debut(chemin, jeu); }
+  void Constate(const Signalement& signalement) override {
+    Signalement place = signalement;
+    place.ligne = ligne_;
+    suite_.Constate(place);
+  }
+  void Fin() override { suite_.Fin(); }
+  void Interrompue() override { suite_.Interrompue(); }
+
+ private:
+  RapportPage& suite_;
+  const int ligne_;
+};
+
 // Reports the "No" or "Several" finding of a tag or a section counted
 // `compte` times; a count of 1 says nothing.
-void resumer(EtatFichier& etat, int compte, Constat sans, Constat plusieurs) {
+void resumer(RapportPage& rapport, int compte, Constat sans, Constat plusieurs) {
   if (compte == 1) return;
-  etat.rapport.Constate(signalementPage(compte == 0 ? sans : plusieurs, compte));
+  rapport.Constate(signalementPage(compte == 0 ? sans : plusieurs, compte));
 }
 
 void resumerPage(EtatFichier& etat) {
+  PlacementPage rapport(etat.rapport, etat.ligneHead);
   if (!etat.options.simple) {
     for (int i = 0; i < NomsMeta::kNombre; ++i) {
-      resumer(etat, etat.compteursMeta[i], constatSans(i), constatPlusieurs(i));
+      resumer(rapport, etat.compteursMeta[i], constatSans(i), constatPlusieurs(i));
     }
-    resumer(etat, etat.nbTitle, kSansTitre, kPlusieursTitres);
+    resumer(rapport, etat.nbTitle, kSansTitre, kPlusieursTitres);
   }
-  resumer(etat, etat.nbHead, kSansHead, kPlusieursHeads);
-  if (!etat.options.simple) resumer(etat, etat.nbBody, kSansBody, kPlusieursBodies);
+  resumer(rapport, etat.nbHead, kSansHead, kPlusieursHeads);
+  if (!etat.options.simple) resumer(rapport, etat.nbBody, kSansBody, kPlusieursBodies);
   if (etat.nbHorsHead > 0 && etat.nbHead > 0) {
-    etat.rapport.Constate(signalementPage(kHorsHead, etat.nbHorsHead));
+    rapport.Constate(signalementPage(kHorsHead, etat.nbHorsHead));
   }
-  if (etat.options.developpe) etat.motsCles.Rapporte(etat.rapport);
+  if (etat.options.developpe) etat.motsCles.Rapporte(rapport);
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ FiltreConstats::FiltreConstats(const std::bitset<kNombreConstats>& ignores, Rapp
     : ignores_(ignores), suite_(suite), suppressions_(idConnu) {}
 
 void FiltreConstats::Debut(const char* chemin, JeuCaracteres jeu) {
-  signalee_ = false;
+  Oublie();
+  commencee_ = true;
   ouverte_ = true;
   suppressions_ = Suppressions(idConnu);
   gardes_.clear();
@@ -47,6 +48,7 @@ void FiltreConstats::Commentaire(std::string_view texte, int ligneDebut, int lig
 void FiltreConstats::Passer(const Signalement& s) {
   if (suppressions_.Supprime(kConstats[s.constat].id, s.ligne)) return;
   signalee_ = true;
+  ++parNiveau_[static_cast<int>(niveauDe(s.constat))];
   suite_.Constate(s);
 }
 

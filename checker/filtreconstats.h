@@ -1,7 +1,7 @@
 // FiltreConstats: --ignore and the page's own pagevet-ignore comments, the
 // one filter between the scan and the format. The rules report every
-// finding; the filter passes on those the run keeps and says whether the
-// page had something to report.
+// finding; the filter passes on those the run keeps, says whether the page
+// had something to report and counts them by level.
 #ifndef PAGEVET_CHECKER_FILTRECONSTATS_H_
 #define PAGEVET_CHECKER_FILTRECONSTATS_H_
 
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "checker/aideconstats.h"
 #include "checker/constat.h"
 #include "checker/rapportpage.h"
 #include "checker/suppressions.h"
@@ -36,10 +37,26 @@ class FiltreConstats : public RapportPage {
   // Hands the error on, saying whether the page had been opened.
   void Echec(const char* chemin, const MesErreur& erreur, bool commencee) override;
 
+  // Forgets the last page: before a page that may fail before it starts.
+  void Oublie() {
+    commencee_ = signalee_ = false;
+    for (int& n : parNiveau_) n = 0;
+  }
+  // Whether the current (or last) page started (its report was begun).
+  bool Commencee() const { return commencee_; }
   // Whether the current (or last) page passed a finding on.
   bool Signalee() const { return signalee_; }
   // Whether a page is open: Debut came, and neither Fin nor Echec yet.
   bool PageOuverte() const { return ouverte_; }
+  // The findings of the current (or last) page passed on at niveau.
+  int Nombre(Niveau niveau) const { return parNiveau_[static_cast<int>(niveau)]; }
+  // Whether one of them is at seuil or more serious.
+  bool Atteint(Niveau seuil) const {
+    for (int n = 0; n < kNombreNiveaux; ++n) {
+      if (parNiveau_[n] > 0 && auMoins(static_cast<Niveau>(n), seuil)) return true;
+    }
+    return false;
+  }
 
  private:
   // A finding held, its texts owned.
@@ -61,6 +78,8 @@ class FiltreConstats : public RapportPage {
   Suppressions suppressions_;
   std::vector<Garde> gardes_;
   std::vector<std::string> lignesInconnus_;  // the comment of each unknown id
+  bool commencee_ = false;
+  int parNiveau_[kNombreNiveaux] = {};
 };
 
 #endif  // PAGEVET_CHECKER_FILTRECONSTATS_H_

@@ -13,7 +13,9 @@
 // the page's texts (line, keyword, value, suggestion) are in the page's set.
 struct Signalement {
   Constat constat;
-  int ligne = 0;                   // 1 on; 0: a finding of the whole page
+  // 1 on; a finding of the page or the site: the line tools place it on
+  // (kConstats[constat].genre tells the kinds apart); 0: not placed.
+  int ligne = 0;
   int colonne = 0;                 // 1 on; 0: not given
   const char* texte = nullptr;     // the line as read, with its own line end
   int compte = 0;                  // what the message counts

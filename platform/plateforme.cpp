@@ -485,6 +485,11 @@ bool memeFichierOuvert(std::FILE* a, std::FILE* b) {
          infosA.st_dev == infosB.st_dev && infosA.st_ino == infosB.st_ino;
 }
 
+bool estTerminal(std::FILE* flux) {
+  const int descripteur = fileno(flux);
+  return descripteur >= 0 && isatty(descripteur) == 1;
+}
+
 int erreurFlux(std::FILE* flux) {
   const int descripteur = fileno(flux);
   if (descripteur < 0) return EBADF;

@@ -140,6 +140,9 @@ bool localeEnUtf8();
 bool memeFichierOuvert(std::FILE* a, std::FILE* b);
 // 0 when a stream's descriptor is open, else the host's error (EBADF).
 int erreurFlux(std::FILE* flux);
+// Whether a stream writes to a terminal (where a progress line may be
+// rewritten in place).
+bool estTerminal(std::FILE* flux);
 
 // The processors this process may run on (its affinity mask, which a
 // container or taskset may narrow), at least 1.

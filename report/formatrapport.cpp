@@ -7,13 +7,14 @@
 #include "platform/plateforme.h"
 #include "report/rapportgnu.h"
 #include "report/rapportjson.h"
+#include "report/rapportjsonl.h"
 #include "report/rapportsarif.h"
 #include "report/rapporttexte.h"
 
 namespace {
 
-constexpr const char* kFormats[] = {"text", "gnu", "json", "sarif"};
-static_assert(std::size(kFormats) == static_cast<int>(FormatRapport::Sarif) + 1,
+constexpr const char* kFormats[] = {"text", "gnu", "json", "sarif", "jsonl"};
+static_assert(std::size(kFormats) == static_cast<int>(FormatRapport::Jsonl) + 1,
               "one name per format");
 
 }  // namespace
@@ -36,6 +37,8 @@ std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, 
       return std::make_unique<RapportGnu>(console, sortie, stderr, balises);
     case FormatRapport::Json:
       return std::make_unique<RapportJson>(console, sortie, stderr, balises);
+    case FormatRapport::Jsonl:
+      return std::make_unique<RapportJsonl>(console, sortie, stderr, balises);
     case FormatRapport::Sarif:
       return std::make_unique<RapportSarif>(console, sortie, stderr,
                                             plateforme::repertoireCourant(), balises, moderne);

@@ -8,9 +8,9 @@
 #include "html/jeubalises.h"
 #include "report/rapport.h"
 
-enum class FormatRapport { Texte, Gnu, Json, Sarif };
+enum class FormatRapport { Texte, Gnu, Json, Sarif, Jsonl };
 
-// The format called nom ("text", "gnu", "json", "sarif"); false for none.
+// The format called nom ("text", "gnu", "json", "sarif", "jsonl"); false for none.
 bool formatDeNom(const char* nom, FormatRapport& format);
 
 // The report of a run in format, written to sortie (standard output, which

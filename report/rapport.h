@@ -46,6 +46,9 @@ class Rapport {
   }
   // The fatal error that ends the run, after the page it cut short.
   virtual void ErreurFatale(const MesErreur& erreur) = 0;
+  // What the run's report holds, given before Fin: the pages begun and the
+  // findings written.
+  virtual void Totaux(long /*pages*/, long /*constats*/) {}
   // The run is over and ends with statut.
   virtual void Fin(int statut) = 0;
 };

@@ -1,5 +1,6 @@
 #include "report/rapportgnu.h"
 
+#include "checker/aideconstats.h"
 #include "report/cheminbarres.h"
 
 namespace {
@@ -11,17 +12,21 @@ class PageGnu : public RapportPage, private ConversionTextes {
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
-    chemin_ = Chemin(chemin);
+    // The path's bytes as they are, whatever the console's set, so that
+    // an editor or a CI job can open the file it names.
+    chemin_ = cheminAvecBarres(chemin);
   }
 
   // One whole line: the path, the line and column when there are, the
-  // message, the finding's id.
+  // level, the message, the finding's id.
   void Constate(const Signalement& s) override {
     std::string ligne = chemin_;
     if (s.ligne > 0) {
       ligne += ':' + std::to_string(s.ligne);
       if (s.colonne > 0) ligne += ':' + std::to_string(s.colonne);
     }
+    ligne += ": ";
+    ligne += nomNiveau(niveauDe(s.constat));
     ligne += ": ";
     rendreMessage(s, balises_, *this, ligne);
     ligne += std::string(" [") + kConstats[s.constat].id + "]\n";
@@ -43,7 +48,7 @@ class PageGnu : public RapportPage, private ConversionTextes {
   const Affichage sortie_;
   const JeuBalises balises_;
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
-  std::string chemin_;  // converted for the output
+  std::string chemin_;  // with '/' between directories
 };
 
 }  // namespace

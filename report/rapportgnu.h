@@ -1,5 +1,5 @@
 // RapportGnu: one line per finding, as compilers write their messages, for
-// editors, grep and CI annotations: "PATH:LINE: MESSAGE [ID]".
+// editors, grep and CI annotations: "PATH:LINE: LEVEL: MESSAGE [ID]".
 #ifndef PAGEVET_REPORT_RAPPORTGNU_H_
 #define PAGEVET_REPORT_RAPPORTGNU_H_
 

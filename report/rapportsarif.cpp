@@ -32,7 +32,7 @@ class PageSarif : public RapportPage {
     }
     const Json resultat{{"ruleId", kConstats[s.constat].id},
                         {"ruleIndex", static_cast<int>(s.constat)},
-                        {"level", niveau(s.constat)},
+                        {"level", nomNiveau(niveauDe(s.constat))},
                         {"message", {{"text", messageUtf8(s, balises_, jeu_)}}},
                         {"locations", Json::array({{{"physicalLocation", physique}}})}};
     ecrire(canal_, (premier_ ? "\n" : ",\n") + enJson(resultat));
@@ -54,11 +54,15 @@ class PageSarif : public RapportPage {
 
 void RapportSarif::Debut() {
   Json regles = Json::array();
-  const int nombreRegles = moderne_ ? kNombreConstats : kNombreConstatsClassiques;
-  for (int c = 0; c < nombreRegles; ++c) {
+  for (int c = 0; c < kNombreConstats; ++c) {
+    const Constat constat = static_cast<Constat>(c);
+    const AideConstat& aide = aideDe(constat);
     regles.push_back(
         {{"id", kConstats[c].id},
-         {"shortDescription", {{"text", resumeConstat(static_cast<Constat>(c), Balises())}}}});
+         {"shortDescription", {{"text", resumeConstat(constat, Balises())}}},
+         {"fullDescription", {{"text", aide.description}}},
+         {"help", {{"text", aide.aideTexte}, {"markdown", aide.aideMarkdown}}},
+         {"defaultConfiguration", {{"level", nomNiveau(aide.niveau)}}}});
   }
   std::string racine = encoderUri(texteUtf8(repertoire_.c_str(), JeuCaracteres::Utf8));
   if (racine.empty() || racine.back() != '/') racine += '/';
@@ -97,6 +101,14 @@ void RapportSarif::Fin(int statut) {
                         {"exitCode", statut},
                         {"toolExecutionNotifications", notifications}};
   ecrire(Sortie(), "],\n\"invocations\":[" + enJson(invocation) + "]}]}\n");
+  const long resultats = resultats_;
+  if (resultats > kMaxResultats) {
+    std::fprintf(erreurs_,
+                 "pagevet: %ld results: code scanning refuses a run of more than %ld; narrow it "
+                 "with --ignore=ID,... for the most frequent ids, or judge the pages with "
+                 "--modern (--fail-level changes the exit status only, not the results)\n",
+                 resultats, kMaxResultats);
+  }
 }
 
 std::string encoderUri(const std::string& chemin) {

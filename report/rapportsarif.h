@@ -20,19 +20,28 @@ class RapportSarif : public RapportOutil {
   RapportSarif(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
                const std::string& repertoire, JeuBalises balises = JeuBalises::Html32,
                bool moderne = false)
-      : RapportOutil(console, sortie, erreurs, balises), repertoire_(repertoire), moderne_(moderne) {}
+      : RapportOutil(console, sortie, erreurs, balises),
+        erreurs_(erreurs),
+        repertoire_(repertoire),
+        moderne_(moderne) {}
 
   void Debut() override;
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
   const char* SeparateurPages() const override { return ","; }
+  void Totaux(long, long constats) override { resultats_ = constats; }
   void Fin(int statut) override;
   // Its notification gives the page's location.
   void ErreurPage(const std::string& chemin, const std::string& texte) override;
 
+  // The most results of a run that code scanning accepts.
+  static constexpr long kMaxResultats = 25000;
+
  private:
+  std::FILE* const erreurs_;
   const std::string repertoire_;
   // The notifications that name a page: their index, the page's URI.
   std::vector<std::pair<std::size_t, std::string>> lieux_;
+  long resultats_ = 0;  // the results written
   const bool moderne_;
 };
 

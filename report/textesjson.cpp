@@ -1,5 +1,6 @@
 #include "report/textesjson.h"
 
+#include "checker/aideconstats.h"
 #include "report/cheminbarres.h"
 
 namespace {
@@ -50,6 +51,7 @@ Json constatJson(const Signalement& s, JeuBalises balises, JeuCaracteres jeu) {
   Json constat{{"id", kConstats[s.constat].id}};
   if (s.ligne > 0) constat["line"] = s.ligne;
   if (s.colonne > 0) constat["column"] = s.colonne;
+  constat["level"] = nomNiveau(niveauDe(s.constat));
   constat["message"] = messageUtf8(s, balises, jeu);
   if (s.texte != nullptr) constat["text"] = ligneUtf8(s.texte, jeu);
   const JeuCaracteres jeuTextes = s.utf8 ? JeuCaracteres::Utf8 : jeu;

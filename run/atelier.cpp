@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <new>
@@ -42,7 +43,8 @@ std::string raisonDe(const std::exception_ptr& erreur) {
 }
 
 BilanPages traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
-                          const char* separateur, const std::atomic<int>* arret) {
+                          const char* separateur, const std::atomic<int>* arret,
+                          const std::function<void(std::size_t)>& apresPage) {
   EcrivainPages ecrivain(sortie, separateur);
   const std::unique_ptr<TravailPage> travail = fabrique.Nouveau(ecrivain.Page());
   BilanPages bilan;
@@ -52,7 +54,14 @@ BilanPages traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, C
       break;
     }
     ecrivain.Page();
-    bilan.signalee = travail->Examine(i) || bilan.signalee;
+    try {
+      bilan.signalee = travail->Examine(i) || bilan.signalee;
+    } catch (...) {
+      // The page's partial report was written, as with several workers.
+      if (apresPage) apresPage(i);
+      throw;
+    }
+    if (apresPage) apresPage(i);
   }
   return bilan;
 }
@@ -130,7 +139,7 @@ class Atelier {
   // The writer, on the calling thread: each page's report in turn. When the
   // stop flag is raised it returns at once; a page a worker is writing
   // straight through is finished before the workers are joined.
-  BilanPages Ecrit() {
+  BilanPages Ecrit(const std::function<void(std::size_t)>& apresPage) {
     BilanPages bilan;
     bool& signalee = bilan.signalee;
     for (std::size_t i = 0; i < nombre_; ++i) {
@@ -156,6 +165,7 @@ class Atelier {
         canal.Ecrit(page.tampon.data(), page.tampon.size());
       }
       signalee = signalee || page.signalee;
+      if (apresPage) apresPage(i);
       if (page.erreur) std::rethrow_exception(page.erreur);
       bool reveiller = false;
       {
@@ -366,7 +376,7 @@ class Atelier {
 
 BilanPages traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
                         const char* separateur, int travailleurs,
-                        const std::atomic<int>* arret) {
+                        const std::atomic<int>* arret, const std::function<void(std::size_t)>& apresPage) {
   const int utiles = static_cast<int>(
       std::min<std::size_t>(static_cast<std::size_t>(std::max(travailleurs, 1)), nombre));
   std::string raison;
@@ -374,13 +384,13 @@ BilanPages traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Can
     Atelier atelier(nombre, fabrique, sortie, separateur, utiles, arret);
     const int partis = atelier.Demarre(utiles, raison);
     if (partis > 0) {
-      BilanPages bilan = atelier.Ecrit();
+      BilanPages bilan = atelier.Ecrit(apresPage);
       bilan.travailleurs = partis;
       bilan.raisonDemarrage = raison;
       return bilan;
     }
   }
-  BilanPages bilan = traiterEnSuite(nombre, fabrique, sortie, separateur, arret);
+  BilanPages bilan = traiterEnSuite(nombre, fabrique, sortie, separateur, arret, apresPage);
   bilan.raisonDemarrage = raison;
   return bilan;
 }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "foundation/canal.h"
@@ -39,8 +40,12 @@ struct BilanPages {
 //
 // Once *arret (when given) is not 0, no page is started and the writer
 // stops before the next page: the output ends after a whole page.
+//
+// apresPage, when given, is called on the calling thread with each page's
+// number once it is written (never for a page after a fatal error).
 BilanPages traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
                         const char* separateur, int travailleurs,
-                        const std::atomic<int>* arret = nullptr);
+                        const std::atomic<int>* arret = nullptr,
+                        const std::function<void(std::size_t)>& apresPage = {});
 
 #endif  // PAGEVET_RUN_ATELIER_H_

@@ -19,7 +19,7 @@ struct Choix {
   const char* texte;
 };
 const Choix kChoix[] = {
-    {"format", {"text", "gnu", "json", "sarif"}, "text, gnu, json or sarif"},
+    {"format", {"text", "gnu", "json", "jsonl", "sarif"}, "text, gnu, json, jsonl or sarif"},
     {"fail-level", {"error", "warning", "note"}, "error, warning or note"},
 };
 

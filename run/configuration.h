@@ -19,7 +19,7 @@ struct Configuration {
   std::optional<bool> html5;                           // html5
   std::optional<std::vector<std::string>> ignores;     // ignore
   std::optional<std::vector<std::string>> exclusions;  // exclude
-  std::optional<std::string> format;                   // format: text, gnu, json, sarif
+  std::optional<std::string> format;                   // format: text, gnu, json, jsonl, sarif
   std::optional<int64_t> taches;                       // jobs: 1 to kMaxTaches
   std::optional<int64_t> titreMax;                     // title-max: 1 to kMaxLongueur
   std::optional<int64_t> descriptionMax;               // description-max: 1 to kMaxLongueur

@@ -1,31 +1,43 @@
-// The page job of a run: each page scanned, its findings filtered by
-// --ignore and laid out by the report's format; and the examination of all
-// the run's pages through the scheduler.
+// The page job of a run: each page examined, filtered and formatted on a
+// worker, the reports written in the order of the paths by the scheduler.
 #ifndef PAGEVET_RUN_EXAMENPAGES_H_
 #define PAGEVET_RUN_EXAMENPAGES_H_
 
 #include <atomic>
 #include <bitset>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "checker/aideconstats.h"
 #include "checker/constat.h"
 #include "checker/optionsexamen.h"
 #include "foundation/canal.h"
 #include "report/rapport.h"
 #include "run/atelier.h"
+#include "run/bilanrun.h"
+#include "run/collectesite.h"
 
-// Examines the pages at chemins, in that order, with `travailleurs` threads,
-// and writes their reports to sortie through rapport's page formatters,
-// leaving out the ignored findings; stops between pages once *arret is not
-// 0. A fatal error ends the run, the page's path with it (ErreurPage), and
-// the result tells what became of the rest, as traiterPages says. With
-// erreurs (--keep-going) a page that cannot be opened or read, or that
-// raises a fatal error, ends alone: its report says so and (*erreurs)[i]
-// receives the error of page i, "" for a page without.
+// What a run of pages asks beside the pages and their report.
+struct ConduitePages {
+  int travailleurs = 1;
+  Niveau seuil = Niveau::Note;          // a finding at seuil or above makes status 1
+  const std::atomic<int>* arret = nullptr;  // once not 0, no further page starts
+  // --keep-going: a page that cannot be opened or read, or that raises a
+  // fatal error, ends alone: its report says so and (*erreurs)[i] receives
+  // the error of page i, "" for a page without.
+  std::vector<std::string>* erreurs = nullptr;
+  CollecteSite* site = nullptr;  // where the pages' records go, for the site checks
+  std::function<void()> apresPage;  // after each page written, on the calling thread
+};
+
+// Examines the pages at chemins, in that order, and writes their reports to
+// sortie through rapport's page formatters, leaving out the ignored
+// findings. Each page written is counted in bilan. BilanPages::signalee says
+// whether a page had a finding at conduite.seuil or above. A fatal error
+// ends the run, the page's path with it (ErreurPage), as traiterPages says.
 BilanPages examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
                          const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
-                         Canal& sortie, int travailleurs, const std::atomic<int>* arret,
-                         std::vector<std::string>* erreurs = nullptr);
+                         Canal& sortie, const ConduitePages& conduite, BilanRun& bilan);
 
 #endif  // PAGEVET_RUN_EXAMENPAGES_H_

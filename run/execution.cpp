@@ -43,6 +43,7 @@ Configuration configurationDeLigne(const LigneCommande& ligne, const std::vector
   if (ligne.Continuer()) config.continuer = true;
   if (ligne.LiensSortants()) config.suivreLiensExterieurs = true;
   if (ligne.Moderne()) config.moderne = true;
+  if (ligne.NiveauEchecDonne()) config.niveauEchec = nomNiveau(ligne.NiveauEchec());
   if (ligne.TitreMax() > 0) config.titreMax = ligne.TitreMax();
   if (ligne.DescriptionMax() > 0) config.descriptionMax = ligne.DescriptionMax();
   return config;
@@ -147,7 +148,14 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
   execution.exclusions = config.exclusions.value_or(std::vector<std::string>());
   execution.continuer = config.continuer.value_or(false);
   execution.urlSite = config.urlSite;
-  execution.niveauEchec = config.niveauEchec;
+  if (config.niveauEchec) {
+    for (int n = 0; n < kNombreNiveaux; ++n) {
+      if (*config.niveauEchec == nomNiveau(static_cast<Niveau>(n))) {
+        execution.niveauEchec = static_cast<Niveau>(n);
+      }
+    }
+  }
+  execution.bilan = ligne.Bilan();
   if (ligne.AfficherConfiguration()) {
     execution.action = Execution::Action::Configuration;
     execution.texteConfiguration = texteConfiguration(config);

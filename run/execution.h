@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "checker/aideconstats.h"
 #include "checker/constat.h"
 #include "checker/optionsexamen.h"
 #include "report/formatrapport.h"
@@ -44,12 +45,11 @@ struct Execution {
   bool nul = false;
   std::vector<std::string> exclusions;  // "--exclude", the file's first
   bool continuer = false;               // "--keep-going"
-  // The options a configuration file may set that this program does not
-  // act on yet; carried for the options being added beside this one.
-  std::optional<std::string> urlSite;          // site-url
-  std::optional<std::string> niveauEchec;      // fail-level
+  std::optional<std::string> urlSite;          // site-url, from the file
   // "--show-config": the options in effect and the file they came from.
   std::string texteConfiguration;
+  Niveau niveauEchec = Niveau::Note;     // "--fail-level"
+  bool bilan = false;                    // "--summary"
 };
 
 // The mask examined when none is given.

@@ -16,6 +16,7 @@ constexpr OptionLongue kOptions[] = {
     {"exclude", true},
     {"files", false},
     {"files-from", true},
+    {"fail-level", true},
     {"follow-outside-links", false},
     {"format", true},
     {"help", false},
@@ -28,6 +29,7 @@ constexpr OptionLongue kOptions[] = {
     {"null", false},
     {"show-config", false},
     {"title-max", true},
+    {"summary", false},
     {"version", false},
 };
 
@@ -55,7 +57,9 @@ bool lireNombre(const char* valeur, long maximum, long& nombre) {
 }  // namespace
 
 const char* const kAideOptionsLongues[] = {
-    "    --format=FORMAT : Write the report as text (the default), gnu, json or sarif\n",
+    "    --format=FORMAT : Write the report as text (the default), gnu, json, jsonl or sarif\n",
+    "    --fail-level=LEVEL : Exit 1 only for findings of LEVEL or above (error, warning, note)\n",
+    "    --summary       : End with a count of pages and findings on standard error\n",
     "    --ignore=ID,... : Leave out the findings of these ids (man pagevet lists them)\n",
     "    --html5         : Check tags and meta tags by today's HTML, not HTML 3.2\n",
     "    --modern        : Judge pages as today's browsers and search engines read them\n",
@@ -139,6 +143,18 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
       return false;
     }
     (nom == "title-max" ? titreMax_ : descriptionMax_) = static_cast<int>(nombre);
+  } else if (nom == "summary") {
+    bilan_ = true;
+  } else if (nom == "fail-level") {
+    for (int n = 0; n < kNombreNiveaux; ++n) {
+      if (std::strcmp(valeur, nomNiveau(static_cast<Niveau>(n))) == 0) {
+        niveauEchec_ = static_cast<Niveau>(n);
+        niveauEchecDonne_ = true;
+        return true;
+      }
+    }
+    erreur = std::string("invalid level '") + valeur + "' (error, warning, note)";
+    return false;
   } else if (nom == "version") {
     version_ = true;
   } else if (nom == "files") {
@@ -160,7 +176,7 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
   } else if (nom == "format") {
     formatDonne_ = true;
     if (formatDeNom(valeur, format_)) return true;
-    erreur = std::string("invalid format '") + valeur + "' (text, gnu, json, sarif)";
+    erreur = std::string("invalid format '") + valeur + "' (text, gnu, json, jsonl, sarif)";
     return false;
   } else if (nom == "jobs") {
     // A plain decimal count from 1 to kMaxTravailleurs.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "checker/aideconstats.h"
 #include "checker/constat.h"
 #include "report/formatrapport.h"
 
@@ -55,6 +56,11 @@ class LigneCommande {
   bool LiensSortants() const { return liensSortants_; }
   // The number of pages examined at once; 0 when not given.
   int Travailleurs() const { return travailleurs_; }
+  // "--fail-level": the least serious level that makes the status 1.
+  Niveau NiveauEchec() const { return niveauEchec_; }
+  bool NiveauEchecDonne() const { return niveauEchecDonne_; }
+  // "--summary": the closing count even when standard error is no terminal.
+  bool Bilan() const { return bilan_; }
 
   // What the design reads: the program's name, then every argument before
   // "--" that is not a long option, in order.
@@ -85,6 +91,9 @@ class LigneCommande {
   bool liensSortants_ = false;
   std::bitset<kNombreConstats> ignores_;
   int travailleurs_ = 0;
+  Niveau niveauEchec_ = Niveau::Note;
+  bool niveauEchecDonne_ = false;
+  bool bilan_ = false;
   std::vector<const char*> classiques_;
   std::vector<const char*> masquesApres_;
 };

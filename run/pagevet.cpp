@@ -12,6 +12,7 @@
 #include "run/examenpages.h"
 #include "run/execution.h"
 #include "run/lignecommande.h"
+#include "run/progression.h"
 #include "report/formatrapport.h"
 #include "report/rapport.h"
 #include "files/exclusions.h"
@@ -143,7 +144,8 @@ bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, R
   return true;
 }
 
-int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
+int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, BilanRun& bilan,
+                 Progression& progression) {
   Exclusions exclusions;
   for (const std::string& motif : execution.exclusions) exclusions.Ajoute(motif);
   std::vector<String> fichiers;
@@ -155,22 +157,28 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   std::vector<const char*> chemins;
   chemins.reserve(fichiers.size());
   for (const String& fichier : fichiers) chemins.push_back(fichier.Texte());
+  bilan.pagesTrouvees.store(static_cast<long>(chemins.size()), std::memory_order_relaxed);
   // A worker holds up to two descriptors at once (a long path is opened a
   // piece at a time): fewer workers than asked rather than pages refused.
   const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
   const int travailleurs = std::max(1, std::min(execution.travailleurs, (libres - 2) / 2));
   std::vector<std::string> erreurs;
-  const BilanPages bilan =
-      examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie, travailleurs,
-                    &plateforme::signalArret(), execution.continuer ? &erreurs : nullptr);
+  ConduitePages conduite;
+  conduite.travailleurs = travailleurs;
+  conduite.seuil = execution.niveauEchec;
+  conduite.arret = &plateforme::signalArret();
+  conduite.erreurs = execution.continuer ? &erreurs : nullptr;
+  conduite.apresPage = [&progression] { progression.Avance(); };
+  const BilanPages pages =
+      examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie, conduite, bilan);
   // Fewer workers than asked change nothing but the time the run takes;
   // none at all is worth a word.
-  if (bilan.travailleurs == 0 && !bilan.raisonDemarrage.empty()) {
+  if (pages.travailleurs == 0 && !pages.raisonDemarrage.empty()) {
     std::fflush(stdout);
     std::fprintf(stderr, "pagevet: cannot start a worker thread (%s): one page at a time\n",
-                 bilan.raisonDemarrage.c_str());
+                 pages.raisonDemarrage.c_str());
   }
-  if (bilan.signalee) statut = std::max(statut, kStatutSignale);
+  if (pages.signalee) statut = std::max(statut, kStatutSignale);
   // --keep-going: the pages that failed, in report order.
   for (std::size_t i = 0; i < erreurs.size(); ++i) {
     if (erreurs[i].empty()) continue;
@@ -218,21 +226,36 @@ int executer(int nbArgs, const char* const* args) {
   const std::unique_ptr<Rapport> rapport =
       creerRapport(execution.format, execution.examen.balises, sortie, execution.examen.moderne);
   rapport->Debut();
+  // The progress line and the closing count go to standard error only, and
+  // only to a terminal unless --summary asks for the count. The progress
+  // line is left out where the report itself goes to that terminal: the
+  // two would share its last row.
+  const bool terminal = plateforme::estTerminal(stderr);
+  const bool progres = terminal && !plateforme::memeFichierOuvert(stdout, stderr);
+  BilanRun bilan;
+  Progression progression(progres ? stderr : nullptr, bilan);
   int statut = kStatutEchec;
   try {
-    statut = examinerTout(execution, *rapport, sortie);
+    statut = examinerTout(execution, *rapport, sortie, bilan, progression);
   } catch (const MesErreur& erreurFatale) {
+    progression.Efface();
     rapport->ErreurFatale(erreurFatale);
     statut = kStatutEchec;
   } catch (const std::bad_alloc&) {
+    progression.Efface();
     rapport->Erreur("out of memory");
     statut = kStatutEchec;
   }
+  progression.Efface();
   if (const int signal = plateforme::signalArret().load()) {
     rapport->Erreur("interrupted");
     statut = plateforme::statutArret(signal);
   }
+  rapport->Totaux(bilan.pagesExaminees.load(), bilan.Constats());
   rapport->Fin(statut);
+  if (terminal || execution.bilan) {
+    std::fprintf(stderr, "pagevet: %s\n", texteBilan(bilan).c_str());
+  }
   return statut;
 }
 

@@ -40,6 +40,19 @@ TEST(AideConstats, EveryFindingOfARunHasItsEntryInOrderWithItsLevel) {
   }
 }
 
+// The entry found by a finding (as the reports look it up) is the entry of
+// its id, and so is its level.
+TEST(AideConstats, AFindingLeadsToTheEntryOfItsId) {
+  for (int i = 0; i < kNombreConstats; ++i) {
+    const Constat c = static_cast<Constat>(i);
+    EXPECT_EQ(&aideDe(c), aideConstat(kConstats[i].id)) << kConstats[i].id;
+    EXPECT_EQ(niveauDe(c), aideConstat(kConstats[i].id)->niveau) << kConstats[i].id;
+  }
+  EXPECT_TRUE(auMoins(Niveau::Erreur, Niveau::Avertissement));
+  EXPECT_TRUE(auMoins(Niveau::Note, Niveau::Note));
+  EXPECT_FALSE(auMoins(Niveau::Note, Niveau::Avertissement));
+}
+
 TEST(AideConstats, LaterFindingsHaveTheLevelsTheirOptionsGive) {
   // Every entry after the findings of every run is a warning, but these.
   const struct {

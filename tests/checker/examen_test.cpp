@@ -6,6 +6,7 @@
 #include <string>
 
 #include "checker/filtreconstats.h"
+#include "report/rapportgnu.h"
 #include "report/rapporttexte.h"
 #include "tests/memoire.h"
 
@@ -94,6 +95,58 @@ TEST(ExaminerPage, ReportsThePageReadFromMemory) {
     EXPECT_EQ(filtre.Signalee(), !c.rapport.empty()) << c.page;
   }
   EXPECT_EQ(erreurs.Texte(), "");
+}
+
+// For tools, a finding of the whole page or of its keywords stands on the
+// line of the first <head> tag, or on line 1; the text report keeps its
+// "+ " lines; the filter counts each level, and a page reaches a level when
+// a finding of that level or a more serious one was passed on.
+TEST(ExaminerPage, PlacesPageFindingsOnTheHeadLineAndCountsLevels) {
+  const struct {
+    std::string page;
+    bool developpe, simple;
+    std::string gnu;
+    int erreurs, avertissements;
+  } cas[] = {
+      {"", false, true, "p.htm:1: error: No <HEAD> section found [no-head]\n", 1, 0},
+      // The first <head> counts, not the second, nor a </head>.
+      {"<html>\n\n</head>\n<head>\n<head>\n<title>t</title>\n<body>\n", false, false,
+       "p.htm:3: error: Misplaced </HEAD> tag [misplaced-head-end]\n"
+       "p.htm:7: error: No </HEAD> tag before <BODY> [no-head-end-before-body]\n"
+       "p.htm:4: warning: No \"Content-Type\" tag found [no-content-type]\n"
+       "p.htm:4: warning: No \"Content-Language\" tag found [no-content-language]\n"
+       "p.htm:4: warning: No \"DESCRIPTION\" tag found [no-description]\n"
+       "p.htm:4: warning: No \"KEYWORDS\" tag found [no-keywords]\n"
+       "p.htm:4: warning: No \"REPLY-TO\" tag found [no-reply-to]\n"
+       "p.htm:4: warning: No \"ROBOTS\" tag found [no-robots]\n"
+       "p.htm:4: error: Several <HEAD> sections found [several-heads]\n",
+       3, 6},
+      {kPropre, true, false,
+       "p.htm:2: warning: Keyword [seo] appears 2 times in the list [keyword-repeated]\n"
+       "p.htm:2: warning: Keyword unused in the text : seo [keyword-unused]\n",
+       0, 2},
+  };
+  SortieMemoire erreurs;
+  CanalMemoire inutile;
+  const RapportGnu gnu(Affichage::Sortie::Utf8, inutile, erreurs.Flux());
+  for (const auto& c : cas) {
+    FluxMemoire page(c.page);
+    CanalMemoire canal;
+    const auto rapport = gnu.NouvellePage(canal);
+    FiltreConstats filtre({}, *rapport);
+    LecteurLignes lecteur(page.Flux());
+    OptionsExamen examen;
+    examen.developpe = c.developpe;
+    examen.simple = c.simple;
+    examinerPage("p.htm", lecteur, examen, filtre);
+    EXPECT_EQ(canal.Texte(), c.gnu) << c.page;
+    EXPECT_EQ(filtre.Nombre(Niveau::Erreur), c.erreurs) << c.page;
+    EXPECT_EQ(filtre.Nombre(Niveau::Avertissement), c.avertissements) << c.page;
+    EXPECT_EQ(filtre.Nombre(Niveau::Note), 0) << c.page;
+    EXPECT_EQ(filtre.Atteint(Niveau::Erreur), c.erreurs > 0) << c.page;
+    EXPECT_EQ(filtre.Atteint(Niveau::Avertissement), c.erreurs + c.avertissements > 0) << c.page;
+    EXPECT_TRUE(filtre.Atteint(Niveau::Note)) << c.page;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// Test tool: checks that the four report formats of one run say the same.
-// From the json document it writes the text report, the gnu lines and the
-// sarif results that must follow, and compares them with the real ones.
-//   pagevet_accord REPORT.json REPORT.txt REPORT.gnu REPORT.sarif
+// Test tool: checks that the five report formats of one run say the same.
+// From the json document it writes the text report, the gnu lines, the
+// sarif results and the jsonl records that must follow, and compares them
+// with the real ones.
+//   pagevet_accord REPORT.json REPORT.txt REPORT.gnu REPORT.sarif REPORT.jsonl
 // The text and gnu reports must come from a UTF-8 locale.
 #include <cstdio>
 #include <fstream>
@@ -40,7 +41,7 @@ std::string enTexte(const json& document) {
     for (std::size_t i = 0; i < constats.size(); ++i) {
       const json& c = constats[i];
       const std::string id = c["id"];
-      if (c.contains("line")) {
+      if (c.contains("text")) {
         char entete[64];
         std::snprintf(entete, sizeof entete, "%4d, ", c["line"].get<int>());
         // The echoed line ends with the line end it was read with; json
@@ -92,7 +93,7 @@ std::string enGnu(const json& document) {
     for (const json& c : page["findings"]) {
       gnu += page["path"].get<std::string>() +
              (c.contains("line") ? ":" + std::to_string(c["line"].get<int>()) : "") + ": " +
-             c["message"].get<std::string>() + " [" + c["id"].get<std::string>() + "]\n";
+             c["level"].get<std::string>() + ": " + c["message"].get<std::string>() + " [" + c["id"].get<std::string>() + "]\n";
     }
   }
   return gnu;
@@ -102,7 +103,7 @@ json enResultats(const json& document) {
   json resultats = json::array();
   for (const json& page : document["files"]) {
     for (const json& c : page["findings"]) {
-      json r{{"ruleId", c["id"]}, {"message", c["message"]}};
+      json r{{"ruleId", c["id"]}, {"level", c["level"]}, {"message", c["message"]}};
       if (c.contains("line")) r["startLine"] = c["line"];
       resultats.push_back(r);
     }
@@ -113,7 +114,9 @@ json enResultats(const json& document) {
 json resultatsSarif(const json& log) {
   json resultats = json::array();
   for (const json& resultat : log["runs"][0]["results"]) {
-    json r{{"ruleId", resultat["ruleId"]}, {"message", resultat["message"]["text"]}};
+    json r{{"ruleId", resultat["ruleId"]},
+           {"level", resultat["level"]},
+           {"message", resultat["message"]["text"]}};
     const json& lieu = resultat["locations"][0]["physicalLocation"];
     if (lieu.contains("region")) r["startLine"] = lieu["region"]["startLine"];
     resultats.push_back(r);
@@ -121,11 +124,44 @@ json resultatsSarif(const json& log) {
   return resultats;
 }
 
+// The jsonl records the json document stands for: a file record per page,
+// a finding record per finding, and the end with the counts.
+std::string enJsonl(const json& document) {
+  std::string jsonl;
+  std::size_t constats = 0;
+  for (const json& page : document["files"]) {
+    jsonl += json{{"type", "file"}, {"path", page["path"]}, {"charset", page["charset"]}}.dump() + "\n";
+    for (const json& c : page["findings"]) {
+      json r{{"type", "finding"}, {"path", page["path"]}};
+      r.update(c);
+      jsonl += r.dump() + "\n";
+      ++constats;
+    }
+  }
+  for (const json& erreur : document["errors"]) {
+    jsonl += json{{"type", "error"}, {"message", erreur}}.dump() + "\n";
+  }
+  return jsonl + json{{"type", "end"},
+                      {"status", document["status"]},
+                      {"files", document["files"].size()},
+                      {"findings", constats}}.dump() + "\n";
+}
+
+// Each record of a jsonl report, parsed and written again with its keys
+// sorted: the records and their order count, not the order of their keys.
+std::string relire(const std::string& jsonl) {
+  std::istringstream lignes(jsonl);
+  std::string ligne, resultat;
+  while (std::getline(lignes, ligne)) resultat += json::parse(ligne).dump() + "\n";
+  return resultat;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: pagevet_accord REPORT.json REPORT.txt REPORT.gnu REPORT.sarif\n");
+  if (argc != 6) {
+    std::fprintf(stderr,
+                 "usage: pagevet_accord REPORT.json REPORT.txt REPORT.gnu REPORT.sarif REPORT.jsonl\n");
     return 2;
   }
   const json document = json::parse(lire(argv[1]));
@@ -140,9 +176,10 @@ int main(int argc, char** argv) {
   verifier("gnu", difference(enGnu(document), lire(argv[3])));
   const json sarif = resultatsSarif(json::parse(lire(argv[4])));
   if (sarif != enResultats(document)) verifier("sarif", "in its results\n");
+  verifier("jsonl", difference(relire(enJsonl(document)), relire(lire(argv[5]))));
   std::size_t nombre = 0;
   for (const json& page : document["files"]) nombre += page["findings"].size();
   std::printf("%zu pages, %zu findings: %s\n", document["files"].size(), nombre,
-              echecs == 0 ? "the four formats agree" : "DIFFERENT");
+              echecs == 0 ? "the five formats agree" : "DIFFERENT");
   return echecs == 0 ? 0 : 1;
 }

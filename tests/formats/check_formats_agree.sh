@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The four report formats say the same on a generated site: pagevet runs on
+# The five report formats say the same on a generated site: pagevet runs on
 # it with /d in each format and pagevet_accord compares them.
 #   check_formats_agree.sh PAGEVET GENSITE ACCORD [PAGES]
 set -euo pipefail
@@ -16,4 +16,6 @@ run >"$work/report.txt"
 run --format=gnu >"$work/report.gnu"
 run --format=json >"$work/report.json"
 run --format=sarif >"$work/report.sarif"
-"$accord" "$work/report.json" "$work/report.txt" "$work/report.gnu" "$work/report.sarif"
+run --format=jsonl >"$work/report.jsonl"
+"$accord" "$work/report.json" "$work/report.txt" "$work/report.gnu" "$work/report.sarif" \
+  "$work/report.jsonl"

@@ -8,6 +8,7 @@
 
 #include "report/rapportgnu.h"
 #include "report/rapportjson.h"
+#include "report/rapportjsonl.h"
 #include "report/rapportsarif.h"
 #include "tests/memoire.h"
 
@@ -30,7 +31,7 @@ Signalement motCle(Constat constat, const char* mot, int compte) {
 struct Cas {
   Signalement signalement;
   JeuCaracteres jeu;
-  std::string gnu;  // after "dir/p\xC3\xA9.htm"
+  std::string gnu;  // after the path
   json objet;       // json: the finding's object
   json region;      // sarif: null for a page finding
 };
@@ -40,31 +41,31 @@ const char kChemin[] = "dir\\p\xE9.htm";  // a Windows-1252 name
 std::vector<Cas> cas() {
   return {
       {ligne(kBaliseIncomplete, 3, "<a href\n"), JeuCaracteres::Windows1252,
-       ":3: Incomplete tag [incomplete-tag]\n",
-       {{"id", "incomplete-tag"}, {"line", 3}, {"message", "Incomplete tag"}, {"text", "<a href"}},
+       ":3: error: Incomplete tag [incomplete-tag]\n",
+       {{"id", "incomplete-tag"}, {"line", 3}, {"level", "error"}, {"message", "Incomplete tag"}, {"text", "<a href"}},
        {{"startLine", 3}}},
       {ligne(kBaliseInconnue, 12, "<x>", 7), JeuCaracteres::Utf8,
-       ":12:7: Unknown tag (HTML5) [unknown-tag]\n",
-       {{"id", "unknown-tag"}, {"line", 12}, {"column", 7}, {"message", "Unknown tag (HTML5)"},
+       ":12:7: error: Unknown tag (HTML5) [unknown-tag]\n",
+       {{"id", "unknown-tag"}, {"line", 12}, {"column", 7}, {"level", "error"}, {"message", "Unknown tag (HTML5)"},
         {"text", "<x>"}},
        {{"startLine", 12}, {"startColumn", 7}}},
       {signalementPage(kSansTitre), JeuCaracteres::Windows1252,
-       ": No <TITLE> tag found [no-title]\n",
-       {{"id", "no-title"}, {"message", "No <TITLE> tag found"}}, nullptr},
+       ": error: No <TITLE> tag found [no-title]\n",
+       {{"id", "no-title"}, {"level", "error"}, {"message", "No <TITLE> tag found"}}, nullptr},
       {signalementPage(kHorsHead, 2), JeuCaracteres::Windows1252,
-       ": 2 meta-tags or title outside the <HEAD> section [outside-head]\n",
-       {{"id", "outside-head"}, {"message", "2 meta-tags or title outside the <HEAD> section"},
+       ": error: 2 meta-tags or title outside the <HEAD> section [outside-head]\n",
+       {{"id", "outside-head"}, {"level", "error"}, {"message", "2 meta-tags or title outside the <HEAD> section"},
         {"count", 2}},
        nullptr},
       // A keyword comes out in UTF-8 whatever the page's set.
       {motCle(kMotCleRepete, "caf\xE9", 3), JeuCaracteres::Windows1252,
-       ": Keyword [caf\xC3\xA9] appears 3 times in the list [keyword-repeated]\n",
-       {{"id", "keyword-repeated"}, {"message", "Keyword [caf\xC3\xA9] appears 3 times in the list"},
+       ": warning: Keyword [caf\xC3\xA9] appears 3 times in the list [keyword-repeated]\n",
+       {{"id", "keyword-repeated"}, {"level", "warning"}, {"message", "Keyword [caf\xC3\xA9] appears 3 times in the list"},
         {"keyword", "caf\xC3\xA9"}, {"count", 3}},
        nullptr},
       {motCle(kMotCleInutilise, "th\xC3\xA9", 1), JeuCaracteres::Utf8,
-       ": Keyword unused in the text : th\xC3\xA9 [keyword-unused]\n",
-       {{"id", "keyword-unused"}, {"message", "Keyword unused in the text : th\xC3\xA9"},
+       ": warning: Keyword unused in the text : th\xC3\xA9 [keyword-unused]\n",
+       {{"id", "keyword-unused"}, {"level", "warning"}, {"message", "Keyword unused in the text : th\xC3\xA9"},
         {"keyword", "th\xC3\xA9"}},
        nullptr},
   };
@@ -80,7 +81,8 @@ TEST(Formats, GnuWritesOneLinePerFinding) {
     page->Debut(kChemin, c.jeu);
     page->Constate(c.signalement);
     page->Fin();
-    EXPECT_EQ(canal.Texte(), "dir/p\xC3\xA9.htm" + c.gnu);
+    // The path's bytes as they are, whatever the output's set.
+    EXPECT_EQ(canal.Texte(), "dir/p\xE9.htm" + c.gnu);
   }
 }
 
@@ -118,12 +120,50 @@ TEST(Formats, SarifGivesEachFindingItsRuleAndPlace) {
     const json& r = resultats[0];
     EXPECT_EQ(r["ruleId"], c.objet["id"]);
     EXPECT_EQ(r["ruleIndex"], static_cast<int>(c.signalement.constat));
-    EXPECT_EQ(r["level"], estMotCle(c.signalement.constat) ? "warning" : "error");
+    EXPECT_EQ(r["level"], c.objet["level"]);
     EXPECT_EQ(r["message"]["text"], c.objet["message"]);
     const json& physique = r["locations"][0]["physicalLocation"];
     EXPECT_EQ(physique["artifactLocation"]["uri"], "dir/p%C3%A9.htm");
     EXPECT_EQ(physique.contains("region") ? physique["region"] : json(), c.region);
   }
+}
+
+// One record a line: the page, each finding with the page's path and the
+// json keys, each error, and at the end the run's counts.
+TEST(Formats, JsonlWritesARecordALineAndCountsThem) {
+  SortieMemoire erreurs;
+  CanalMemoire fin;
+  RapportJsonl rapport(Affichage::Sortie::Utf8, fin, erreurs.Flux(), JeuBalises::Html5);
+  CanalMemoire canal;
+  const auto page = rapport.NouvellePage(canal);
+  const auto autre = rapport.NouvellePage(canal);  // another worker's
+  json attendu = json::array();
+  for (const Cas& c : cas()) {
+    page->Debut(kChemin, c.jeu);
+    page->Constate(c.signalement);
+    page->Fin();
+    attendu.push_back({{"type", "file"},
+                       {"path", "dir/p\xC3\xA9.htm"},
+                       {"charset", c.jeu == JeuCaracteres::Utf8 ? "utf-8" : "windows-1252"}});
+    json constat{{"type", "finding"}, {"path", "dir/p\xC3\xA9.htm"}};
+    constat.update(c.objet);
+    attendu.push_back(constat);
+  }
+  autre->Debut("clean.htm", JeuCaracteres::Utf8);
+  autre->Fin();
+  attendu.push_back({{"type", "file"}, {"path", "clean.htm"}, {"charset", "utf-8"}});
+  rapport.Erreur("no file matches x");
+  rapport.Totaux(7, 6);
+  rapport.Fin(1);
+  json lus = json::array();
+  std::string lignes = canal.Texte() + fin.Texte();
+  for (std::size_t debut = 0, n; (n = lignes.find('\n', debut)) != std::string::npos; debut = n + 1) {
+    lus.push_back(json::parse(lignes.substr(debut, n - debut)));
+  }
+  attendu.push_back({{"type", "error"}, {"message", "no file matches x"}});
+  attendu.push_back({{"type", "end"}, {"status", 1}, {"files", 7}, {"findings", 6}});
+  EXPECT_EQ(lus, attendu);
+  EXPECT_EQ(erreurs.Texte(), "pagevet: no file matches x\n");
 }
 
 }  // namespace

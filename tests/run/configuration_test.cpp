@@ -100,7 +100,7 @@ TEST(Configuration, EachErrorHasItsLineAndColumn) {
       {"jobs = 1025\n", "F:1:8: 'jobs' must be from 1 to 1024"},
       {"title-max = 10001\n", "F:1:13: 'title-max' must be from 1 to 10000"},
       {"description-max = -5\n", "F:1:19: 'description-max' must be from 1 to 10000"},
-      {"format = \"xml\"\n", "F:1:10: 'format' must be text, gnu, json or sarif"},
+      {"format = \"xml\"\n", "F:1:10: 'format' must be text, gnu, json, jsonl or sarif"},
       {"fail-level = \"fatal\"\n", "F:1:14: 'fail-level' must be error, warning or note"},
       {"site-url = 3\n", "F:1:12: 'site-url' must be a string"},
       {"masks = \"*.htm\"\n", "F:1:9: 'masks' must be a list of strings"},

@@ -33,8 +33,8 @@ TEST(LigneCommande, ReadsLongOptionsAndLeavesTheRest) {
        {kSansRobots, kBaliseInconnue, kSansTitre}},
       {{"x", "--", "--help", "/d", "--format=gnu"}, "", F::Texte, {"x"}, {"--help", "/d", "--format=gnu"}, {}},
       {{"--foo"}, "unrecognized option '--foo'", F::Texte, {}, {}, {}},
-      {{"--format=xml"}, "invalid format 'xml' (text, gnu, json, sarif)", F::Texte, {}, {}, {}},
-      {{"--format="}, "invalid format '' (text, gnu, json, sarif)", F::Texte, {}, {}, {}},
+      {{"--format=xml"}, "invalid format 'xml' (text, gnu, json, jsonl, sarif)", F::Texte, {}, {}, {}},
+      {{"--format="}, "invalid format '' (text, gnu, json, jsonl, sarif)", F::Texte, {}, {}, {}},
       {{"--format"}, "option '--format' requires an argument", F::Texte, {}, {}, {}},
       {{"--version=2"}, "option '--version' doesn't allow an argument", F::Texte, {}, {}, {}},
       {{"--ignore=no-robots,foo"}, "unknown finding 'foo' in --ignore", F::Texte, {}, {}, {}},
@@ -74,6 +74,40 @@ TEST(LigneCommande, TheFirstOfHelpAndVersionStopsTheReading) {
   const char* const avant[] = {"pagevet", "--foo", "--help"};
   LigneCommande autre;
   EXPECT_FALSE(autre.Analyse(3, avant, erreur));
+}
+
+TEST(LigneCommande, ReadsTheFailLevelAndTheSummary) {
+  const struct {
+    std::vector<const char*> args;
+    std::string erreur;
+    Niveau niveau;
+    bool bilan;
+  } cas[] = {
+      {{}, "", Niveau::Note, false},
+      {{"--fail-level=error"}, "", Niveau::Erreur, false},
+      {{"--fail-level", "warning", "--summary"}, "", Niveau::Avertissement, true},
+      {{"--fail-level=error", "--fail-level=note"}, "", Niveau::Note, false},
+      {{"--fa=error", "--su"}, "", Niveau::Erreur, true},
+      {{"--format=jsonl", "--summary"}, "", Niveau::Note, true},
+      {{"--fail-level=Error"}, "invalid level 'Error' (error, warning, note)", Niveau::Note, false},
+      {{"--fail-level="}, "invalid level '' (error, warning, note)", Niveau::Note, false},
+      {{"--summary=yes"}, "option '--summary' doesn't allow an argument", Niveau::Note, false},
+      {{"--f=gnu"}, "option '--f' is ambiguous; possibilities: '--fail-level' '--follow-outside-links' "
+                    "'--format'", Niveau::Note, false},
+  };
+  for (const auto& c : cas) {
+    std::vector<const char*> args{"pagevet"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    LigneCommande ligne;
+    std::string erreur;
+    const bool lue = ligne.Analyse(static_cast<int>(args.size()), args.data(), erreur);
+    const std::string nom = c.args.empty() ? "" : c.args.front();
+    EXPECT_EQ(lue, c.erreur.empty()) << nom;
+    EXPECT_EQ(erreur, c.erreur) << nom;
+    if (!lue) continue;
+    EXPECT_EQ(ligne.NiveauEchec(), c.niveau) << nom;
+    EXPECT_EQ(ligne.Bilan(), c.bilan) << nom;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+#include "report/rapportjsonl.h"
+
+#include "report/textesjson.h"
+
+namespace {
+
+// A page's records: the file when it starts, then each finding with the
+// page's path, so that every line stands on its own.
+class PageJsonl : public RapportPage {
+ public:
+  PageJsonl(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
+
+  void Debut(const char* chemin, JeuCaracteres jeu) override {
+    jeu_ = jeu;
+    chemin_ = cheminUtf8(chemin);
+    const Json fichier{{"type", "file"}, {"path", chemin_}, {"charset", nomJeu(jeu)}};
+    ecrire(canal_, enJson(fichier) + '\n');
+  }
+
+  void Constate(const Signalement& s) override {
+    Json constat{{"type", "finding"}, {"path", chemin_}};
+    constat.update(constatJson(s, balises_, jeu_));
+    ecrire(canal_, enJson(constat) + '\n');
+  }
+
+  void Fin() override {}
+  void Interrompue() override {}
+
+ private:
+  Canal& canal_;
+  const JeuBalises balises_;
+  JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
+  std::string chemin_;
+};
+
+}  // namespace
+
+std::unique_ptr<RapportPage> RapportJsonl::NouvellePage(Canal& canal) const {
+  return std::make_unique<PageJsonl>(canal, Balises());
+}
+
+void RapportJsonl::Erreur(const std::string& texte) {
+  RapportOutil::Erreur(texte);
+  EcritErreur();
+}
+
+void RapportJsonl::ErreurFatale(const MesErreur& erreur) {
+  RapportOutil::ErreurFatale(erreur);
+  EcritErreur();
+}
+
+void RapportJsonl::EcritErreur() {
+  const Json erreur{{"type", "error"}, {"message", Journal().Lignes().back()}};
+  ecrire(Sortie(), enJson(erreur) + '\n');
+}
+
+void RapportJsonl::Fin(int statut) {
+  const Json fin{{"type", "end"},
+                 {"status", statut},
+                 {"files", pages_},
+                 {"findings", constats_}};
+  ecrire(Sortie(), enJson(fin) + '\n');
+}
