@@ -49,6 +49,13 @@ enum Constat {
   // Keyword lines ("/d").
   kMotCleRepete,
   kMotCleInutilise,
+  // Across the site (--modern): known once every page was read.
+  kTitreDuplique,
+  kDescriptionDupliquee,
+  kCanoniqueVersRacine,
+  kCanoniqueCibleAbsente,
+  kHreflangSansSoi,
+  kHreflangSansRetour,
   kNombreConstats
 };
 
@@ -110,6 +117,15 @@ inline constexpr DescriptionConstat kConstats[] = {
     {"keyword-repeated", GenreConstat::MotCle, "Keyword [{keyword}] appears {count} times in the list",
      "Keyword appears several times in the list"},
     {"keyword-unused", GenreConstat::MotCle, "Keyword{|s} unused in the text : {keyword}", "Keyword unused in the text"},
+    {"title-duplicate", GenreConstat::Site, "Same title as {page}", "Same title as an earlier page"},
+    {"description-duplicate", GenreConstat::Site, "Same description as {page}",
+     "Same description as an earlier page"},
+    {"canonical-to-root", GenreConstat::Site, "Canonical URL points to the site root"},
+    {"canonical-target-missing", GenreConstat::Site,
+     "Canonical URL names no page of the site: \"{value}\"", "Canonical URL names no page of the site"},
+    {"hreflang-no-self", GenreConstat::Site, "hreflang links do not name this page"},
+    {"hreflang-no-return-link", GenreConstat::Site, "{page} does not link back with hreflang",
+     "A page named with hreflang does not link back"},
 };
 static_assert(std::size(kConstats) == kNombreConstats, "one description per finding");
 
@@ -123,6 +139,7 @@ static_assert(constatPlusieurs(5) == kPlusieursRobots, "two findings per known m
 
 constexpr bool estDiagnosticLigne(Constat c) { return kConstats[c].genre == GenreConstat::Ligne; }
 constexpr bool estMotCle(Constat c) { return kConstats[c].genre == GenreConstat::MotCle; }
+constexpr bool estConstatSite(Constat c) { return kConstats[c].genre == GenreConstat::Site; }
 
 // The finding whose id is exactly id; false when there is none.
 bool constatDeId(const char* id, Constat& constat);

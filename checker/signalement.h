@@ -23,6 +23,8 @@ struct Signalement {
   const char* valeur = nullptr;    // a value the message quotes
   const char* suggestion = nullptr;  // what the value was probably meant to be
   const char* page = nullptr;      // another page's path, as the program writes it
+  int lignePage = 0;               // where the other page's tag stands: 0 when none
+  int colonnePage = 0;
 };
 
 // A line diagnostic on the line numero, as read.

@@ -28,13 +28,14 @@ bool formatDeNom(const char* nom, FormatRapport& format) {
   return false;
 }
 
-std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, Canal& sortie) {
+std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, Canal& sortie,
+                                      bool site) {
   const Affichage::Sortie console = Affichage::SortieConsole();
   switch (format) {
     case FormatRapport::Gnu:
       return std::make_unique<RapportGnu>(console, sortie, stderr, balises);
     case FormatRapport::Json:
-      return std::make_unique<RapportJson>(console, sortie, stderr, balises);
+      return std::make_unique<RapportJson>(console, sortie, stderr, balises, site);
     case FormatRapport::Sarif:
       return std::make_unique<RapportSarif>(console, sortie, stderr,
                                             plateforme::repertoireCourant(), balises);

@@ -1,5 +1,6 @@
 #include "report/rapportsarif.h"
 
+#include "checker/aideconstats.h"
 #include "report/textesjson.h"
 
 namespace {
@@ -7,7 +8,8 @@ namespace {
 // The page's results, one a line, each with its rule and its place.
 class PageSarif : public RapportPage {
  public:
-  PageSarif(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
+  PageSarif(Canal& canal, JeuBalises balises, std::shared_ptr<std::atomic<bool>> resultats)
+      : canal_(canal), balises_(balises), resultats_(std::move(resultats)) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
@@ -28,6 +30,7 @@ class PageSarif : public RapportPage {
                         {"locations", Json::array({{{"physicalLocation", physique}}})}};
     ecrire(canal_, (premier_ ? "\n" : ",\n") + enJson(resultat));
     premier_ = false;
+    resultats_->store(true);
   }
 
   void Fin() override {}
@@ -39,9 +42,40 @@ class PageSarif : public RapportPage {
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
   bool premier_ = true;
   std::string uri_;
+  const std::shared_ptr<std::atomic<bool>> resultats_;
 };
 
+// Where a finding stands: a page's path, and its line and column if known.
+Json placePhysique(const char* chemin, int ligne, int colonne) {
+  Json physique{{"artifactLocation",
+                 {{"uri", encoderUri(cheminUtf8(chemin))}, {"uriBaseId", "SRCROOT"}}}};
+  if (ligne > 0) {
+    physique["region"] = {{"startLine", ligne}};
+    if (colonne > 0) physique["region"]["startColumn"] = colonne;
+  }
+  return physique;
+}
+
 }  // namespace
+
+void RapportSarif::ConstatsSite(const char* chemin, const Signalement* constats, int nombre) {
+  for (int i = 0; i < nombre; ++i) {
+    const Signalement& s = constats[i];
+    const AideConstat* aide = aideConstat(kConstats[s.constat].id);
+    Json resultat{{"ruleId", kConstats[s.constat].id},
+                  {"ruleIndex", static_cast<int>(s.constat)},
+                  {"level", nomNiveau(aide != nullptr ? aide->niveau : Niveau::Erreur)},
+                  {"message", {{"text", messageUtf8(s, Balises(), JeuCaracteres::Utf8)}}},
+                  {"locations",
+                   Json::array({{{"physicalLocation", placePhysique(chemin, s.ligne, s.colonne)}}})}};
+    if (s.page != nullptr) {
+      resultat["relatedLocations"] = Json::array(
+          {{{"id", 0}, {"physicalLocation", placePhysique(s.page, s.lignePage, s.colonnePage)}}});
+    }
+    ecrire(Sortie(), (resultats_->load() ? ",\n" : "\n") + enJson(resultat));
+    resultats_->store(true);
+  }
+}
 
 void RapportSarif::Debut() {
   Json regles = Json::array();
@@ -60,7 +94,7 @@ void RapportSarif::Debut() {
 }
 
 std::unique_ptr<RapportPage> RapportSarif::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageSarif>(canal, Balises());
+  return std::make_unique<PageSarif>(canal, Balises(), resultats_);
 }
 
 void RapportSarif::Fin(int statut) {

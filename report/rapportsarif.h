@@ -3,7 +3,9 @@
 #ifndef PAGEVET_REPORT_RAPPORTSARIF_H_
 #define PAGEVET_REPORT_RAPPORTSARIF_H_
 
+#include <atomic>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "report/rapportoutil.h"
@@ -16,15 +18,23 @@ class RapportSarif : public RapportOutil {
   // balises: the tag set the run judges pages by.
   RapportSarif(Affichage::Sortie console, Canal& sortie, std::FILE* erreurs,
                const std::string& repertoire, JeuBalises balises = JeuBalises::Html32)
-      : RapportOutil(console, sortie, erreurs, balises), repertoire_(repertoire) {}
+      : RapportOutil(console, sortie, erreurs, balises),
+        repertoire_(repertoire),
+        resultats_(std::make_shared<std::atomic<bool>>(false)) {}
 
   void Debut() override;
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
   const char* SeparateurPages() const override { return ","; }
+  // A result per finding after the pages', the other page it names as a
+  // related location.
+  void ConstatsSite(const char* chemin, const Signalement* constats, int nombre) override;
   void Fin(int statut) override;
 
  private:
   const std::string repertoire_;
+  // Whether a page wrote a result: set by the pages' formatters, on the
+  // workers' threads.
+  const std::shared_ptr<std::atomic<bool>> resultats_;
 };
 
 // A UTF-8 path as a URI reference: every byte but the unreserved characters

@@ -30,6 +30,7 @@ bool traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, Canal& 
   for (std::size_t i = 0; i < nombre; ++i) {
     ecrivain.Page();
     signalee = travail->Examine(i) || signalee;
+    fabrique.Ecrite(i);
   }
   return signalee;
 }
@@ -98,6 +99,7 @@ class Atelier {
       }
       signalee = signalee || page.signalee;
       if (page.erreur) std::rethrow_exception(page.erreur);
+      fabrique_.Ecrite(i);
       bool reveiller = false;
       {
         const std::lock_guard<std::mutex> verrou(mutex_);

@@ -44,5 +44,6 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
   execution.travailleurs =
       ligne.Travailleurs() > 0 ? ligne.Travailleurs() : plateforme::nombreProcesseurs();
   execution.liensSortants = ligne.LiensSortants();
+  execution.siteUrl = ligne.SiteUrl();
   return true;
 }

@@ -30,6 +30,10 @@ struct Execution {
   std::bitset<kNombreConstats> ignores;  // "--ignore"
   int travailleurs = 1;                  // "--jobs", else one per processor
   bool liensSortants = false;            // "--follow-outside-links"
+  // The checks across the site run (with --modern), and "--site-url" for
+  // those that need it (empty: not given).
+  bool site = false;
+  std::string siteUrl;
 };
 
 // The mask examined when none is given.

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "checker/adressesite.h"
+
 namespace {
 
 struct OptionLongue {
@@ -17,6 +19,7 @@ constexpr OptionLongue kOptions[] = {
     {"html5", false},
     {"ignore", true},
     {"jobs", true},
+    {"site-url", true},
     {"version", false},
 };
 
@@ -41,6 +44,7 @@ const char* const kAideOptionsLongues[] = {
     "    --html5         : Check tags and meta tags by today's HTML, not HTML 3.2\n",
     "    --jobs=N        : Examine N pages at once (default: one per processor)\n",
     "    --follow-outside-links : Examine links to pages outside the current directory\n",
+    "    --site-url=URL  : Where the directory is published, for the checks across the site\n",
     "    --help          : Print this help and exit\n",
     "    --version       : Print the version and exit\n",
     "    --              : Read every later argument as a mask\n",
@@ -116,6 +120,12 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
       return false;
     }
     travailleurs_ = static_cast<int>(nombre);
+  } else if (nom == "site-url") {
+    if (!estUrlAbsolueHttp(valeur)) {
+      erreur = std::string("invalid site URL '") + valeur + "' (an absolute http:// or https:// URL)";
+      return false;
+    }
+    siteUrl_ = valeur;
   } else if (nom == "ignore") {
     // A comma-separated list; the option may be given several times.
     const char* debut = valeur;

@@ -30,6 +30,9 @@ class LigneCommande {
   // "--follow-outside-links": links to pages outside the current directory
   // are examined too.
   bool LiensSortants() const { return liensSortants_; }
+  // "--site-url": the URL the current directory is published at; empty
+  // when not given.
+  const std::string& SiteUrl() const { return siteUrl_; }
   // The number of pages examined at once; 0 when not given.
   int Travailleurs() const { return travailleurs_; }
 
@@ -49,6 +52,7 @@ class LigneCommande {
   bool liensSortants_ = false;
   std::bitset<kNombreConstats> ignores_;
   int travailleurs_ = 0;
+  std::string siteUrl_;
   std::vector<const char*> classiques_;
   std::vector<const char*> masquesApres_;
 };

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "checker/adressesite.h"
+#include "checker/jugesite.h"
+#include "run/collectesite.h"
+#include "run/envoisite.h"
 #include "run/examenpages.h"
 #include "run/execution.h"
 #include "run/lignecommande.h"
@@ -72,6 +76,19 @@ std::string nomRepertoire(const String& repertoire) {
   return nom.empty() ? "." : nom;
 }
 
+// Every regular file under the walk's start, examined or not, for the
+// judge: a canonical URL may name any of them. The walk's own errors were
+// reported by the walk of the pages.
+void listerFichiers(const Execution& execution, JugeSite& juge) {
+  ParcoursRepWin parcours("*.*", attrDefaut, false);
+  if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
+  Vecteur<String> tous;
+  Vecteur<String> masques(1);
+  masques[0] = "*.*";
+  const int nombre = parcours.rechercher(String(), masques, tous, true, true);
+  for (int i = 0; i < nombre; ++i) juge.AjouteFichier(tous[i].Texte());
+}
+
 int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   const Vecteur<String> masques = masquesDuProgramme(execution.masques);
   Vecteur<String> fichiers;
@@ -100,8 +117,20 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie) {
   // piece at a time): fewer workers than asked rather than pages refused.
   const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
   const int travailleurs = std::max(1, std::min(execution.travailleurs, (libres - 2) / 2));
+  // The checks across the site: each page's record goes to the judge, which
+  // reports once every page was read.
+  std::unique_ptr<JugeSite> juge;
+  std::unique_ptr<CollecteSite> collecte;
+  if (execution.site) {
+    juge = std::make_unique<JugeSite>(AdresseSite(execution.siteUrl));
+    if (!execution.siteUrl.empty()) listerFichiers(execution, *juge);
+    collecte = std::make_unique<CollecteSite>(*juge);
+  }
   if (examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie,
-                    travailleurs)) {
+                    travailleurs, collecte.get())) {
+    statut = std::max(statut, kStatutSignale);
+  }
+  if (juge != nullptr && envoyerSite(*juge, execution.ignores, rapport)) {
     statut = std::max(statut, kStatutSignale);
   }
   return statut;
@@ -128,7 +157,7 @@ int executer(int nbArgs, const char* const* args) {
   }
   CanalFichier sortie(stdout);
   const std::unique_ptr<Rapport> rapport =
-      creerRapport(execution.format, execution.examen.balises, sortie);
+      creerRapport(execution.format, execution.examen.balises, sortie, execution.site);
   rapport->Debut();
   int statut = kStatutEchec;
   try {

@@ -23,6 +23,9 @@ class FabriqueTravail {
  public:
   virtual ~FabriqueTravail() = default;
   virtual std::unique_ptr<TravailPage> Nouveau(Canal& canal) const = 0;
+  // Page numero's report is written, every page before it too: called in
+  // page order on one thread, never for a page that ended the run.
+  virtual void Ecrite(std::size_t /*numero*/) const {}
 };
 
 #endif  // PAGEVET_RUN_TRAVAILPAGE_H_
