@@ -70,7 +70,7 @@ void JugeSite::AjoutePage(const FicheSite& fiche) {
   chemins_ += '\0';
   const std::string soi = avecBarres(fiche.chemin);
   const bool avecSite = site_.Valide();
-  if (avecSite) pages_.emplace(empreinte(soi), page);
+  if (avecSite) pages_.emplace_back(empreinte(soi), page);
 
   bool indexable = !fiche.redirection && !fiche.noindex;
   Trouve versRacine{page, kCanoniqueVersRacine, 0, 0, -1, 0, 0, {}};
@@ -136,8 +136,11 @@ void JugeSite::AjouteRetours(uint32_t page, std::vector<Trouve>& retours) const 
     // One finding per page named, at the first link that names it.
     if (std::find(vues.begin(), vues.end(), cible.page) != vues.end()) continue;
     vues.push_back(cible.page);
-    const auto autre = pages_.find(cible.page);
-    if (autre == pages_.end()) continue;  // a file of the tree that was not examined
+    const auto autre = std::lower_bound(
+        pages_.begin(), pages_.end(), cible.page,
+        [](const std::pair<Empreinte, uint32_t>& p, const Empreinte& e) { return p.first < e; });
+    // A file of the tree that was not examined.
+    if (autre == pages_.end() || !(autre->first == cible.page)) continue;
     const auto siens = std::lower_bound(
         hreflangs_.begin(), hreflangs_.end(), autre->second,
         [](const Hreflangs& h, uint32_t p) { return h.page < p; });
@@ -153,6 +156,7 @@ void JugeSite::AjouteRetours(uint32_t page, std::vector<Trouve>& retours) const 
 }
 
 void JugeSite::Rapporte(RapportPage& sortie) {
+  std::sort(pages_.begin(), pages_.end());
   std::size_t k = 0;
   std::vector<Trouve> retours;
   for (uint32_t page = 0; page < debuts_.size(); ++page) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "checker/adressesite.h"
@@ -84,7 +85,8 @@ class JugeSite {
   std::vector<uint32_t> debuts_;  // where each page's path starts in chemins_
   std::unordered_map<Empreinte, Place, HacheEmpreinte> titres_;
   std::unordered_map<Empreinte, Place, HacheEmpreinte> descriptions_;
-  std::unordered_map<Empreinte, uint32_t, HacheEmpreinte> pages_;  // by path, with a site URL
+  // Each page by its path's digest, with a site URL; sorted by Rapporte.
+  std::vector<std::pair<Empreinte, uint32_t>> pages_;
   std::vector<Hreflangs> hreflangs_;  // in page order
   std::vector<Trouve> trouves_;       // in page order, each page's in the table's order
 };

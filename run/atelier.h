@@ -17,8 +17,9 @@
 // that cannot be written) ends the run: the pages before it are written
 // whole, then its own partial report, then its error is thrown again here;
 // nothing of a later page is written. The factory hears of each page once
-// its report is written, in page order, on the calling thread. A report held in memory past 1 MiB is
-// written straight through once its turn comes, so memory stays bounded.
+// its report is written, in page order, on the calling thread. A report
+// held in memory past 1 MiB is written straight through once its turn
+// comes, so memory stays bounded.
 bool traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
                   const char* separateur, int travailleurs);
 
