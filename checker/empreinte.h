@@ -20,9 +20,12 @@ struct Empreinte {
 // The digest of texte's bytes.
 Empreinte empreinte(std::string_view texte);
 
-// For hash tables: the digest is already well mixed.
+// For hash tables: the digest is already well mixed. Cheap and noexcept,
+// so that the tables keep no copy of it in their nodes.
 struct HacheEmpreinte {
-  std::size_t operator()(const Empreinte& e) const { return static_cast<std::size_t>(e.bas); }
+  std::size_t operator()(const Empreinte& e) const noexcept {
+    return static_cast<std::size_t>(e.bas);
+  }
 };
 
 #endif  // PAGEVET_CHECKER_EMPREINTE_H_
