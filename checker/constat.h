@@ -80,6 +80,13 @@ enum Constat {
   kSansDoctype,
   // A page's own comments.
   kIgnoreInconnu,
+  // Across the site (--modern): known once every page was read.
+  kTitreDuplique,
+  kDescriptionDupliquee,
+  kCanoniqueVersRacine,
+  kCanoniqueCibleAbsente,
+  kHreflangSansSoi,
+  kHreflangSansRetour,
   kNombreConstats
 };
 
@@ -188,6 +195,15 @@ inline constexpr DescriptionConstat kConstats[] = {
     {"no-doctype", GenreConstat::Page, "No DOCTYPE found"},
     {"unknown-ignore", GenreConstat::Ligne, "Unknown finding \"{value}\" in pagevet-ignore",
      "Unknown finding in pagevet-ignore"},
+    {"title-duplicate", GenreConstat::Site, "Same title as {page}", "Same title as an earlier page"},
+    {"description-duplicate", GenreConstat::Site, "Same description as {page}",
+     "Same description as an earlier page"},
+    {"canonical-to-root", GenreConstat::Site, "Canonical URL points to the site root"},
+    {"canonical-target-missing", GenreConstat::Site,
+     "Canonical URL names no page of the site: \"{value}\"", "Canonical URL names no page of the site"},
+    {"hreflang-no-self", GenreConstat::Site, "hreflang links do not name this page"},
+    {"hreflang-no-return-link", GenreConstat::Site, "{page} does not link back with hreflang",
+     "A page named with hreflang does not link back"},
 };
 static_assert(std::size(kConstats) == kNombreConstats, "one description per finding");
 
@@ -205,6 +221,7 @@ static_assert(kNombreConstatsClassiques == 36, "36 findings of every run");
 
 constexpr bool estDiagnosticLigne(Constat c) { return kConstats[c].genre == GenreConstat::Ligne; }
 constexpr bool estMotCle(Constat c) { return kConstats[c].genre == GenreConstat::MotCle; }
+constexpr bool estConstatSite(Constat c) { return kConstats[c].genre == GenreConstat::Site; }
 
 // The finding whose id is exactly id; false when there is none.
 bool constatDeId(const char* id, Constat& constat);

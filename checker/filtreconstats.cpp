@@ -46,7 +46,10 @@ void FiltreConstats::Commentaire(std::string_view texte, int ligneDebut, int lig
 }
 
 void FiltreConstats::Passer(const Signalement& s) {
-  if (suppressions_.Supprime(kConstats[s.constat].id, s.ligne)) return;
+  // A finding of the whole page carries the <head> tag's line for the
+  // formats that place it, but only a page-wide comment leaves it out.
+  const bool ligne = kConstats[s.constat].genre == GenreConstat::Ligne;
+  if (suppressions_.Supprime(kConstats[s.constat].id, ligne ? s.ligne : 0)) return;
   signalee_ = true;
   ++parNiveau_[static_cast<int>(niveauDe(s.constat))];
   suite_.Constate(s);
@@ -67,7 +70,9 @@ void FiltreConstats::Vider() {
   for (Garde& garde : gardes_) {
     Signalement& s = garde.signalement;
     // A finding of the whole page comes after every line's.
-    passerInconnus(s.ligne > 0 ? s.ligne - 1 : inconnus.empty() ? 0 : inconnus.back().ligne);
+    passerInconnus(kConstats[s.constat].genre == GenreConstat::Ligne ? s.ligne - 1
+                   : inconnus.empty()                                ? 0
+                                                                     : inconnus.back().ligne);
     if (s.texte != nullptr) s.texte = garde.texte.c_str();
     if (s.motCle != nullptr) s.motCle = garde.motCle.c_str();
     if (s.valeur != nullptr) s.valeur = garde.valeur.c_str();
@@ -76,18 +81,21 @@ void FiltreConstats::Vider() {
     Passer(s);
   }
   passerInconnus(inconnus.empty() ? 0 : inconnus.back().ligne);
-  gardes_.clear();
 }
 
+// The findings passed on borrow their texts from the held copies, which
+// stay until the format has seen the page's end.
 void FiltreConstats::Fin() {
   Vider();
   ouverte_ = false;
   suite_.Fin();
+  gardes_.clear();
 }
 
 void FiltreConstats::Interrompue() {
   Vider();
   if (!continuer_) suite_.Interrompue();
+  gardes_.clear();
 }
 
 void FiltreConstats::Echec(const char* chemin, const MesErreur& erreur, bool commencee) {

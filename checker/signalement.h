@@ -26,6 +26,8 @@ struct Signalement {
   const char* suggestion = nullptr;  // what the value was probably meant to be
   const char* page = nullptr;      // another page's path, as the program writes it
   bool utf8 = false;  // keyword, value and suggestion are in UTF-8, whatever the page's set
+  int lignePage = 0;               // where the other page's tag stands: 0 when none
+  int colonnePage = 0;
 };
 
 // A line diagnostic on the line numero, as read.

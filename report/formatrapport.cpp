@@ -30,13 +30,13 @@ bool formatDeNom(const char* nom, FormatRapport& format) {
 }
 
 std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, Canal& sortie,
-                                      bool moderne) {
+                                      bool moderne, bool site) {
   const Affichage::Sortie console = Affichage::SortieConsole();
   switch (format) {
     case FormatRapport::Gnu:
       return std::make_unique<RapportGnu>(console, sortie, stderr, balises);
     case FormatRapport::Json:
-      return std::make_unique<RapportJson>(console, sortie, stderr, balises);
+      return std::make_unique<RapportJson>(console, sortie, stderr, balises, site);
     case FormatRapport::Jsonl:
       return std::make_unique<RapportJsonl>(console, sortie, stderr, balises);
     case FormatRapport::Sarif:

@@ -15,8 +15,9 @@ bool formatDeNom(const char* nom, FormatRapport& format);
 
 // The report of a run in format, written to sortie (standard output, which
 // must outlive it), its error lines on standard error, in the console's set.
-// balises: the tag set the run judges pages by; moderne: a --modern run.
+// balises: the tag set the run judges pages by; moderne: a --modern run;
+// site: the checks across the site run.
 std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, Canal& sortie,
-                                      bool moderne = false);
+                                      bool moderne = false, bool site = false);
 
 #endif  // PAGEVET_REPORT_FORMATRAPPORT_H_

@@ -53,6 +53,13 @@ class PageGnu : public RapportPage, private ConversionTextes {
 
 }  // namespace
 
+void RapportGnu::ConstatsSite(const char* chemin, const Signalement* constats, int nombre) {
+  PageGnu page(JeuConsole(), Sortie(), Balises());
+  page.Debut(chemin, JeuCaracteres::Utf8);
+  for (int i = 0; i < nombre; ++i) page.Constate(constats[i]);
+  page.Fin();
+}
+
 std::unique_ptr<RapportPage> RapportGnu::NouvellePage(Canal& canal) const {
   return std::make_unique<PageGnu>(JeuConsole(), canal, Balises());
 }

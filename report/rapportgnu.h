@@ -18,6 +18,8 @@ class RapportGnu : public RapportOutil {
 
   void Debut() override {}
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
+  // A line per finding, as a page's.
+  void ConstatsSite(const char* chemin, const Signalement* constats, int nombre) override;
   void Fin(int) override {}
 };
 

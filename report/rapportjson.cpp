@@ -50,7 +50,19 @@ std::unique_ptr<RapportPage> RapportJson::NouvellePage(Canal& canal) const {
   return std::make_unique<PageJson>(canal, Balises());
 }
 
+// "files" stays open until the first page of "site", or the end.
+void RapportJson::ConstatsSite(const char* chemin, const Signalement* constats, int nombre) {
+  Json constatsPage = Json::array();
+  for (int i = 0; i < nombre; ++i) {
+    constatsPage.push_back(constatJson(constats[i], Balises(), JeuCaracteres::Utf8));
+  }
+  const Json page{{"path", cheminUtf8(chemin)}, {"findings", constatsPage}};
+  ecrire(Sortie(), (siteOuvert_ ? ",\n" : "],\n\"site\":[\n") + enJson(page));
+  siteOuvert_ = true;
+}
+
 void RapportJson::Fin(int statut) {
+  if (!siteOuvert_ && site_) ecrire(Sortie(), "],\n\"site\":[");
   ecrire(Sortie(), "],\n\"errors\":" + enJson(Json(Journal().Lignes())) +
                       ",\n\"status\":" + std::to_string(statut) + "}\n");
 }

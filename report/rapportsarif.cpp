@@ -16,7 +16,8 @@ const char* niveau(Constat constat) {
 // The page's results, one a line, each with its rule and its place.
 class PageSarif : public RapportPage {
  public:
-  PageSarif(Canal& canal, JeuBalises balises) : canal_(canal), balises_(balises) {}
+  PageSarif(Canal& canal, JeuBalises balises, std::shared_ptr<std::atomic<bool>> resultats)
+      : canal_(canal), balises_(balises), ecrits_(std::move(resultats)) {}
 
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
@@ -37,6 +38,7 @@ class PageSarif : public RapportPage {
                         {"locations", Json::array({{{"physicalLocation", physique}}})}};
     ecrire(canal_, (premier_ ? "\n" : ",\n") + enJson(resultat));
     premier_ = false;
+    ecrits_->store(true);
   }
 
   void Fin() override {}
@@ -48,9 +50,40 @@ class PageSarif : public RapportPage {
   JeuCaracteres jeu_ = JeuCaracteres::Windows1252;
   bool premier_ = true;
   std::string uri_;
+  const std::shared_ptr<std::atomic<bool>> ecrits_;
 };
 
+// Where a finding stands: a page's path, and its line and column if known.
+Json placePhysique(const char* chemin, int ligne, int colonne) {
+  Json physique{{"artifactLocation",
+                 {{"uri", encoderUri(cheminUtf8(chemin))}, {"uriBaseId", "SRCROOT"}}}};
+  if (ligne > 0) {
+    physique["region"] = {{"startLine", ligne}};
+    if (colonne > 0) physique["region"]["startColumn"] = colonne;
+  }
+  return physique;
+}
+
 }  // namespace
+
+void RapportSarif::ConstatsSite(const char* chemin, const Signalement* constats, int nombre) {
+  for (int i = 0; i < nombre; ++i) {
+    const Signalement& s = constats[i];
+    const AideConstat* aide = aideConstat(kConstats[s.constat].id);
+    Json resultat{{"ruleId", kConstats[s.constat].id},
+                  {"ruleIndex", static_cast<int>(s.constat)},
+                  {"level", nomNiveau(aide != nullptr ? aide->niveau : Niveau::Erreur)},
+                  {"message", {{"text", messageUtf8(s, Balises(), JeuCaracteres::Utf8)}}},
+                  {"locations",
+                   Json::array({{{"physicalLocation", placePhysique(chemin, s.ligne, s.colonne)}}})}};
+    if (s.page != nullptr) {
+      resultat["relatedLocations"] = Json::array(
+          {{{"id", 0}, {"physicalLocation", placePhysique(s.page, s.lignePage, s.colonnePage)}}});
+    }
+    ecrire(Sortie(), (ecrits_->load() ? ",\n" : "\n") + enJson(resultat));
+    ecrits_->store(true);
+  }
+}
 
 void RapportSarif::Debut() {
   Json regles = Json::array();
@@ -76,7 +109,7 @@ void RapportSarif::Debut() {
 }
 
 std::unique_ptr<RapportPage> RapportSarif::NouvellePage(Canal& canal) const {
-  return std::make_unique<PageSarif>(canal, Balises());
+  return std::make_unique<PageSarif>(canal, Balises(), ecrits_);
 }
 
 void RapportSarif::ErreurPage(const std::string& chemin, const std::string& texte) {

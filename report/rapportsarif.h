@@ -3,7 +3,9 @@
 #ifndef PAGEVET_REPORT_RAPPORTSARIF_H_
 #define PAGEVET_REPORT_RAPPORTSARIF_H_
 
+#include <atomic>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,12 +25,16 @@ class RapportSarif : public RapportOutil {
       : RapportOutil(console, sortie, erreurs, balises),
         erreurs_(erreurs),
         repertoire_(repertoire),
-        moderne_(moderne) {}
+        moderne_(moderne),
+        ecrits_(std::make_shared<std::atomic<bool>>(false)) {}
 
   void Debut() override;
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
   const char* SeparateurPages() const override { return ","; }
   void Totaux(long, long constats) override { resultats_ = constats; }
+  // A result per finding after the pages', the other page it names as a
+  // related location.
+  void ConstatsSite(const char* chemin, const Signalement* constats, int nombre) override;
   void Fin(int statut) override;
   // Its notification gives the page's location.
   void ErreurPage(const std::string& chemin, const std::string& texte) override;
@@ -43,6 +49,9 @@ class RapportSarif : public RapportOutil {
   std::vector<std::pair<std::size_t, std::string>> lieux_;
   long resultats_ = 0;  // the results written
   const bool moderne_;
+  // Whether a page wrote a result: set by the pages' formatters, on the
+  // workers' threads.
+  const std::shared_ptr<std::atomic<bool>> ecrits_;
 };
 
 // A UTF-8 path as a URI reference: every byte but the unreserved characters

@@ -112,7 +112,39 @@ class PageTexte : public RapportPage, private ConversionTextes {
   bool motsUtf8_ = false;                // ... in UTF-8 rather than the page's set
 };
 
+// The texts of a site-wide finding: values in UTF-8, paths as pages' are.
+class TextesSite : public ConversionTextes {
+ public:
+  explicit TextesSite(const Affichage& sortie) : sortie_(sortie) {}
+  std::string Texte(const char* texte) const override {
+    return sortie_.ConvertitDansFormat(texte, JeuCaracteres::Utf8);
+  }
+  std::string Chemin(const char* chemin) const override {
+    return sortie_.Convertit(chemin, jeuDuNom(chemin));
+  }
+
+ private:
+  const Affichage& sortie_;
+};
+
 }  // namespace
+
+void RapportTexte::ConstatsSite(const char* chemin, const Signalement* constats, int nombre) {
+  if (!site_) {
+    sortie_.Ecrit("Across the site\n");
+    site_ = true;
+  }
+  sortie_.Affiche(chemin, true, jeuDuNom(chemin));
+  const TextesSite textes(sortie_);
+  std::string ligne;
+  for (int i = 0; i < nombre; ++i) {
+    ligne = "+ ";
+    rendreMessage(constats[i], balises_, textes, ligne);
+    ligne += '\n';
+    sortie_.Ecrit(ligne);
+  }
+  sortie_.Ecrit("\n", 1);
+}
 
 RapportTexte::RapportTexte(Affichage::Sortie jeu, Canal& sortie, std::FILE* erreurs,
                            bool erreurFataleSurErreurs, JeuBalises balises)

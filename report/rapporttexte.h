@@ -21,6 +21,9 @@ class RapportTexte : public Rapport {
 
   void Debut() override {}
   std::unique_ptr<RapportPage> NouvellePage(Canal& canal) const override;
+  // "Across the site" before the first page, then each page's path, its
+  // findings as "+ " lines, an empty line.
+  void ConstatsSite(const char* chemin, const Signalement* constats, int nombre) override;
   void Erreur(const std::string& texte) override { journal_.Ecrit(texte); }
   void ErreurFatale(const MesErreur& erreur) override;
   void Fin(int) override {}
@@ -31,6 +34,7 @@ class RapportTexte : public Rapport {
   const Affichage sortie_;
   JournalErreurs journal_;
   const bool erreurFataleSurErreurs_;
+  bool site_ = false;  // "Across the site" was written
 };
 
 #endif  // PAGEVET_REPORT_RAPPORTTEXTE_H_

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "checker/adressesite.h"
 #include "files/arguments.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
@@ -43,6 +44,7 @@ Configuration configurationDeLigne(const LigneCommande& ligne, const std::vector
   if (ligne.Continuer()) config.continuer = true;
   if (ligne.LiensSortants()) config.suivreLiensExterieurs = true;
   if (ligne.Moderne()) config.moderne = true;
+  if (!ligne.SiteUrl().empty()) config.urlSite = ligne.SiteUrl();
   if (ligne.NiveauEchecDonne()) config.niveauEchec = nomNiveau(ligne.NiveauEchec());
   if (ligne.TitreMax() > 0) config.titreMax = ligne.TitreMax();
   if (ligne.DescriptionMax() > 0) config.descriptionMax = ligne.DescriptionMax();
@@ -147,7 +149,13 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
   execution.liensSortants = config.suivreLiensExterieurs.value_or(false);
   execution.exclusions = config.exclusions.value_or(std::vector<std::string>());
   execution.continuer = config.continuer.value_or(false);
-  execution.urlSite = config.urlSite;
+  execution.siteUrl = config.urlSite.value_or(std::string());
+  if (!execution.siteUrl.empty() && !estUrlAbsolueHttp(execution.siteUrl)) {
+    erreur = "invalid site URL '" + execution.siteUrl + "' (an absolute http:// or https:// URL)";
+    return false;
+  }
+  // The checks across the site run with --modern.
+  execution.site = execution.examen.moderne;
   if (config.niveauEchec) {
     for (int n = 0; n < kNombreNiveaux; ++n) {
       if (*config.niveauEchec == nomNiveau(static_cast<Niveau>(n))) {

@@ -45,11 +45,14 @@ struct Execution {
   bool nul = false;
   std::vector<std::string> exclusions;  // "--exclude", the file's first
   bool continuer = false;               // "--keep-going"
-  std::optional<std::string> urlSite;          // site-url, from the file
   // "--show-config": the options in effect and the file they came from.
   std::string texteConfiguration;
   Niveau niveauEchec = Niveau::Note;     // "--fail-level"
   bool bilan = false;                    // "--summary"
+  // The checks across the site run (with --modern), and "--site-url" for
+  // those that need it (empty: not given).
+  bool site = false;
+  std::string siteUrl;
 };
 
 // The mask examined when none is given.

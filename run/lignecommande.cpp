@@ -3,6 +3,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "checker/adressesite.h"
+
 namespace {
 
 struct OptionLongue {
@@ -14,9 +16,9 @@ constexpr OptionLongue kOptions[] = {
     {"config", true},
     {"description-max", true},
     {"exclude", true},
+    {"fail-level", true},
     {"files", false},
     {"files-from", true},
-    {"fail-level", true},
     {"follow-outside-links", false},
     {"format", true},
     {"help", false},
@@ -28,8 +30,9 @@ constexpr OptionLongue kOptions[] = {
     {"no-config", false},
     {"null", false},
     {"show-config", false},
-    {"title-max", true},
+    {"site-url", true},
     {"summary", false},
+    {"title-max", true},
     {"version", false},
 };
 
@@ -75,6 +78,7 @@ const char* const kAideOptionsLongues[] = {
     "    --config=FILE   : Read the options from FILE, not from pagevet.toml\n",
     "    --no-config     : Read no configuration file\n",
     "    --show-config   : Print the options in effect and where they came from\n",
+    "    --site-url=URL  : Where the directory is published, for the checks across the site\n",
     "    --help          : Print this help and exit\n",
     "    --version       : Print the version and exit\n",
     "    --              : Read every later argument as a mask\n",
@@ -189,6 +193,12 @@ bool LigneCommande::Option(const std::string& nom, const char* valeur, std::stri
       return false;
     }
     travailleurs_ = static_cast<int>(nombre);
+  } else if (nom == "site-url") {
+    if (!estUrlAbsolueHttp(valeur)) {
+      erreur = std::string("invalid site URL '") + valeur + "' (an absolute http:// or https:// URL)";
+      return false;
+    }
+    siteUrl_ = valeur;
   } else if (nom == "ignore") {
     // A comma-separated list; the option may be given several times.
     const char* debut = valeur;

@@ -54,6 +54,9 @@ class LigneCommande {
   // "--follow-outside-links": links to pages outside the current directory
   // are examined too.
   bool LiensSortants() const { return liensSortants_; }
+  // "--site-url": the URL the current directory is published at; empty
+  // when not given.
+  const std::string& SiteUrl() const { return siteUrl_; }
   // The number of pages examined at once; 0 when not given.
   int Travailleurs() const { return travailleurs_; }
   // "--fail-level": the least serious level that makes the status 1.
@@ -94,6 +97,7 @@ class LigneCommande {
   Niveau niveauEchec_ = Niveau::Note;
   bool niveauEchecDonne_ = false;
   bool bilan_ = false;
+  std::string siteUrl_;
   std::vector<const char*> classiques_;
   std::vector<const char*> masquesApres_;
 };

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "checker/adressesite.h"
+#include "checker/jugesite.h"
+#include "run/collectesite.h"
+#include "run/envoisite.h"
 #include "run/examenpages.h"
 #include "run/execution.h"
 #include "run/lignecommande.h"
@@ -113,6 +117,19 @@ bool fichiersDonnes(const Execution& execution, const Exclusions& exclusions, Ra
   return true;
 }
 
+// Every regular file under the walk's start, examined or not, for the
+// judge: a canonical URL may name any of them. The walk's own errors were
+// reported by the walk of the pages.
+void listerFichiers(const Execution& execution, JugeSite& juge) {
+  ParcoursRepWin parcours("*.*", attrDefaut, false);
+  if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
+  Vecteur<String> tous;
+  Vecteur<String> masques(1);
+  masques[0] = "*.*";
+  const int nombre = parcours.rechercher(String(), masques, tous, true, true);
+  for (int i = 0; i < nombre; ++i) juge.AjouteFichier(tous[i].Texte());
+}
+
 // The masks' files, walked, sorted, each once.
 bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, Rapport& rapport,
                      std::vector<String>& chemins, int& statut) {
@@ -162,8 +179,18 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   // piece at a time): fewer workers than asked rather than pages refused.
   const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
   const int travailleurs = std::max(1, std::min(execution.travailleurs, (libres - 2) / 2));
+  // The checks across the site: each page's record goes to the judge, which
+  // reports once every page was read.
+  std::unique_ptr<JugeSite> juge;
+  std::unique_ptr<CollecteSite> collecte;
+  if (execution.site) {
+    juge = std::make_unique<JugeSite>(AdresseSite(execution.siteUrl));
+    if (!execution.siteUrl.empty()) listerFichiers(execution, *juge);
+    collecte = std::make_unique<CollecteSite>(*juge);
+  }
   std::vector<std::string> erreurs;
   ConduitePages conduite;
+  conduite.site = collecte.get();
   conduite.travailleurs = travailleurs;
   conduite.seuil = execution.niveauEchec;
   conduite.arret = &plateforme::signalArret();
@@ -179,6 +206,10 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
                  pages.raisonDemarrage.c_str());
   }
   if (pages.signalee) statut = std::max(statut, kStatutSignale);
+  // A run stopped part-way read no whole site.
+  if (juge != nullptr && !pages.arretee && envoyerSite(*juge, execution.ignores, rapport)) {
+    statut = std::max(statut, kStatutSignale);
+  }
   // --keep-going: the pages that failed, in report order.
   for (std::size_t i = 0; i < erreurs.size(); ++i) {
     if (erreurs[i].empty()) continue;
@@ -224,7 +255,8 @@ int executer(int nbArgs, const char* const* args) {
   plateforme::installerArret();
   CanalFichier sortie(stdout);
   const std::unique_ptr<Rapport> rapport =
-      creerRapport(execution.format, execution.examen.balises, sortie, execution.examen.moderne);
+      creerRapport(execution.format, execution.examen.balises, sortie, execution.examen.moderne,
+                   execution.site);
   rapport->Debut();
   // The progress line and the closing count go to standard error only, and
   // only to a terminal unless --summary asks for the count. The progress

@@ -53,6 +53,18 @@ TEST(AideConstats, AFindingLeadsToTheEntryOfItsId) {
   EXPECT_FALSE(auMoins(Niveau::Note, Niveau::Avertissement));
 }
 
+TEST(AideConstats, SiteWideFindingsHaveTheirEntries) {
+  int site = 0;
+  for (int i = 0; i < kNombreConstats; ++i) {
+    if (!estConstatSite(static_cast<Constat>(i))) continue;
+    ++site;
+    const AideConstat* aide = aideConstat(kConstats[i].id);
+    ASSERT_NE(aide, nullptr) << kConstats[i].id;
+    EXPECT_STRNE(aide->description, kConstats[i].message) << kConstats[i].id;
+  }
+  EXPECT_EQ(site, 6);
+}
+
 TEST(AideConstats, LaterFindingsHaveTheLevelsTheirOptionsGive) {
   // Every entry after the findings of every run is a warning, but these.
   const struct {

@@ -10,6 +10,7 @@
 #include "report/rapportjson.h"
 #include "report/rapportjsonl.h"
 #include "report/rapportsarif.h"
+#include "report/rapporttexte.h"
 #include "tests/memoire.h"
 
 namespace {
@@ -164,6 +165,108 @@ TEST(Formats, JsonlWritesARecordALineAndCountsThem) {
   attendu.push_back({{"type", "end"}, {"status", 1}, {"files", 7}, {"findings", 6}});
   EXPECT_EQ(lus, attendu);
   EXPECT_EQ(erreurs.Texte(), "pagevet: no file matches x\n");
+}
+
+}  // namespace
+
+namespace {
+
+// Two pages' site-wide findings, as the run hands them on after the last page.
+void envoyerSite(Rapport& rapport) {
+  Signalement duplique{kTitreDuplique, 2, 5};
+  duplique.page = "a\\index.html";
+  duplique.lignePage = 3;
+  duplique.colonnePage = 4;
+  Signalement absente{kCanoniqueCibleAbsente, 4, 1};
+  absente.valeur = "https://ex.org/caf\xC3\xA9";
+  Signalement sansSoi{kHreflangSansSoi};
+  Signalement retour{kHreflangSansRetour, 9, 3};
+  retour.page = "fr.html";
+  const Signalement premiere[] = {duplique, absente};
+  const Signalement seconde[] = {sansSoi, retour};
+  rapport.ConstatsSite("b\\p\xE9.html", premiere, 2);
+  rapport.ConstatsSite("c.html", seconde, 2);
+}
+
+TEST(Formats, SiteWideFindingsComeAfterThePagesInEachFormat) {
+  SortieMemoire erreurs;
+  {
+    CanalMemoire sortie;
+    RapportTexte texte(Affichage::Sortie::Utf8, sortie, erreurs.Flux(), false);
+    envoyerSite(texte);
+    EXPECT_EQ(sortie.Texte(),
+              "Across the site\nb\\p\xC3\xA9.html\n+ Same title as a\\index.html\n"
+              "+ Canonical URL names no page of the site: \"https://ex.org/caf\xC3\xA9\"\n\n"
+              "c.html\n+ hreflang links do not name this page\n"
+              "+ fr.html does not link back with hreflang\n\n");
+  }
+  {
+    CanalMemoire sortie;
+    RapportGnu gnu(Affichage::Sortie::Utf8, sortie, erreurs.Flux());
+    envoyerSite(gnu);
+    EXPECT_EQ(sortie.Texte(),
+              "b/p\xC3\xA9.html:2:5: Same title as a/index.html [title-duplicate]\n"
+              "b/p\xC3\xA9.html:4:1: Canonical URL names no page of the site: "
+              "\"https://ex.org/caf\xC3\xA9\" [canonical-target-missing]\n"
+              "c.html: hreflang links do not name this page [hreflang-no-self]\n"
+              "c.html:9:3: fr.html does not link back with hreflang [hreflang-no-return-link]\n");
+  }
+  for (const bool avecSite : {false, true}) {
+    // "site" after "files", present only when the checks run.
+    CanalMemoire sortie;
+    RapportJson rapport(Affichage::Sortie::Utf8, sortie, erreurs.Flux(), JeuBalises::Html5, true);
+    rapport.Debut();
+    if (avecSite) envoyerSite(rapport);
+    rapport.Fin(1);
+    const json document = json::parse(sortie.Texte());
+    ASSERT_TRUE(document.contains("site"));
+    if (!avecSite) {
+      EXPECT_EQ(document["site"], json::array());
+      continue;
+    }
+    EXPECT_EQ(document["site"][0]["path"], "b/p\xC3\xA9.html");
+    EXPECT_EQ(document["site"][0]["findings"][0],
+              json({{"id", "title-duplicate"}, {"line", 2}, {"column", 5},
+                    {"message", "Same title as a/index.html"}, {"page", "a/index.html"}}));
+    EXPECT_EQ(document["site"][0]["findings"][1]["value"], "https://ex.org/caf\xC3\xA9");
+    EXPECT_EQ(document["site"][1]["findings"][0],
+              json({{"id", "hreflang-no-self"}, {"message", "hreflang links do not name this page"}}));
+  }
+  {
+    CanalMemoire sortie;
+    RapportJson rapport(Affichage::Sortie::Utf8, sortie, erreurs.Flux());
+    rapport.Debut();
+    rapport.Fin(0);
+    EXPECT_FALSE(json::parse(sortie.Texte()).contains("site"));
+  }
+  for (const bool pagesAvant : {false, true}) {
+    CanalMemoire sortie;
+    RapportSarif rapport(Affichage::Sortie::Utf8, sortie, erreurs.Flux(), "/site");
+    rapport.Debut();
+    if (pagesAvant) {
+      const auto page = rapport.NouvellePage(sortie);
+      page->Debut("x.html", JeuCaracteres::Utf8);
+      page->Constate(signalementPage(kSansTitre));
+      page->Fin();
+    }
+    envoyerSite(rapport);
+    rapport.Fin(1);
+    const json resultats = json::parse(sortie.Texte())["runs"][0]["results"];
+    ASSERT_EQ(resultats.size(), pagesAvant ? 5u : 4u);
+    const json& duplique = resultats[pagesAvant ? 1 : 0];
+    EXPECT_EQ(duplique["ruleId"], "title-duplicate");
+    EXPECT_EQ(duplique["level"], "warning");
+    EXPECT_EQ(duplique["relatedLocations"][0]["physicalLocation"],
+              json({{"artifactLocation", {{"uri", "a/index.html"}, {"uriBaseId", "SRCROOT"}}},
+                    {"region", {{"startLine", 3}, {"startColumn", 4}}}}));
+    const json& retour = resultats.back();
+    EXPECT_EQ(retour["level"], "error");
+    EXPECT_EQ(retour["locations"][0]["physicalLocation"]["region"],
+              json({{"startLine", 9}, {"startColumn", 3}}));
+    EXPECT_EQ(retour["relatedLocations"][0]["physicalLocation"],
+              json({{"artifactLocation", {{"uri", "fr.html"}, {"uriBaseId", "SRCROOT"}}}}));
+    EXPECT_FALSE(resultats[pagesAvant ? 3 : 2].contains("relatedLocations"));
+  }
 }
 
 }  // namespace

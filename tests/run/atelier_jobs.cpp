@@ -13,6 +13,8 @@
 #include <string>
 #include <thread>
 
+#include "run/collectesite.h"
+
 namespace {
 
 struct Plan {
@@ -98,6 +100,12 @@ class SortieBornee : public Canal {
  private:
   const std::size_t max_;
   std::string texte_;
+};
+
+class CanalMemoireSimple : public Canal {
+ public:
+  void Ecrit(const char* octets, std::size_t n) override { texte.append(octets, n); }
+  std::string texte;
 };
 
 struct Issue {
@@ -224,6 +232,86 @@ TEST(Atelier, StopsBetweenPages) {
         EXPECT_TRUE(entier) << trace;
         if (travailleurs == 1) EXPECT_EQ(ecrites, page + 1) << trace;
       }
+    }
+  }
+}
+
+// Pages whose job leaves a record for the site judge, one in five leaving
+// none (a page the scan could not read), and a fatal error at page fatale.
+class FabriqueSite : public FabriqueTravail {
+ public:
+  FabriqueSite(CollecteSite& site, std::size_t fatale) : site_(site), fatale_(fatale) {}
+
+  std::unique_ptr<TravailPage> Nouveau(Canal& canal) const override {
+    return std::make_unique<Travail>(site_, canal, fatale_);
+  }
+
+ private:
+  class Travail : public TravailPage {
+   public:
+    Travail(CollecteSite& site, Canal& canal, std::size_t fatale)
+        : site_(site), canal_(canal), fatale_(fatale) {}
+    bool Examine(std::size_t i) override {
+      std::mt19937 hasard(static_cast<unsigned>(i * 104729));
+      std::this_thread::sleep_for(std::chrono::microseconds(hasard() % 300));
+      if (i == fatale_) throw std::runtime_error("fatal");
+      canal_.Ecrit("x", 1);
+      if (i % 5 == 4) return false;
+      FicheSite fiche;
+      fiche.chemin = "p" + std::to_string(i) + ".html";
+      fiche.aTitre = true;
+      fiche.titre = ElementSite{"title " + std::to_string(i % 7), 1, 1};
+      site_.Depose(i, std::move(fiche));
+      return false;
+    }
+
+   private:
+    CollecteSite& site_;
+    Canal& canal_;
+    const std::size_t fatale_;
+  };
+
+  CollecteSite& site_;
+  const std::size_t fatale_;
+};
+
+// Every finding as "path>first page", in the order they come.
+class Suite : public RapportPage {
+ public:
+  void Debut(const char* chemin, JeuCaracteres) override { chemin_ = chemin; }
+  void Constate(const Signalement& s) override { texte += chemin_ + ">" + s.page + " "; }
+  void Fin() override {}
+  void Interrompue() override {}
+  std::string texte;
+
+ private:
+  std::string chemin_;
+};
+
+TEST(Atelier, SiteRecordsReachTheJudgeInPageOrderWhateverTheNumberOfWorkers) {
+  constexpr std::size_t kPages = 400;
+  for (const std::size_t fatale : {kPages, std::size_t{150}}) {
+    std::string seul;
+    for (const int travailleurs : {1, 2, 8}) {
+      JugeSite juge{AdresseSite("")};
+      CollecteSite site(juge);
+      const FabriqueSite fabrique(site, fatale);
+      CanalMemoireSimple sortie;
+      try {
+        traiterPages(kPages, fabrique, sortie, "", travailleurs, nullptr,
+                     [&site](std::size_t numero) { site.Remet(numero); });
+      } catch (const std::runtime_error&) {
+      }
+      // Every page before the fatal one, none after it; 4 in 5 left one.
+      EXPECT_EQ(juge.NombrePages(), std::min(kPages, fatale) / 5 * 4) << travailleurs;
+      Suite suite;
+      juge.Rapporte(suite);
+      if (travailleurs == 1) {
+        seul = suite.texte;
+        // The first pages of their title are p0 to p6, each met first.
+        EXPECT_EQ(seul.substr(0, 20), "p7.html>p0.html p8.h") << seul.substr(0, 40);
+      }
+      EXPECT_EQ(suite.texte, seul) << travailleurs;
     }
   }
 }

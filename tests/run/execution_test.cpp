@@ -147,7 +147,7 @@ TEST(Execution, TheCommandLineWinsOverTheNamedFile) {
     EXPECT_TRUE(execution.examen.developpe);
     EXPECT_TRUE(execution.continuer);
     EXPECT_TRUE(execution.ignores[kSansTitre]);
-    EXPECT_EQ(execution.urlSite, std::optional<std::string>("https://x.org/"));
+    EXPECT_EQ(execution.siteUrl, "https://x.org/");
   }
   // A file that cannot be read is the file's error, not the command line's.
   const char* const args[] = {"pagevet", "--config=/nonexistent/pagevet.toml"};

@@ -62,6 +62,35 @@ TEST(LigneCommande, ReadsLongOptionsAndLeavesTheRest) {
   }
 }
 
+TEST(LigneCommande, SiteUrlMustBeAnAbsoluteHttpUrl) {
+  const struct {
+    const char* arg;
+    bool accepte;
+  } cas[] = {
+      {"--site-url=https://docs.python.org/3/", true}, {"--site-url=HTTP://Example.org", true},
+      {"--site-url=http://example.org:8080/a?b#c", true}, {"--site-url=/doc/", false},
+      {"--site-url=ftp://example.org/", false},          {"--site-url=https://", false},
+      {"--site-url=example.org", false},                 {"--site-url=", false},
+  };
+  for (const auto& c : cas) {
+    const char* const args[] = {"pagevet", c.arg};
+    LigneCommande ligne;
+    std::string erreur;
+    EXPECT_EQ(ligne.Analyse(2, args, erreur), c.accepte) << c.arg;
+    if (c.accepte) {
+      EXPECT_EQ(ligne.SiteUrl(), std::string(c.arg).substr(11)) << c.arg;
+    } else {
+      EXPECT_EQ(erreur, "invalid site URL '" + std::string(c.arg).substr(11) +
+                            "' (an absolute http:// or https:// URL)");
+    }
+  }
+  LigneCommande sans;
+  std::string erreur;
+  const char* const args[] = {"pagevet"};
+  ASSERT_TRUE(sans.Analyse(1, args, erreur));
+  EXPECT_EQ(sans.SiteUrl(), "");
+}
+
 TEST(LigneCommande, TheFirstOfHelpAndVersionStopsTheReading) {
   const char* const args[] = {"pagevet", "/d", "--vers", "--help", "--foo"};
   LigneCommande ligne;
