@@ -29,6 +29,10 @@ bool formatDeNom(const char* nom, FormatRapport& format) {
   return false;
 }
 
+const char* nomDeFormat(FormatRapport format) {
+  return kFormats[static_cast<std::size_t>(format)];
+}
+
 std::unique_ptr<Rapport> creerRapport(FormatRapport format, JeuBalises balises, Canal& sortie,
                                       bool moderne, bool site) {
   const Affichage::Sortie console = Affichage::SortieConsole();

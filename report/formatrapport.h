@@ -12,6 +12,8 @@ enum class FormatRapport { Texte, Gnu, Json, Sarif, Jsonl };
 
 // The format called nom ("text", "gnu", "json", "sarif", "jsonl"); false for none.
 bool formatDeNom(const char* nom, FormatRapport& format);
+// The name of a format, as --format takes it.
+const char* nomDeFormat(FormatRapport format);
 
 // The report of a run in format, written to sortie (standard output, which
 // must outlive it), its error lines on standard error, in the console's set.

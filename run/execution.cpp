@@ -17,16 +17,6 @@ bool idConnu(std::string_view id) {
   return constatDeId(std::string(id).c_str(), constat);
 }
 
-const char* nomFormat(FormatRapport format) {
-  switch (format) {
-    case FormatRapport::Gnu: return "gnu";
-    case FormatRapport::Json: return "json";
-    case FormatRapport::Sarif: return "sarif";
-    case FormatRapport::Texte: break;
-  }
-  return "text";
-}
-
 // What the command line sets, as the keys of a configuration file name it.
 Configuration configurationDeLigne(const LigneCommande& ligne, const std::vector<std::string>& masques,
                                    const char* lettres) {
@@ -36,7 +26,7 @@ Configuration configurationDeLigne(const LigneCommande& ligne, const std::vector
   if (ligne.Html5()) config.html5 = true;
   if (!ligne.IdsIgnores().empty()) config.ignores = ligne.IdsIgnores();
   if (!ligne.Exclusions().empty()) config.exclusions = ligne.Exclusions();
-  if (ligne.FormatDonne()) config.format = nomFormat(ligne.Format());
+  if (ligne.FormatDonne()) config.format = nomDeFormat(ligne.Format());
   if (ligne.Travailleurs() > 0) config.taches = ligne.Travailleurs();
   if (donnee('D')) config.developpe = true;
   if (donnee('S')) config.syntaxeSeule = true;

@@ -205,11 +205,12 @@ TEST(Formats, SiteWideFindingsComeAfterThePagesInEachFormat) {
     RapportGnu gnu(Affichage::Sortie::Utf8, sortie, erreurs.Flux());
     envoyerSite(gnu);
     EXPECT_EQ(sortie.Texte(),
-              "b/p\xC3\xA9.html:2:5: Same title as a/index.html [title-duplicate]\n"
-              "b/p\xC3\xA9.html:4:1: Canonical URL names no page of the site: "
+              "b/p\xE9.html:2:5: warning: Same title as a/index.html [title-duplicate]\n"
+              "b/p\xE9.html:4:1: error: Canonical URL names no page of the site: "
               "\"https://ex.org/caf\xC3\xA9\" [canonical-target-missing]\n"
-              "c.html: hreflang links do not name this page [hreflang-no-self]\n"
-              "c.html:9:3: fr.html does not link back with hreflang [hreflang-no-return-link]\n");
+              "c.html: error: hreflang links do not name this page [hreflang-no-self]\n"
+              "c.html:9:3: error: fr.html does not link back with hreflang "
+              "[hreflang-no-return-link]\n");
   }
   for (const bool avecSite : {false, true}) {
     // "site" after "files", present only when the checks run.
@@ -226,11 +227,12 @@ TEST(Formats, SiteWideFindingsComeAfterThePagesInEachFormat) {
     }
     EXPECT_EQ(document["site"][0]["path"], "b/p\xC3\xA9.html");
     EXPECT_EQ(document["site"][0]["findings"][0],
-              json({{"id", "title-duplicate"}, {"line", 2}, {"column", 5},
+              json({{"id", "title-duplicate"}, {"line", 2}, {"column", 5}, {"level", "warning"},
                     {"message", "Same title as a/index.html"}, {"page", "a/index.html"}}));
     EXPECT_EQ(document["site"][0]["findings"][1]["value"], "https://ex.org/caf\xC3\xA9");
     EXPECT_EQ(document["site"][1]["findings"][0],
-              json({{"id", "hreflang-no-self"}, {"message", "hreflang links do not name this page"}}));
+              json({{"id", "hreflang-no-self"}, {"level", "error"},
+                    {"message", "hreflang links do not name this page"}}));
   }
   {
     CanalMemoire sortie;

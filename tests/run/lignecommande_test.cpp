@@ -121,8 +121,10 @@ TEST(LigneCommande, ReadsTheFailLevelAndTheSummary) {
       {{"--fail-level=Error"}, "invalid level 'Error' (error, warning, note)", Niveau::Note, false},
       {{"--fail-level="}, "invalid level '' (error, warning, note)", Niveau::Note, false},
       {{"--summary=yes"}, "option '--summary' doesn't allow an argument", Niveau::Note, false},
-      {{"--f=gnu"}, "option '--f' is ambiguous; possibilities: '--fail-level' '--follow-outside-links' "
-                    "'--format'", Niveau::Note, false},
+      {{"--f=gnu"},
+       "option '--f' is ambiguous; possibilities: '--fail-level' '--files' '--files-from' "
+       "'--follow-outside-links' '--format'",
+       Niveau::Note, false},
   };
   for (const auto& c : cas) {
     std::vector<const char*> args{"pagevet"};
