@@ -27,6 +27,8 @@ class VisiteurModerne : public VisiteurHtml {
   void BaliseOuvrante(const BaliseHtml& balise) override { tete_.BaliseOuvrante(balise); }
   void TeteIgnoree(const BaliseHtml& balise) override { tete_.TeteIgnoree(balise); }
   bool VeutTexte() const override { return developpe_; }
+  // Only an unknown tag of the body needs its place and source.
+  bool DetailsALaDemande() const override { return true; }
   void Texte(const char* texte, std::size_t n, bool separe) override { mots_.Texte(texte, n, separe); }
 
   TeteModerne& Tete() { return tete_; }

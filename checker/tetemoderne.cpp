@@ -82,8 +82,9 @@ bool estContenu(Constat c) {
 
 ConstatModerne& TeteModerne::Signale(Constat constat, const BaliseHtml& balise) {
   ConstatModerne c(constat);
-  placer(balise.position, c.ligne, c.colonne);
-  c.source = balise.source + '\n';
+  // Body tags come without their place and source until asked.
+  placer(balise.Position(), c.ligne, c.colonne);
+  c.source = balise.Source() + '\n';
   lignes_.push_back(std::move(c));
   return lignes_.back();
 }
