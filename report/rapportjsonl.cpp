@@ -39,6 +39,14 @@ std::unique_ptr<RapportPage> RapportJsonl::NouvellePage(Canal& canal) const {
   return std::make_unique<PageJsonl>(canal, Balises());
 }
 
+void RapportJsonl::ConstatsSite(const char* chemin, const Signalement* constats, int nombre) {
+  for (int i = 0; i < nombre; ++i) {
+    Json constat{{"type", "finding"}, {"path", cheminUtf8(chemin)}, {"site", true}};
+    constat.update(constatJson(constats[i], Balises(), JeuCaracteres::Utf8));
+    ecrire(Sortie(), enJson(constat) + '\n');
+  }
+}
+
 void RapportJsonl::Erreur(const std::string& texte) {
   RapportOutil::Erreur(texte);
   EcritErreur();

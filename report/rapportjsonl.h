@@ -23,6 +23,8 @@ class RapportJsonl : public RapportOutil {
   // The error gets its line on standard error and its record at once.
   void Erreur(const std::string& texte) override;
   void ErreurFatale(const MesErreur& erreur) override;
+  // A finding record per site-wide finding, marked "site", after the pages'.
+  void ConstatsSite(const char* chemin, const Signalement* constats, int nombre) override;
   void Totaux(long pages, long constats) override {
     pages_ = pages;
     constats_ = constats;

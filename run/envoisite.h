@@ -10,9 +10,12 @@
 #include "checker/constat.h"
 #include "checker/jugesite.h"
 #include "report/rapport.h"
+#include "run/bilanrun.h"
 
-// Sends juge's findings to rapport, leaving out the ignored ones; gives
-// whether one was sent.
-bool envoyerSite(JugeSite& juge, const std::bitset<kNombreConstats>& ignores, Rapport& rapport);
+// Sends juge's findings to rapport, leaving out the ignored ones, and counts
+// them in bilan as the pages' are counted; gives whether one at seuil or
+// above was sent.
+bool envoyerSite(JugeSite& juge, const std::bitset<kNombreConstats>& ignores, Niveau seuil,
+                 Rapport& rapport, BilanRun& bilan);
 
 #endif  // PAGEVET_RUN_ENVOISITE_H_

@@ -207,7 +207,7 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   }
   if (pages.signalee) statut = std::max(statut, kStatutSignale);
   // A run stopped part-way read no whole site.
-  if (juge != nullptr && !pages.arretee && envoyerSite(*juge, execution.ignores, rapport)) {
+  if (juge != nullptr && !pages.arretee && envoyerSite(*juge, execution.ignores, execution.niveauEchec, rapport, bilan)) {
     statut = std::max(statut, kStatutSignale);
   }
   // --keep-going: the pages that failed, in report order.
