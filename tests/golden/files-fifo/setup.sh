@@ -1,0 +1,1 @@
+mkfifo p.htm
