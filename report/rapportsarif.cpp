@@ -5,14 +5,6 @@
 
 namespace {
 
-// The level of a finding: the findings of every run keep theirs; those of
-// --modern take the level their help gives them.
-const char* niveau(Constat constat) {
-  if (constat < kNombreConstatsClassiques) return estMotCle(constat) ? "warning" : "error";
-  const AideConstat* const aide = aideConstat(kConstats[constat].id);
-  return aide != nullptr ? nomNiveau(aide->niveau) : "warning";
-}
-
 // The page's results, one a line, each with its rule and its place.
 class PageSarif : public RapportPage {
  public:

@@ -30,7 +30,9 @@ TEST(AideConstats, EveryFindingOfARunHasItsEntryInOrderWithItsLevel) {
     const AideConstat* aide = aideConstat(kConstats[i].id);
     ASSERT_NE(aide, nullptr) << kConstats[i].id;
     EXPECT_EQ(aide, &kAidesConstats[i]) << kConstats[i].id;
-    if (i < kNombreConstatsClassiques) EXPECT_EQ(aide->niveau, niveauAttendu(i)) << kConstats[i].id;
+    if (i < kNombreConstatsClassiques) {
+      EXPECT_EQ(aide->niveau, niveauAttendu(i)) << kConstats[i].id;
+    }
     // The long description says more than the report's message.
     EXPECT_STRNE(aide->description, kConstats[i].message) << kConstats[i].id;
   }

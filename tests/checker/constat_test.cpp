@@ -97,7 +97,9 @@ TEST(Constat, EveryPlaceholderOfTheTableIsFilled) {
     EXPECT_EQ(message.find('{'), std::string::npos) << message;
     EXPECT_EQ(message.find('}'), std::string::npos) << message;
     const std::string resume = resumeConstat(s.constat, JeuBalises::Html5);
-    if (s.constat == kMotCleRepete) EXPECT_EQ(resume, "Keyword appears several times in the list");
+    if (s.constat == kMotCleRepete) {
+      EXPECT_EQ(resume, "Keyword appears several times in the list");
+    }
     EXPECT_EQ(resume.find_first_of("{}"), std::string::npos) << resume;
     EXPECT_FALSE(resume.empty());
   }

@@ -230,7 +230,9 @@ TEST(Atelier, StopsBetweenPages) {
           ecrites = n;
         }
         EXPECT_TRUE(entier) << trace;
-        if (travailleurs == 1) EXPECT_EQ(ecrites, page + 1) << trace;
+        if (travailleurs == 1) {
+          EXPECT_EQ(ecrites, page + 1) << trace;
+        }
       }
     }
   }
