@@ -428,22 +428,25 @@ constexpr bool memeId(const char* a, const char* b) {
   return *a == *b;
 }
 
-// For each finding, its entry, found once when compiling.
-constexpr std::array<const AideConstat*, kNombreConstats> indexer() {
-  std::array<const AideConstat*, kNombreConstats> index{};
+// For each finding, the index of its entry, found once when compiling; -1
+// for none. Indices rather than pointers: a sanitizer build does not take
+// the comparison of an address with null as a constant expression.
+constexpr std::array<int, kNombreConstats> indexer() {
+  std::array<int, kNombreConstats> index{};
   for (int c = 0; c < kNombreConstats; ++c) {
-    for (const AideConstat& aide : kAidesConstats) {
-      if (memeId(kConstats[c].id, aide.id)) index[c] = &aide;
+    index[c] = -1;
+    for (int a = 0; a < static_cast<int>(std::size(kAidesConstats)); ++a) {
+      if (memeId(kConstats[c].id, kAidesConstats[a].id)) index[c] = a;
     }
   }
   return index;
 }
 
-inline constexpr std::array<const AideConstat*, kNombreConstats> kIndex = indexer();
+inline constexpr std::array<int, kNombreConstats> kIndex = indexer();
 
 constexpr bool complet() {
-  for (const AideConstat* aide : kIndex) {
-    if (aide == nullptr) return false;
+  for (const int a : kIndex) {
+    if (a < 0) return false;
   }
   return true;
 }
@@ -452,7 +455,9 @@ static_assert(complet(), "every finding has its level and help texts");
 }  // namespace aides_detail
 
 // The entry of a finding, and its level.
-constexpr const AideConstat& aideDe(Constat constat) { return *aides_detail::kIndex[constat]; }
+constexpr const AideConstat& aideDe(Constat constat) {
+  return kAidesConstats[aides_detail::kIndex[constat]];
+}
 constexpr Niveau niveauDe(Constat constat) { return aideDe(constat).niveau; }
 
 #endif  // PAGEVET_CHECKER_AIDECONSTATS_H_
