@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "html/chevrons.h"
+#include "html/tables.h"
 #include "html/trthtml.h"
 
 namespace {
@@ -11,7 +12,19 @@ namespace {
 // The longest name the tag tables look up; a longer HTML 3.2 name is never
 // known, nor is a longer HTML5 one without a '-'.
 constexpr std::size_t kLongueurMaxNom = 32;
-constexpr std::size_t kLongueurMaxHtml32 = 20;
+
+// The longest HTML 3.2 name: a longer one is unknown without a lookup.
+constexpr std::size_t plusLongNom() {
+  std::size_t plusLong = 0;
+  for (const char* nom : tableBalises) {
+    std::size_t n = 0;
+    while (nom[n] != '\0') ++n;
+    if (n > plusLong) plusLong = n;
+  }
+  return plusLong;
+}
+constexpr std::size_t kLongueurMaxHtml32 = plusLongNom();
+static_assert(kLongueurMaxHtml32 == 11, "\"/blockquote\"");
 
 // What each byte is to a tag name, read in any letter case: its lower-case
 // form where it may stand in the name, 0 elsewhere. One table for the HTML
@@ -41,7 +54,7 @@ bool inconnueHtml32(const IndexNoms& index, const char* position) {
   std::uint64_t cle = 0;
   std::size_t n = 0;
   for (char c; (c = minuscule(kNomHtml32, position[n])) != '\0'; ++n) {
-    if (n + 1 == kLongueurMaxHtml32) return true;  // 20 or more
+    if (n == kLongueurMaxHtml32) return true;  // longer than any
     if (n < 8) cle |= static_cast<std::uint64_t>(static_cast<unsigned char>(c)) << (8 * n);
   }
   if (n == 0) return true;

@@ -10,7 +10,7 @@
 #include "checker/etatfichier.h"
 #include "checker/metatags.h"
 #include "checker/motscles.h"
-#include "files/ficbase.h"
+#include "files/fichierpage.h"
 #include "foundation/meserreur.h"
 #include "html/trthtml.h"
 
@@ -177,7 +177,7 @@ void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
 }
 
 void examinerFichier(const char* chemin, const OptionsExamen& options, RapportPage& rapport) {
-  FicBase fichier(chemin, "r");
-  LecteurLignes lecteur(fichier.Fichier(), chemin);
+  const FichierPage fichier(chemin);
+  LecteurLignes lecteur(fichier, chemin);
   examinerPage(chemin, lecteur, options, rapport);
 }

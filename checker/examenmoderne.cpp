@@ -4,7 +4,7 @@
 
 #include "checker/motsclesmodernes.h"
 #include "checker/tetemoderne.h"
-#include "files/ficbase.h"
+#include "files/fichierpage.h"
 #include "foundation/meserreur.h"
 #include "html/lecteurhtml.h"
 
@@ -77,7 +77,7 @@ void examinerPageModerne(const char* chemin, LecteurLignes& lecteur, const Optio
 
 void examinerFichierModerne(const char* chemin, const OptionsExamen& options,
                             RapportPage& rapport, FicheSite* fiche) {
-  FicBase fichier(chemin, "r");
-  LecteurLignes lecteur(fichier.Fichier(), chemin);
+  const FichierPage fichier(chemin);
+  LecteurLignes lecteur(fichier, chemin);
   examinerPageModerne(chemin, lecteur, options, rapport, fiche);
 }

@@ -26,12 +26,31 @@ LecteurLignes::LecteurLignes(std::FILE* fichier, const char* nom)
   // The reader has a block of its own: the stream's buffer would only be a
   // second copy (and cost a call to the host to size it).
   std::setvbuf(fichier_, nullptr, _IONBF, 0);
+  Commencer();
+}
+
+LecteurLignes::LecteurLignes(const FichierPage& page, const char* nom)
+    : fichier_(nullptr),
+      nom_(nom),
+      descripteur_(page.Descripteur()),
+      fichierOrdinaire_(true),
+      bloc_(new char[kTailleBloc + 1]) {
+  Commencer();
+}
+
+void LecteurLignes::Commencer() {
   fin_ = LireBloc(bloc_.get(), kTailleBloc);
   // A first block shorter than the block size is the whole page; a full one
   // may be too, which one more byte tells (kept for the next block).
   bool complet = fin_ < kTailleBloc;
   epuise_ = complet;
   if (!complet) {
+    // Only a regular file has an end to read to: a page that the walk or
+    // the list found regular may have been replaced by a device since.
+    if (fichierOrdinaire_) {
+      const int erreur = plateforme::verifierOrdinaire(descripteur_);
+      if (erreur != 0) Echec(erreur);
+    }
     suivantLu_ = LireBloc(&suivant_, 1) == 1;
     epuise_ = !suivantLu_;
     complet = epuise_;
@@ -69,11 +88,13 @@ size_t LecteurLignes::LireBloc(char* destination, size_t n) {
     lus = std::fread(destination, 1, n, fichier_);
     if (lus < n && std::ferror(fichier_)) erreur = errno != 0 ? errno : EIO;
   } else {
-    // A short count is no end: only 0 is.
+    // On a stream a short count is no end: only 0 is. A regular file gives
+    // all it has: a short count is its end, and saves the read that gives 0.
     while (lus < n) {
       const long k = plateforme::lire(descripteur_, destination + lus, n - lus);
       if (k > 0) {
         lus += static_cast<size_t>(k);
+        if (fichierOrdinaire_) break;
       } else if (k == 0) {
         break;
       } else if (errno != EINTR) {
@@ -82,16 +103,18 @@ size_t LecteurLignes::LireBloc(char* destination, size_t n) {
       }
     }
   }
-  if (erreur != 0) {
-    char debut[kTailleMessageErreur];
-    std::string message = std::string(texteErreur(ERR_LECTURE, "", debut));
-    // The path in full, however long, then the host's reason.
-    message.insert(message.size() - 1, nom_);
-    message += ": ";
-    message += std::strerror(erreur);
-    throw MesErreur(message.c_str(), kModule, kLigneLecture);
-  }
+  if (erreur != 0) Echec(erreur);
   return lus;
+}
+
+void LecteurLignes::Echec(int erreur) const {
+  char debut[kTailleMessageErreur];
+  std::string message = std::string(texteErreur(ERR_LECTURE, "", debut));
+  // The path in full, however long, then the host's reason.
+  message.insert(message.size() - 1, nom_);
+  message += ": ";
+  message += std::strerror(erreur);
+  throw MesErreur(message.c_str(), kModule, kLigneLecture);
 }
 
 bool LecteurLignes::Piece(size_t place, size_t& debut, size_t& fin) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "files/fichierpage.h"
 #include "foundation/jeucaracteres.h"
 
 class LecteurLignes {
@@ -21,6 +22,11 @@ class LecteurLignes {
   // that fails, here or later, is no end of the page: it throws MesErreur
   // "lecteurlignes" naming the page (nom) and the host's error.
   explicit LecteurLignes(std::FILE* fichier, const char* nom = "?");
+  // The same on a page's descriptor, read as a regular file: a short read
+  // is its end. A page that fills the first block is confirmed a regular
+  // file before more is read (a device in its place throws, as a read
+  // error does, rather than be read without end).
+  LecteurLignes(const FichierPage& page, const char* nom);
   LecteurLignes(const LecteurLignes&) = delete;
   LecteurLignes& operator=(const LecteurLignes&) = delete;
 
@@ -71,9 +77,12 @@ class LecteurLignes {
   // false at the end of the stream. A piece that the block's data cuts off
   // is completed by moving it to the block's start and reading on.
   bool Piece(size_t place, size_t& debut, size_t& fin);
+  // Reads the first block and decides the character set.
+  void Commencer();
   // Reads up to n bytes into destination, fewer only at the end of the
   // stream; throws on a read error.
   size_t LireBloc(char* destination, size_t n);
+  [[noreturn]] void Echec(int erreur) const;
   int LireLigneLentement(char*& ligne, int taille);
 
   // Hands out the piece [debut, fin) as the line [debut, juge) that the
@@ -103,6 +112,8 @@ class LecteurLignes {
   // The stream's descriptor, read without the stream; -1 for a stream that
   // has none (a page in memory), read through the stream.
   const int descripteur_;
+  // A page's descriptor: one read short of its request is the end.
+  const bool fichierOrdinaire_ = false;
   // The byte read past a full first block to learn whether more follow;
   // it opens the next block.
   char suivant_ = 0;

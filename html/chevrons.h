@@ -4,6 +4,7 @@
 #define PAGEVET_HTML_CHEVRONS_H_
 
 #include <cstddef>
+#include <cstring>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -17,13 +18,17 @@
 inline unsigned chevronsDe(const char* debut, const char* p, const char* fin) {
   const std::size_t reste = static_cast<std::size_t>(fin - p);
 #ifdef __SSE2__
-  if (reste >= 16 || fin - debut >= 16) {
-    const char* const lu = reste >= 16 ? p : fin - 16;
+  const auto signes = [](const char* lu) {
     const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lu));
-    const auto bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
         _mm_cmpeq_epi8(octets, _mm_set1_epi8('<')), _mm_cmpeq_epi8(octets, _mm_set1_epi8('>')))));
-    return reste >= 16 ? bits : bits >> (16 - reste);
-  }
+  };
+  if (reste >= 16) return signes(p);
+  if (fin - debut >= 16) return signes(fin - 16) >> (16 - reste);
+  // A text shorter than sixteen bytes is read from a copy, NUL after it.
+  char copie[16] = {};
+  std::memcpy(copie, p, reste);
+  return signes(copie);
 #endif
   unsigned bits = 0;
   for (std::size_t i = 0; i < reste && i < 16; ++i) {

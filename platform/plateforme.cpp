@@ -427,6 +427,18 @@ std::FILE* ouvrirFlux(const char* chemin, const char* mode) {
   return flux;
 }
 
+int ouvrirPage(const char* chemin) {
+  return ouvrirChemin(cheminHote(chemin), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+int verifierOrdinaire(int descripteur) {
+  struct stat infos {};
+  if (fstat(descripteur, &infos) != 0) return errno;
+  return S_ISREG(infos.st_mode) ? 0 : ENXIO;
+}
+
+int fermer(int descripteur) { return ::close(descripteur) == 0 ? 0 : -1; }
+
 namespace {
 
 struct tm maintenant(long* nanosecondes) {

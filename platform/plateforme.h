@@ -123,6 +123,19 @@ int chdir(const char* chemin);
 // than the host's limit.
 std::FILE* ouvrirFlux(const char* chemin, const char* mode);
 
+// Opens a page for reading with one host call, no check of what it is:
+// the walk and the file list took only regular files. Nonblocking, so that
+// a FIFO put in the file's place since reads as empty or fails, never
+// waits; a directory fails at the first read. Returns the descriptor, or
+// -1 with the host's error in errno. Its path may be longer than the
+// host's limit.
+int ouvrirPage(const char* chemin);
+// 0 when an open descriptor is a regular file, else the host's error
+// (ENXIO for any other kind).
+int verifierOrdinaire(int descripteur);
+// Closes a descriptor; 0 or -1.
+int fermer(int descripteur);
+
 // The descriptor under an open stream, and unbuffered reads and writes on a
 // descriptor: the count transferred, 0 at the end, -1 on failure.
 int descripteur(std::FILE* flux);

@@ -88,6 +88,16 @@ for format in text gnu json sarif; do
       if grep -q '20015' "$work/out"; then fail "$format/$jobs read $at: finding after the error"; fi
     done
 
+    # An interrupted read is tried again: neither an error nor an end.
+    for at in 1 2; do
+      run "$format" "$jobs" PAGEVET_FAULT=read PAGEVET_FAULT_PATH=b.htm PAGEVET_FAULT_AT=$at \
+        PAGEVET_FAULT_ERRNO=EINTR
+      if [ "$status" != 1 ] || [ -s "$work/err" ]; then fail "$format/$jobs EINTR $at: status $status"; fi
+      if [ "$format" != sarif ] && ! cmp -s "$work/plain" "$work/out"; then
+        fail "$format/$jobs EINTR $at: output differs"
+      fi
+    done
+
     # An entry that cannot be looked at, in every pass: reported once, and
     # the other pages are examined.
     run "$format" "$jobs" PAGEVET_FAULT=stat PAGEVET_FAULT_PATH=c.htm PAGEVET_FAULT_TIMES=0

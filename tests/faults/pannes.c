@@ -46,7 +46,7 @@ static const struct {
 } kErreurs[] = {
     {"EIO", EIO},       {"EACCES", EACCES}, {"ENOENT", ENOENT},         {"ENOMEM", ENOMEM},
     {"EMFILE", EMFILE}, {"EAGAIN", EAGAIN}, {"ENAMETOOLONG", ENAMETOOLONG}, {"ENOSPC", ENOSPC},
-    {"EPERM", EPERM},   {"ESTALE", ESTALE}, {"ENXIO", ENXIO},
+    {"EPERM", EPERM},   {"ESTALE", ESTALE}, {"ENXIO", ENXIO},           {"EINTR", EINTR},
 };
 
 /* Read once, at the first call that asks: the settings never change. */

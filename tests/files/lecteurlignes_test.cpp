@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "files/fichierpage.h"
 #include "foundation/meserreur.h"
 #include "tests/memoire.h"
 
@@ -215,6 +217,77 @@ TEST(LecteurLignes, ReadErrorIsNoEndOfThePage) {
       EXPECT_EQ(lus, c.taille);
     }
   }
+}
+
+// A page read through its bare descriptor cuts as a stream does, a short
+// read taken as its end, at every size around the block.
+TEST(LecteurLignes, PageReadThroughItsDescriptor) {
+  char modele[] = "/tmp/lecteurlignesXXXXXX";
+  ASSERT_NE(mkdtemp(modele), nullptr);
+  const std::string chemin = std::string(modele) + "/p.htm";
+  for (const size_t taille : {0, 1, 100, 65535, 65536, 65537, 131073, 200000}) {
+    std::string contenu;
+    while (contenu.size() < taille) contenu += "<p>" + std::to_string(contenu.size()) + "\n";
+    contenu.resize(taille);
+    Fichier f(std::fopen(chemin.c_str(), "wb"));
+    ASSERT_NE(f, nullptr);
+    std::fwrite(contenu.data(), 1, contenu.size(), f.get());
+    f.reset();
+    const FichierPage page(chemin.c_str());
+    LecteurLignes lecteur(page, chemin.c_str());
+    std::vector<std::string> pieces;
+    char ligne[8192];
+    for (int n; (n = lecteur.Lire(ligne, sizeof ligne)) >= 0;) pieces.emplace_back(ligne, n);
+    EXPECT_EQ(pieces, piecesFgets(contenu, sizeof ligne)) << taille;
+  }
+  unlink(chemin.c_str());
+  rmdir(modele);
+}
+
+// What was found a regular file may be something else when it is opened:
+// it fails or reads as empty, it is never read without end nor waited on.
+TEST(LecteurLignes, PageThatIsNoRegularFileFailsOrIsEmpty) {
+  char modele[] = "/tmp/lecteurlignesXXXXXX";
+  ASSERT_NE(mkdtemp(modele), nullptr);
+  const std::string fifo = std::string(modele) + "/fifo.htm";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const struct {
+    std::string chemin;
+    const char* module;  // nullptr: read whole, as an empty page
+    std::string raison;
+  } cas[] = {
+      {"/dev/zero", "lecteurlignes", "No such device or address"},
+      {modele, "lecteurlignes", "Is a directory"},
+      {fifo, nullptr, ""},  // no writer: empty
+      {"/dev/null", nullptr, ""},
+      {std::string(modele) + "/absent.htm", "ficbase", ""},
+  };
+  for (const auto& c : cas) {
+    std::string module = "(none)";
+    std::string message;
+    size_t lus = 0;
+    try {
+      const FichierPage page(c.chemin.c_str());
+      LecteurLignes lecteur(page, c.chemin.c_str());
+      char* ligne = nullptr;
+      for (int n; (n = lecteur.LireLigne(ligne, 8192)) >= 0;) lus += static_cast<size_t>(n);
+    } catch (const MesErreur& erreur) {
+      module = erreur.Module();
+      message = erreur.Message();
+    }
+    if (c.module == nullptr) {
+      EXPECT_EQ(module, "(none)") << c.chemin << ": " << message;
+      EXPECT_EQ(lus, 0u) << c.chemin;
+    } else if (std::string(c.module) == "ficbase") {
+      EXPECT_EQ(module, "ficbase") << c.chemin;
+      EXPECT_EQ(message, "L'ouverture de [" + c.chemin + "] a echoue");
+    } else {
+      EXPECT_EQ(module, c.module) << c.chemin;
+      EXPECT_EQ(message, "Probleme en lecture sur fichier [" + c.chemin + "]: " + c.raison);
+    }
+  }
+  unlink(fifo.c_str());
+  rmdir(modele);
 }
 
 }  // namespace
