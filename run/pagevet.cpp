@@ -21,6 +21,7 @@
 #include "report/rapport.h"
 #include "files/exclusions.h"
 #include "files/listefichiers.h"
+#include "files/parcoursunique.h"
 #include "files/parrep.h"
 #include "foundation/affichage.h"
 #include "foundation/erreursortie.h"
@@ -130,10 +131,38 @@ void listerFichiers(const Execution& execution, JugeSite& juge) {
   for (int i = 0; i < nombre; ++i) juge.AjouteFichier(tous[i].Texte());
 }
 
+// The walk's errors, and that no file matched when none did (false).
+bool rapporterParcours(const Execution& execution, const std::vector<RepertoireIllisible>& illisibles,
+                       bool trouves, Rapport& rapport, int& statut) {
+  for (const RepertoireIllisible& illisible : illisibles) {
+    rapport.Erreur((illisible.entree ? "cannot look at '" : "cannot open directory '") +
+                   nomRepertoire(illisible.chemin) + "': " + std::strerror(illisible.erreur));
+    statut = kStatutEchec;
+  }
+  if (!trouves) {
+    rapport.Erreur("no file matches " + listeMasques(execution.masques));
+    statut = kStatutEchec;
+    return false;
+  }
+  return true;
+}
+
 // The masks' files, walked, sorted, each once.
 bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, Rapport& rapport,
                      std::vector<String>& chemins, int& statut) {
   const Vecteur<String> masques = masquesDuProgramme(execution.masques);
+  std::vector<std::string> noms;
+  for (int32_t m = 0; m < masques.Nombre(); ++m) noms.emplace_back(masques[m].Texte());
+  if (ParcoursUnique::Accepte(noms)) {
+    ParcoursUnique parcours(noms, execution.sousRepertoires);
+    if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
+    if (!exclusions.Vide()) parcours.exclure(&exclusions);
+    parcours.arreter(&plateforme::signalArret());
+    for (std::string chemin; parcours.Suivante(chemin);) chemins.emplace_back(chemin.c_str());
+    if (plateforme::signalArret().load() != 0) return false;
+    return rapporterParcours(execution, parcours.Illisibles(), !chemins.empty(), rapport, statut);
+  }
+  // Masks with a directory part: the walk that lists a directory for each.
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
   if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
@@ -142,14 +171,8 @@ bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, R
       parcours.rechercher(String(), masques, fichiers, true, execution.sousRepertoires);
   // Stopped during the walk: no page is examined.
   if (plateforme::signalArret().load() != 0) return false;
-  for (const RepertoireIllisible& illisible : parcours.repertoiresIllisibles()) {
-    rapport.Erreur((illisible.entree ? "cannot look at '" : "cannot open directory '") +
-                   nomRepertoire(illisible.chemin) + "': " + std::strerror(illisible.erreur));
-    statut = kStatutEchec;
-  }
-  if (nombre == 0) {
-    rapport.Erreur("no file matches " + listeMasques(execution.masques));
-    statut = kStatutEchec;
+  if (!rapporterParcours(execution, parcours.repertoiresIllisibles(), nombre > 0, rapport,
+                         statut)) {
     return false;
   }
   fichiers.Trie(CompareString);
