@@ -120,7 +120,8 @@ bool fichiersDonnes(const Execution& execution, const Exclusions& exclusions, Ra
 
 // Every regular file under the walk's start, examined or not, for the
 // judge: a canonical URL may name any of them. The walk's own errors were
-// reported by the walk of the pages.
+// reported by the walk of the pages. Only where that walk could not note
+// them: --files, and masks with a directory part.
 void listerFichiers(const Execution& execution, JugeSite& juge) {
   ParcoursRepWin parcours("*.*", attrDefaut, false);
   if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
@@ -148,8 +149,11 @@ bool rapporterParcours(const Execution& execution, const std::vector<RepertoireI
 }
 
 // The masks' files, walked, sorted, each once.
+// With site, the walk also notes there every regular file under its start
+// for the site judge, when it can (site is then left set, else reset).
 bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, Rapport& rapport,
-                     std::vector<String>& chemins, int& statut) {
+                     std::vector<String>& chemins, int& statut,
+                     std::vector<std::string>*& site) {
   const Vecteur<String> masques = masquesDuProgramme(execution.masques);
   std::vector<std::string> noms;
   for (int32_t m = 0; m < masques.Nombre(); ++m) noms.emplace_back(masques[m].Texte());
@@ -158,11 +162,13 @@ bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, R
     if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
     if (!exclusions.Vide()) parcours.exclure(&exclusions);
     parcours.arreter(&plateforme::signalArret());
+    parcours.noterFichiers(site);
     for (std::string chemin; parcours.Suivante(chemin);) chemins.emplace_back(chemin.c_str());
     if (plateforme::signalArret().load() != 0) return false;
     return rapporterParcours(execution, parcours.Illisibles(), !chemins.empty(), rapport, statut);
   }
   // Masks with a directory part: the walk that lists a directory for each.
+  site = nullptr;
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
   if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
@@ -190,9 +196,15 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   for (const std::string& motif : execution.exclusions) exclusions.Ajoute(motif);
   std::vector<String> fichiers;
   int statut = kStatutSucces;
-  const bool trouves = execution.fichiersSeuls
-                           ? fichiersDonnes(execution, exclusions, rapport, fichiers, statut)
-                           : fichiersTrouves(execution, exclusions, rapport, fichiers, statut);
+  // The files a canonical URL may name, noted by the walk of the pages.
+  std::vector<std::string> fichiersSite;
+  std::vector<std::string>* site =
+      execution.site && !execution.siteUrl.empty() && !execution.fichiersSeuls ? &fichiersSite
+                                                                                : nullptr;
+  const bool trouves =
+      execution.fichiersSeuls
+          ? fichiersDonnes(execution, exclusions, rapport, fichiers, statut)
+          : fichiersTrouves(execution, exclusions, rapport, fichiers, statut, site);
   if (!trouves) return statut;
   std::vector<const char*> chemins;
   chemins.reserve(fichiers.size());
@@ -208,7 +220,12 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   std::unique_ptr<CollecteSite> collecte;
   if (execution.site) {
     juge = std::make_unique<JugeSite>(AdresseSite(execution.siteUrl));
-    if (!execution.siteUrl.empty()) listerFichiers(execution, *juge);
+    if (site != nullptr) {
+      for (const std::string& fichier : fichiersSite) juge->AjouteFichier(fichier);
+      std::vector<std::string>().swap(fichiersSite);
+    } else if (!execution.siteUrl.empty()) {
+      listerFichiers(execution, *juge);
+    }
     collecte = std::make_unique<CollecteSite>(*juge);
   }
   std::vector<std::string> erreurs;
