@@ -17,6 +17,7 @@
 #include "run/execution.h"
 #include "run/lignecommande.h"
 #include "run/progression.h"
+#include "run/sourceparcours.h"
 #include "report/formatrapport.h"
 #include "report/rapport.h"
 #include "files/exclusions.h"
@@ -71,6 +72,14 @@ Vecteur<String> masquesDuProgramme(const std::vector<std::string>& tapes) {
     }
   }
   return masques;
+}
+
+// The same as strings.
+std::vector<std::string> nomsMasques(const Execution& execution) {
+  const Vecteur<String> masques = masquesDuProgramme(execution.masques);
+  std::vector<std::string> noms;
+  for (int32_t m = 0; m < masques.Nombre(); ++m) noms.emplace_back(masques[m].Texte());
+  return noms;
 }
 
 // A directory of the walk as the host names it: "sub/locked", "." for the
@@ -148,6 +157,21 @@ bool rapporterParcours(const Execution& execution, const std::vector<RepertoireI
   return true;
 }
 
+// The walk that hands the pages out as it finds them, when the masks and
+// the run allow it (see examinerTout); nullptr when they do not.
+std::unique_ptr<ParcoursUnique> parcoursEnCours(const Execution& execution,
+                                            const Exclusions& exclusions,
+                                            const std::vector<std::string>* site) {
+  if (execution.fichiersSeuls || site != nullptr) return nullptr;
+  const std::vector<std::string> masques = nomsMasques(execution);
+  if (!ParcoursUnique::Accepte(masques)) return nullptr;
+  auto parcours = std::make_unique<ParcoursUnique>(masques, execution.sousRepertoires);
+  if (!execution.liensSortants) parcours->limiterLiens(plateforme::repertoireCourant());
+  if (!exclusions.Vide()) parcours->exclure(&exclusions);
+  parcours->arreter(&plateforme::signalArret());
+  return parcours;
+}
+
 // The masks' files, walked, sorted, each once.
 // With site, the walk also notes there every regular file under its start
 // for the site judge, when it can (site is then left set, else reset).
@@ -155,8 +179,7 @@ bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, R
                      std::vector<String>& chemins, int& statut,
                      std::vector<std::string>*& site) {
   const Vecteur<String> masques = masquesDuProgramme(execution.masques);
-  std::vector<std::string> noms;
-  for (int32_t m = 0; m < masques.Nombre(); ++m) noms.emplace_back(masques[m].Texte());
+  const std::vector<std::string> noms = nomsMasques(execution);
   if (ParcoursUnique::Accepte(noms)) {
     ParcoursUnique parcours(noms, execution.sousRepertoires);
     if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
@@ -201,15 +224,34 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   std::vector<std::string>* site =
       execution.site && !execution.siteUrl.empty() && !execution.fichiersSeuls ? &fichiersSite
                                                                                 : nullptr;
-  const bool trouves =
-      execution.fichiersSeuls
-          ? fichiersDonnes(execution, exclusions, rapport, fichiers, statut)
-          : fichiersTrouves(execution, exclusions, rapport, fichiers, statut, site);
-  if (!trouves) return statut;
+  // The pages: as the walk finds them, while the workers examine those
+  // found; or a list made first (--files, masks with a directory part, and
+  // --site-url, whose judge needs every file of the tree before the first
+  // page).
+  std::unique_ptr<ParcoursUnique> parcours = parcoursEnCours(execution, exclusions, site);
+  std::unique_ptr<SourcePages> source;
   std::vector<const char*> chemins;
-  chemins.reserve(fichiers.size());
-  for (const String& fichier : fichiers) chemins.push_back(fichier.Texte());
-  bilan.pagesTrouvees.store(static_cast<long>(chemins.size()), std::memory_order_relaxed);
+  if (parcours != nullptr) {
+    auto enCours = std::make_unique<SourceParcours>(*parcours, bilan.pagesTrouvees);
+    const bool premiere = enCours->Amorce();
+    // Stopped during the walk: no page is examined.
+    if (plateforme::signalArret().load() != 0) return statut;
+    if (!premiere) {
+      rapporterParcours(execution, parcours->Illisibles(), false, rapport, statut);
+      return statut;
+    }
+    source = std::move(enCours);
+  } else {
+    const bool trouves =
+        execution.fichiersSeuls
+            ? fichiersDonnes(execution, exclusions, rapport, fichiers, statut)
+            : fichiersTrouves(execution, exclusions, rapport, fichiers, statut, site);
+    if (!trouves) return statut;
+    chemins.reserve(fichiers.size());
+    for (const String& fichier : fichiers) chemins.push_back(fichier.Texte());
+    bilan.pagesTrouvees.store(static_cast<long>(chemins.size()), std::memory_order_relaxed);
+    source = std::make_unique<SourceListe>(chemins);
+  }
   // A worker holds up to two descriptors at once (a long path is opened a
   // piece at a time): fewer workers than asked rather than pages refused.
   const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
@@ -228,7 +270,7 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
     }
     collecte = std::make_unique<CollecteSite>(*juge);
   }
-  std::vector<std::string> erreurs;
+  std::vector<EchecPage> erreurs;
   ConduitePages conduite;
   conduite.site = collecte.get();
   conduite.travailleurs = travailleurs;
@@ -236,8 +278,21 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   conduite.arret = &plateforme::signalArret();
   conduite.erreurs = execution.continuer ? &erreurs : nullptr;
   conduite.apresPage = [&progression] { progression.Avance(); };
-  const BilanPages pages =
-      examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie, conduite, bilan);
+  // The walk's errors come after its pages (the documents gather errors
+  // at their end) and before any other error of the run.
+  const auto erreursParcours = [&] {
+    if (parcours != nullptr) rapporterParcours(execution, parcours->Illisibles(), true, rapport, statut);
+  };
+  BilanPages pages;
+  try {
+    pages = examinerPages(*source, execution.examen, execution.ignores, rapport, sortie, conduite,
+                          bilan);
+  } catch (...) {
+    erreursParcours();
+    throw;
+  }
+  erreursParcours();
+  source->Relance();
   // Fewer workers than asked change nothing but the time the run takes;
   // none at all is worth a word.
   if (pages.travailleurs == 0 && !pages.raisonDemarrage.empty()) {
@@ -251,9 +306,8 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
     statut = std::max(statut, kStatutSignale);
   }
   // --keep-going: the pages that failed, in report order.
-  for (std::size_t i = 0; i < erreurs.size(); ++i) {
-    if (erreurs[i].empty()) continue;
-    rapport.ErreurPage(plateforme::cheminHote(chemins[i]), erreurs[i]);
+  for (const EchecPage& echec : erreurs) {
+    rapport.ErreurPage(plateforme::cheminHote(echec.chemin.c_str()), echec.erreur);
     statut = kStatutEchec;
   }
   return statut;
