@@ -232,7 +232,7 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   std::unique_ptr<SourcePages> source;
   std::vector<const char*> chemins;
   if (parcours != nullptr) {
-    auto enCours = std::make_unique<SourceParcours>(*parcours, bilan.pagesTrouvees);
+    auto enCours = std::make_unique<SourceParcours>(*parcours, bilan);
     const bool premiere = enCours->Amorce();
     // Stopped during the walk: no page is examined.
     if (plateforme::signalArret().load() != 0) return statut;

@@ -2,7 +2,11 @@
 
 bool SourceParcours::Amorce() {
   gardee_ = parcours_.Suivante(premiere_);
-  if (gardee_) trouvees_.fetch_add(1, std::memory_order_relaxed);
+  if (gardee_) {
+    bilan_.pagesTrouvees.fetch_add(1, std::memory_order_relaxed);
+  } else {
+    bilan_.parcoursEnCours.store(false, std::memory_order_relaxed);
+  }
   return gardee_;
 }
 
@@ -12,7 +16,10 @@ bool SourceParcours::Prochaine(std::string& chemin) {
     chemin = std::move(premiere_);
     return true;
   }
-  if (!parcours_.Suivante(chemin)) return false;
-  trouvees_.fetch_add(1, std::memory_order_relaxed);
+  if (!parcours_.Suivante(chemin)) {
+    bilan_.parcoursEnCours.store(false, std::memory_order_relaxed);
+    return false;
+  }
+  bilan_.pagesTrouvees.fetch_add(1, std::memory_order_relaxed);
   return true;
 }

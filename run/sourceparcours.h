@@ -7,14 +7,17 @@
 #include <string>
 
 #include "files/parcoursunique.h"
+#include "run/bilanrun.h"
 #include "run/sourcepages.h"
 
 class SourceParcours : public SourcePages {
  public:
-  // Each page found is counted in trouvees. parcours and trouvees stay the
-  // caller's; parcours is only used under the source's lock.
-  SourceParcours(ParcoursUnique& parcours, std::atomic<long>& trouvees)
-      : parcours_(parcours), trouvees_(trouvees) {}
+  // Each page found is counted in bilan, which knows while the walk goes
+  // on. parcours and bilan stay the caller's; parcours is only used under
+  // the source's lock.
+  SourceParcours(ParcoursUnique& parcours, BilanRun& bilan) : parcours_(parcours), bilan_(bilan) {
+    bilan_.parcoursEnCours.store(true, std::memory_order_relaxed);
+  }
 
   // Before the first Suivante, on one thread: walks up to the first page
   // and keeps it; false when the walk finds none.
@@ -25,7 +28,7 @@ class SourceParcours : public SourcePages {
 
  private:
   ParcoursUnique& parcours_;
-  std::atomic<long>& trouvees_;
+  BilanRun& bilan_;
   std::string premiere_;
   bool gardee_ = false;  // premiere_ waits to be handed out
 };

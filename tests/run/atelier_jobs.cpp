@@ -442,14 +442,15 @@ TEST(Atelier, WalkHandsItsPagesToTheWorkersInReportOrder) {
   EXPECT_TRUE(std::is_sorted(chemins.begin(), chemins.end()));
   for (const int travailleurs : {1, 2, 8}) {
     ParcoursUnique parcours({"*.htm"}, true);
-    std::atomic<long> trouvees{0};
-    SourceParcours source(parcours, trouvees);
+    BilanRun bilan;
+    SourceParcours source(parcours, bilan);
     ASSERT_TRUE(source.Amorce());
     const FabriqueChemins fabrique(~std::size_t{0});
     CanalMemoireSimple sortie;
     traiterPages(source, fabrique, sortie, "", travailleurs);
     EXPECT_EQ(sortie.texte, attendu) << travailleurs;
-    EXPECT_EQ(trouvees.load(), static_cast<long>(chemins.size())) << travailleurs;
+    EXPECT_EQ(bilan.pagesTrouvees.load(), static_cast<long>(chemins.size())) << travailleurs;
+    EXPECT_FALSE(bilan.parcoursEnCours.load()) << travailleurs;
   }
 }
 
