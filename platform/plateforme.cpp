@@ -224,6 +224,52 @@ int regarder(int rep, const std::string& nom, const std::string& racineLiens,
   return 0;
 }
 
+// What the entry nom of directory rep (host path prefixe) is to the walk,
+// looked at as regarder does; *erreur receives the host's error of an
+// Illisible entry.
+GenreListe genreRegarde(int rep, const std::string& nom, const std::string& racineLiens,
+                        const std::string& prefixe, int* erreur) {
+  struct stat lien {};
+  if (fstatat(rep, nom.c_str(), &lien, AT_SYMLINK_NOFOLLOW) != 0) {
+    *erreur = errno;
+    return GenreListe::Illisible;
+  }
+  const bool estLien = S_ISLNK(lien.st_mode);
+  struct stat cible = lien;
+  if (estLien && fstatat(rep, nom.c_str(), &cible, 0) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) return GenreListe::Rien;
+    *erreur = errno;
+    return GenreListe::Illisible;
+  }
+  // A link to a directory is never entered, as the system bit says above.
+  if (S_ISDIR(cible.st_mode)) return estLien ? GenreListe::Rien : GenreListe::Repertoire;
+  if (!S_ISREG(cible.st_mode)) return GenreListe::Rien;
+  if (estLien && !racineLiens.empty() && !cibleDans(rep, nom, racineLiens, prefixe)) {
+    return GenreListe::Rien;
+  }
+  return GenreListe::Fichier;
+}
+
+// What the listing's type tells of an entry, when it tells enough.
+bool genreListe(unsigned char type, GenreListe* genre) {
+  switch (type) {
+    case DT_REG:
+      *genre = GenreListe::Fichier;
+      return true;
+    case DT_DIR:
+      *genre = GenreListe::Repertoire;
+      return true;
+    case DT_FIFO:
+    case DT_CHR:
+    case DT_BLK:
+    case DT_SOCK:
+      *genre = GenreListe::Rien;
+      return true;
+    default:  // a link, or a type the file system does not give
+      return false;
+  }
+}
+
 }  // namespace
 
 std::size_t longueurDisque(const char* chemin) {
@@ -309,6 +355,60 @@ int findfirst(const char* motif, RechercheFichier* bloc, int attributs) {
     }
   }
   return findnext(bloc);
+}
+
+int listerRepertoire(const std::string& repertoire, const std::string& racineLiens,
+                     bool (*regarde)(const void* contexte, const char* nom),
+                     const void* contexte, std::vector<EntreeListee>* entrees) {
+  entrees->clear();
+  const std::string prefixe = cheminHote(repertoire.c_str());
+  const int rep = ouvrirChemin(prefixe.empty() ? std::string(".") : prefixe,
+                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (rep < 0) return errno;
+  std::vector<unsigned char> types;
+  int erreur = 0;
+  // The raw listing, read straight into a buffer: no stream over the
+  // directory, so no lookup of the descriptor beyond the reads.
+  alignas(struct dirent64) char tampon[32768];
+  for (;;) {
+    const ssize_t lus = getdents64(rep, tampon, sizeof tampon);
+    if (lus < 0) {
+      erreur = errno;
+      break;
+    }
+    if (lus == 0) break;
+    for (ssize_t position = 0; position < lus;) {
+      const auto* brute = reinterpret_cast<const struct dirent64*>(tampon + position);
+      position += brute->d_reclen;
+      const char* nom = brute->d_name;
+      if (nom[0] == '.' && (nom[1] == '\0' || (nom[1] == '.' && nom[2] == '\0'))) continue;
+      // Names that could not be written back as a program path.
+      if (std::strchr(nom, '\\') != nullptr) continue;
+      if (prefixe.empty() && longueurDisque(nom) != 0) continue;
+      if (!regarde(contexte, nom)) continue;
+      EntreeListee entree;
+      entree.nom = nom;
+      // The type rides in genre's place until the names are sorted.
+      entree.genre = static_cast<GenreListe>(brute->d_type);
+      entrees->push_back(std::move(entree));
+    }
+  }
+  std::sort(entrees->begin(), entrees->end(),
+            [](const EntreeListee& a, const EntreeListee& b) { return a.nom < b.nom; });
+  // The first entry is looked at whatever its type: if it cannot be, the
+  // directory cannot be searched, and every entry is looked at as findfirst
+  // would, each failing with its own error.
+  bool toutRegarder = false;
+  for (std::size_t i = 0; i < entrees->size(); ++i) {
+    EntreeListee& entree = (*entrees)[i];
+    const auto type = static_cast<unsigned char>(entree.genre);
+    if (i == 0 || toutRegarder || !genreListe(type, &entree.genre)) {
+      entree.genre = genreRegarde(rep, entree.nom, racineLiens, prefixe, &entree.erreur);
+      if (i == 0 && entree.genre == GenreListe::Illisible) toutRegarder = true;
+    }
+  }
+  ::close(rep);
+  return erreur;
 }
 
 int findnext(RechercheFichier* bloc) {

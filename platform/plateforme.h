@@ -89,6 +89,32 @@ int findfirst(const char* motif, RechercheFichier* bloc, int attributs);
 // Moves to the next entry: 0, or -1 when the search is over.
 int findnext(RechercheFichier* bloc);
 
+// What an entry of a directory listing is to the walk: a file (a link to
+// one included), a directory to enter (never a link), nothing to take (a
+// FIFO, socket or device, a link to a directory, a broken link, a link to a
+// file outside racineLiens), or an entry that could not be looked at.
+enum class GenreListe : uint8_t { Fichier, Repertoire, Rien, Illisible };
+
+struct EntreeListee {
+  std::string nom;
+  GenreListe genre = GenreListe::Rien;
+  int erreur = 0;  // Illisible: the host's error
+};
+
+// Lists the directory repertoire (a program path: "" for the current one,
+// else ending in '\') in one pass, for the walk. entrees receives, in byte
+// order of their names, the entries for which regarde(nom) is true, "." and
+// ".." and the names findfirst never returns left out. The type the listing
+// gives decides; an entry is looked at (stat) only when the listing cannot
+// tell (a link, an unknown type), except the first one, whose failure makes
+// every entry looked at, as findfirst does: a directory that can be listed
+// but not searched gives Illisible entries. Returns 0, or the host's error
+// when the directory could not be opened (entrees empty) or its listing
+// failed part-way (entrees hold what came before).
+int listerRepertoire(const std::string& repertoire, const std::string& racineLiens,
+                     bool (*regarde)(const void* contexte, const char* nom),
+                     const void* contexte, std::vector<EntreeListee>* entrees);
+
 // Modification time of an open file, packed; 0 or -1.
 int getftime(int descripteur, HorodatageFichier* horodatage);
 // Sets the modification time of an open file from packed words; 0 or -1.

@@ -42,20 +42,43 @@ std::string raisonDe(const std::exception_ptr& erreur) {
   return "unknown error";
 }
 
-BilanPages traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
+// Pages 0 to nombre - 1, with empty paths.
+class SourceNumeros : public SourcePages {
+ public:
+  explicit SourceNumeros(std::size_t nombre) : nombre_(nombre) {}
+  std::size_t Plafond() const override { return nombre_; }
+
+ protected:
+  bool Prochaine(std::string& chemin) override {
+    chemin.clear();
+    return prochain_ < nombre_ && (++prochain_, true);
+  }
+
+ private:
+  const std::size_t nombre_;
+  std::size_t prochain_ = 0;
+};
+
+BilanPages traiterEnSuite(SourcePages& source, const FabriqueTravail& fabrique, Canal& sortie,
                           const char* separateur, const std::atomic<int>* arret,
                           const std::function<void(std::size_t)>& apresPage) {
   EcrivainPages ecrivain(sortie, separateur);
   const std::unique_ptr<TravailPage> travail = fabrique.Nouveau(ecrivain.Page());
   BilanPages bilan;
-  for (std::size_t i = 0; i < nombre; ++i) {
+  std::string chemin;
+  for (std::size_t i = 0;;) {
     if (demande(arret)) {
       bilan.arretee = true;
       break;
     }
+    if (!source.Suivante(chemin, i)) {
+      // The walk stops too: pages may be left.
+      bilan.arretee = demande(arret);
+      break;
+    }
     ecrivain.Page();
     try {
-      bilan.signalee = travail->Examine(i) || bilan.signalee;
+      bilan.signalee = travail->Examine(i, chemin) || bilan.signalee;
     } catch (...) {
       // The page's partial report was written, as with several workers.
       if (apresPage) apresPage(i);
@@ -66,7 +89,7 @@ BilanPages traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, C
   return bilan;
 }
 
-// The pages, the workers that run the job on them and the writer that sends
+// The pages, taken from their source as the workers ask, the workers that run the job on them and the writer that sends
 // their reports on. The threads sleep only when they must, and wake one
 // another only when that lets them go on: the writer is woken for a run of
 // finished pages rather than for each one.
@@ -85,16 +108,16 @@ BilanPages traiterEnSuite(std::size_t nombre, const FabriqueTravail& fabrique, C
 // once it is raised, and the writer stops before the next page.
 class Atelier {
  public:
-  Atelier(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
+  Atelier(SourcePages& source, const FabriqueTravail& fabrique, Canal& sortie,
           const char* separateur, int travailleurs, const std::atomic<int>* arret)
-      : nombre_(nombre),
+      : source_(source),
         fabrique_(fabrique),
         ecrivain_(sortie, separateur),
         arret_(arret),
         avance_(static_cast<std::size_t>(kAvanceParTravailleur * travailleurs)),
         budget_(static_cast<std::size_t>(travailleurs) * kBudgetParTravailleur),
         pages_(avance_),
-        limite_(nombre) {}
+        limite_(source.Plafond()) {}
 
   // Starts up to `travailleurs` workers and waits until each has its job or
   // has given up; gives how many are at work. A thread that cannot be
@@ -142,12 +165,14 @@ class Atelier {
   BilanPages Ecrit(const std::function<void(std::size_t)>& apresPage) {
     BilanPages bilan;
     bool& signalee = bilan.signalee;
-    for (std::size_t i = 0; i < nombre_; ++i) {
+    for (std::size_t i = 0;; ++i) {
       Page page;
       {
         std::unique_lock<std::mutex> verrou(mutex_);
         Page& place = pages_[i % avance_];
         while (!(place.finie && place.numero == i)) {
+          // The source gave no page i: the run is over.
+          if (i >= limite_) return bilan;
           if (demande(arret_)) {
             bilan.arretee = true;
             return bilan;
@@ -168,13 +193,15 @@ class Atelier {
       if (apresPage) apresPage(i);
       if (page.erreur) std::rethrow_exception(page.erreur);
       bool reveiller = false;
+      bool reste = false;
       {
         const std::lock_guard<std::mutex> verrou(mutex_);
         prochaineEcrite_ = i + 1;
         reveiller = travailleursEnAttente_ > 0;
+        reste = i + 1 < limite_;
       }
       if (reveiller) pourTravailleurs_.notify_all();
-      if (i + 1 < nombre_ && demande(arret_)) {
+      if (reste && demande(arret_)) {
         bilan.arretee = true;
         break;
       }
@@ -270,29 +297,41 @@ class Atelier {
     return ecrivain_.Page();
   }
 
-  // The next page to examine, or false when there is none left, a fatal
-  // error before it makes it useless, or the run stops or was asked to. A
-  // worker keeps at
-  // most avance_ pages ahead of the writer, and takes no new page while the
-  // finished reports waiting for their turn pass the budget: that bounds
-  // the memory they take.
-  bool Prend(std::size_t& page) {
-    std::unique_lock<std::mutex> verrou(mutex_);
-    for (;;) {
-      if (fini_ || prochainePrise_ >= limite_ || demande(arret_)) {
+  // The next page to examine and its path, or false when there is none
+  // left, a fatal error before it makes it useless, or the run stops or was
+  // asked to. A worker keeps at most avance_ pages ahead of the writer, and
+  // takes no new page while the finished reports waiting for their turn
+  // pass the budget: that bounds the memory they take.
+  //
+  // A worker first takes a place (prochainePrise_ counts them), then asks
+  // the source for a page outside the mutex, as the source may have to
+  // walk on: the source numbers its pages in the order they are asked
+  // for, so a page's number is below the places taken, and its place in
+  // the ring is free.
+  bool Prend(std::size_t& page, std::string& chemin) {
+    {
+      std::unique_lock<std::mutex> verrou(mutex_);
+      for (;;) {
+        if (fini_ || prochainePrise_ >= limite_ || demande(arret_)) {
+          LibereEcrivain();
+          return false;
+        }
+        const bool enAvance = prochainePrise_ >= prochaineEcrite_ + avance_;
+        const bool tropPlein = enAttente_ > budget_ && prochainePrise_ > prochaineEcrite_;
+        if (!enAvance && !tropPlein) break;
         LibereEcrivain();
-        return false;
+        ++travailleursEnAttente_;
+        pourTravailleurs_.wait(verrou);
+        --travailleursEnAttente_;
       }
-      const bool enAvance = prochainePrise_ >= prochaineEcrite_ + avance_;
-      const bool tropPlein = enAttente_ > budget_ && prochainePrise_ > prochaineEcrite_;
-      if (!enAvance && !tropPlein) break;
-      LibereEcrivain();
-      ++travailleursEnAttente_;
-      pourTravailleurs_.wait(verrou);
-      --travailleursEnAttente_;
+      ++prochainePrise_;
     }
-    page = prochainePrise_++;
-    return true;
+    if (source_.Suivante(chemin, page)) return true;
+    const std::size_t total = source_.Donnees();
+    const std::lock_guard<std::mutex> verrou(mutex_);
+    limite_ = std::min(limite_, total);
+    LibereEcrivain();
+    return false;
   }
 
   // A worker's thread: its job, then pages until there are none. Nothing
@@ -316,12 +355,13 @@ class Atelier {
       if (--enDemarrage_ == 0) pourEcrivain_.notify_one();
     }
     if (!travail) return;
-    for (std::size_t i; Prend(i);) {
+    std::string chemin;
+    for (std::size_t i; Prend(i, chemin);) {
       canal.Commence(i);
       bool signalee = false;
       std::exception_ptr erreur;
       try {
-        signalee = travail->Examine(i);
+        signalee = travail->Examine(i, chemin);
       } catch (const Arret&) {
         const std::lock_guard<std::mutex> verrou(mutex_);
         LibereEcrivain();
@@ -348,7 +388,7 @@ class Atelier {
     }
   }
 
-  const std::size_t nombre_;
+  SourcePages& source_;  // asked outside mutex_: it has its own
   const FabriqueTravail& fabrique_;
   EcrivainPages ecrivain_;  // owned by one thread at a time: see above
   const std::atomic<int>* const arret_;  // the stop flag, or none
@@ -359,9 +399,11 @@ class Atelier {
   std::condition_variable pourEcrivain_;
   std::condition_variable pourTravailleurs_;
   std::vector<Page> pages_;
-  std::size_t prochainePrise_ = 0;   // the next page for a worker
+  std::size_t prochainePrise_ = 0;   // the places taken by the workers
   std::size_t prochaineEcrite_ = 0;  // the next page for the writer
-  std::size_t limite_;  // no page from here on: the end, or after a fatal error
+  // No page from here on: the source's end (once known), or after a fatal
+  // error.
+  std::size_t limite_;
   std::size_t enAttente_ = 0;  // bytes of the finished reports not yet written
   bool ecrivainAttend_ = false;
   int travailleursEnAttente_ = 0;
@@ -374,14 +416,14 @@ class Atelier {
 
 }  // namespace
 
-BilanPages traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
+BilanPages traiterPages(SourcePages& source, const FabriqueTravail& fabrique, Canal& sortie,
                         const char* separateur, int travailleurs,
                         const std::atomic<int>* arret, const std::function<void(std::size_t)>& apresPage) {
   const int utiles = static_cast<int>(
-      std::min<std::size_t>(static_cast<std::size_t>(std::max(travailleurs, 1)), nombre));
+      std::min<std::size_t>(static_cast<std::size_t>(std::max(travailleurs, 1)), source.Plafond()));
   std::string raison;
   if (utiles > 1) {
-    Atelier atelier(nombre, fabrique, sortie, separateur, utiles, arret);
+    Atelier atelier(source, fabrique, sortie, separateur, utiles, arret);
     const int partis = atelier.Demarre(utiles, raison);
     if (partis > 0) {
       BilanPages bilan = atelier.Ecrit(apresPage);
@@ -390,7 +432,14 @@ BilanPages traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Can
       return bilan;
     }
   }
-  BilanPages bilan = traiterEnSuite(nombre, fabrique, sortie, separateur, arret, apresPage);
+  BilanPages bilan = traiterEnSuite(source, fabrique, sortie, separateur, arret, apresPage);
   bilan.raisonDemarrage = raison;
   return bilan;
+}
+
+BilanPages traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
+                        const char* separateur, int travailleurs,
+                        const std::atomic<int>* arret, const std::function<void(std::size_t)>& apresPage) {
+  SourceNumeros source(nombre);
+  return traiterPages(source, fabrique, sortie, separateur, travailleurs, arret, apresPage);
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "foundation/canal.h"
+#include "run/sourcepages.h"
 #include "run/travailpage.h"
 
 // What became of a run of pages.
@@ -23,10 +24,10 @@ struct BilanPages {
   std::string raisonDemarrage;
 };
 
-// Runs the job of fabrique on pages 0 to nombre - 1 with `travailleurs`
-// workers (1: on the calling thread alone) and writes their reports to
-// sortie in page order, separateur between two pages that both wrote
-// something.
+// Runs the job of fabrique on the pages of source, as they come, with
+// `travailleurs` workers (1: on the calling thread alone, which then takes
+// the pages from source itself) and writes their reports to sortie in page
+// order, separateur between two pages that both wrote something.
 //
 // A worker whose thread or job cannot be made is done without: fewer
 // workers, down to none, when the calling thread examines the pages itself.
@@ -43,6 +44,12 @@ struct BilanPages {
 //
 // apresPage, when given, is called on the calling thread with each page's
 // number once it is written (never for a page after a fatal error).
+BilanPages traiterPages(SourcePages& source, const FabriqueTravail& fabrique, Canal& sortie,
+                        const char* separateur, int travailleurs,
+                        const std::atomic<int>* arret = nullptr,
+                        const std::function<void(std::size_t)>& apresPage = {});
+
+// The same on pages 0 to nombre - 1, whose paths are empty.
 BilanPages traiterPages(std::size_t nombre, const FabriqueTravail& fabrique, Canal& sortie,
                         const char* separateur, int travailleurs,
                         const std::atomic<int>* arret = nullptr,

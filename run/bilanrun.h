@@ -11,6 +11,8 @@
 
 struct BilanRun {
   std::atomic<long> pagesTrouvees{0};
+  // The walk is still finding pages: pagesTrouvees will grow.
+  std::atomic<bool> parcoursEnCours{false};
   std::atomic<long> pagesExaminees{0};
   std::atomic<long> pagesSignalees{0};  // with a finding reported
   std::atomic<long> parNiveau[kNombreNiveaux]{};

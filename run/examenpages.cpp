@@ -1,6 +1,9 @@
 #include "run/examenpages.h"
 
+#include <algorithm>
 #include <memory>
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 #include "checker/erreurpage.h"
@@ -18,24 +21,29 @@ struct ComptesPage {
   int parNiveau[kNombreNiveaux] = {};
 };
 
+// What the workers hand the writer: each page's counts until its turn
+// (no more pages than the workers may be ahead), and the failed pages.
+struct Partage {
+  std::mutex mutex;  // guards comptes and the run's erreurs
+  std::unordered_map<std::size_t, ComptesPage> comptes;
+};
+
 // One worker's job: the format's page formatter on the worker's channel,
 // behind the run's filter.
 class ExamenPage : public TravailPage {
  public:
-  ExamenPage(const std::vector<const char*>& chemins, const OptionsExamen& options,
-             const std::bitset<kNombreConstats>& ignores, std::unique_ptr<RapportPage> format,
-             const ConduitePages& conduite, std::vector<ComptesPage>& comptes)
-      : chemins_(chemins),
-        options_(options),
+  ExamenPage(const OptionsExamen& options, const std::bitset<kNombreConstats>& ignores,
+             std::unique_ptr<RapportPage> format, const ConduitePages& conduite, Partage& partage)
+      : options_(options),
         format_(std::move(format)),
         filtre_(ignores, *format_),
         conduite_(conduite),
-        comptes_(comptes) {
+        partage_(partage) {
     filtre_.Continuer(conduite_.erreurs != nullptr);
   }
 
-  bool Examine(std::size_t numero) override {
-    const char* const chemin = chemins_[numero];
+  bool Examine(std::size_t numero, const std::string& page) override {
+    const char* const chemin = page.c_str();
     filtre_.Oublie();
     try {
       Examiner(numero, chemin);
@@ -44,8 +52,10 @@ class ExamenPage : public TravailPage {
         Garde(numero);
         throw ErreurPage(erreur, chemin);
       }
-      // Each worker writes only its own pages' entries.
-      (*conduite_.erreurs)[numero] = texteErreurFatale(erreur);
+      {
+        const std::lock_guard<std::mutex> verrou(partage_.mutex);
+        conduite_.erreurs->push_back(EchecPage{numero, page, texteErreurFatale(erreur)});
+      }
       filtre_.Echec(chemin, erreur, filtre_.PageOuverte());
     } catch (...) {
       Garde(numero);
@@ -71,59 +81,65 @@ class ExamenPage : public TravailPage {
   }
 
   void Garde(std::size_t numero) {
-    ComptesPage& page = comptes_[numero];
+    ComptesPage page;
     page.commencee = filtre_.Commencee();
     for (int n = 0; n < kNombreNiveaux; ++n) {
       page.parNiveau[n] = filtre_.Nombre(static_cast<Niveau>(n));
     }
+    const std::lock_guard<std::mutex> verrou(partage_.mutex);
+    partage_.comptes[numero] = page;
   }
 
-  const std::vector<const char*>& chemins_;
   const OptionsExamen& options_;
   const std::unique_ptr<RapportPage> format_;
   FiltreConstats filtre_;
   const ConduitePages& conduite_;
-  std::vector<ComptesPage>& comptes_;
+  Partage& partage_;
 };
 
 class FabriqueExamen : public FabriqueTravail {
  public:
-  FabriqueExamen(const std::vector<const char*>& chemins, const OptionsExamen& options,
-                 const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
-                 const ConduitePages& conduite, std::vector<ComptesPage>& comptes)
-      : chemins_(chemins),
-        options_(options),
+  FabriqueExamen(const OptionsExamen& options, const std::bitset<kNombreConstats>& ignores,
+                 const Rapport& rapport, const ConduitePages& conduite, Partage& partage)
+      : options_(options),
         ignores_(ignores),
         rapport_(rapport),
         conduite_(conduite),
-        comptes_(comptes) {}
+        partage_(partage) {}
 
   std::unique_ptr<TravailPage> Nouveau(Canal& canal) const override {
-    return std::make_unique<ExamenPage>(chemins_, options_, ignores_, rapport_.NouvellePage(canal),
-                                        conduite_, comptes_);
+    return std::make_unique<ExamenPage>(options_, ignores_, rapport_.NouvellePage(canal),
+                                        conduite_, partage_);
   }
 
  private:
-  const std::vector<const char*>& chemins_;
   const OptionsExamen& options_;
   const std::bitset<kNombreConstats>& ignores_;
   const Rapport& rapport_;
   const ConduitePages& conduite_;
-  std::vector<ComptesPage>& comptes_;
+  Partage& partage_;
 };
 
 }  // namespace
 
-BilanPages examinerPages(const std::vector<const char*>& chemins, const OptionsExamen& options,
+BilanPages examinerPages(SourcePages& source, const OptionsExamen& options,
                          const std::bitset<kNombreConstats>& ignores, const Rapport& rapport,
                          Canal& sortie, const ConduitePages& conduite, BilanRun& bilan) {
-  if (conduite.erreurs != nullptr) conduite.erreurs->assign(chemins.size(), std::string());
-  std::vector<ComptesPage> comptes(chemins.size());
-  const FabriqueExamen fabrique(chemins, options, ignores, rapport, conduite, comptes);
+  if (conduite.erreurs != nullptr) conduite.erreurs->clear();
+  Partage partage;
+  const FabriqueExamen fabrique(options, ignores, rapport, conduite, partage);
   // Only the pages written count: not those a worker examined after a page
   // that ended the run. The site judge gets the records in the same order.
   const auto apres = [&](std::size_t numero) {
-    const ComptesPage& page = comptes[numero];
+    ComptesPage page;
+    {
+      const std::lock_guard<std::mutex> verrou(partage.mutex);
+      const auto trouve = partage.comptes.find(numero);
+      if (trouve != partage.comptes.end()) {
+        page = trouve->second;
+        partage.comptes.erase(trouve);
+      }
+    }
     if (page.commencee) bilan.pagesExaminees.fetch_add(1, std::memory_order_relaxed);
     long total = 0;
     for (int n = 0; n < kNombreNiveaux; ++n) {
@@ -134,6 +150,18 @@ BilanPages examinerPages(const std::vector<const char*>& chemins, const OptionsE
     if (conduite.site != nullptr) conduite.site->Remet(numero);
     if (conduite.apresPage) conduite.apresPage();
   };
-  return traiterPages(chemins.size(), fabrique, sortie, rapport.SeparateurPages(),
-                      conduite.travailleurs, conduite.arret, apres);
+  const auto ordonner = [&conduite] {
+    if (conduite.erreurs == nullptr) return;
+    std::sort(conduite.erreurs->begin(), conduite.erreurs->end(),
+              [](const EchecPage& a, const EchecPage& b) { return a.numero < b.numero; });
+  };
+  try {
+    const BilanPages pages = traiterPages(source, fabrique, sortie, rapport.SeparateurPages(),
+                                          conduite.travailleurs, conduite.arret, apres);
+    ordonner();
+    return pages;
+  } catch (...) {
+    ordonner();
+    throw;
+  }
 }

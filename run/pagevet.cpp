@@ -17,10 +17,12 @@
 #include "run/execution.h"
 #include "run/lignecommande.h"
 #include "run/progression.h"
+#include "run/sourceparcours.h"
 #include "report/formatrapport.h"
 #include "report/rapport.h"
 #include "files/exclusions.h"
 #include "files/listefichiers.h"
+#include "files/parcoursunique.h"
 #include "files/parrep.h"
 #include "foundation/affichage.h"
 #include "foundation/erreursortie.h"
@@ -72,6 +74,14 @@ Vecteur<String> masquesDuProgramme(const std::vector<std::string>& tapes) {
   return masques;
 }
 
+// The same as strings.
+std::vector<std::string> nomsMasques(const Execution& execution) {
+  const Vecteur<String> masques = masquesDuProgramme(execution.masques);
+  std::vector<std::string> noms;
+  for (int32_t m = 0; m < masques.Nombre(); ++m) noms.emplace_back(masques[m].Texte());
+  return noms;
+}
+
 // A directory of the walk as the host names it: "sub/locked", "." for the
 // current one.
 std::string nomRepertoire(const String& repertoire) {
@@ -119,7 +129,8 @@ bool fichiersDonnes(const Execution& execution, const Exclusions& exclusions, Ra
 
 // Every regular file under the walk's start, examined or not, for the
 // judge: a canonical URL may name any of them. The walk's own errors were
-// reported by the walk of the pages.
+// reported by the walk of the pages. Only where that walk could not note
+// them: --files, and masks with a directory part.
 void listerFichiers(const Execution& execution, JugeSite& juge) {
   ParcoursRepWin parcours("*.*", attrDefaut, false);
   if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
@@ -130,10 +141,57 @@ void listerFichiers(const Execution& execution, JugeSite& juge) {
   for (int i = 0; i < nombre; ++i) juge.AjouteFichier(tous[i].Texte());
 }
 
+// The walk's errors, and that no file matched when none did (false).
+bool rapporterParcours(const Execution& execution, const std::vector<RepertoireIllisible>& illisibles,
+                       bool trouves, Rapport& rapport, int& statut) {
+  for (const RepertoireIllisible& illisible : illisibles) {
+    rapport.Erreur((illisible.entree ? "cannot look at '" : "cannot open directory '") +
+                   nomRepertoire(illisible.chemin) + "': " + std::strerror(illisible.erreur));
+    statut = kStatutEchec;
+  }
+  if (!trouves) {
+    rapport.Erreur("no file matches " + listeMasques(execution.masques));
+    statut = kStatutEchec;
+    return false;
+  }
+  return true;
+}
+
+// The walk that hands the pages out as it finds them, when the masks and
+// the run allow it (see examinerTout); nullptr when they do not.
+std::unique_ptr<ParcoursUnique> parcoursEnCours(const Execution& execution,
+                                            const Exclusions& exclusions,
+                                            const std::vector<std::string>* site) {
+  if (execution.fichiersSeuls || site != nullptr) return nullptr;
+  const std::vector<std::string> masques = nomsMasques(execution);
+  if (!ParcoursUnique::Accepte(masques)) return nullptr;
+  auto parcours = std::make_unique<ParcoursUnique>(masques, execution.sousRepertoires);
+  if (!execution.liensSortants) parcours->limiterLiens(plateforme::repertoireCourant());
+  if (!exclusions.Vide()) parcours->exclure(&exclusions);
+  parcours->arreter(&plateforme::signalArret());
+  return parcours;
+}
+
 // The masks' files, walked, sorted, each once.
+// With site, the walk also notes there every regular file under its start
+// for the site judge, when it can (site is then left set, else reset).
 bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, Rapport& rapport,
-                     std::vector<String>& chemins, int& statut) {
+                     std::vector<String>& chemins, int& statut,
+                     std::vector<std::string>*& site) {
   const Vecteur<String> masques = masquesDuProgramme(execution.masques);
+  const std::vector<std::string> noms = nomsMasques(execution);
+  if (ParcoursUnique::Accepte(noms)) {
+    ParcoursUnique parcours(noms, execution.sousRepertoires);
+    if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
+    if (!exclusions.Vide()) parcours.exclure(&exclusions);
+    parcours.arreter(&plateforme::signalArret());
+    parcours.noterFichiers(site);
+    for (std::string chemin; parcours.Suivante(chemin);) chemins.emplace_back(chemin.c_str());
+    if (plateforme::signalArret().load() != 0) return false;
+    return rapporterParcours(execution, parcours.Illisibles(), !chemins.empty(), rapport, statut);
+  }
+  // Masks with a directory part: the walk that lists a directory for each.
+  site = nullptr;
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
   if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
@@ -142,14 +200,8 @@ bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, R
       parcours.rechercher(String(), masques, fichiers, true, execution.sousRepertoires);
   // Stopped during the walk: no page is examined.
   if (plateforme::signalArret().load() != 0) return false;
-  for (const RepertoireIllisible& illisible : parcours.repertoiresIllisibles()) {
-    rapport.Erreur((illisible.entree ? "cannot look at '" : "cannot open directory '") +
-                   nomRepertoire(illisible.chemin) + "': " + std::strerror(illisible.erreur));
-    statut = kStatutEchec;
-  }
-  if (nombre == 0) {
-    rapport.Erreur("no file matches " + listeMasques(execution.masques));
-    statut = kStatutEchec;
+  if (!rapporterParcours(execution, parcours.repertoiresIllisibles(), nombre > 0, rapport,
+                         statut)) {
     return false;
   }
   fichiers.Trie(CompareString);
@@ -167,14 +219,39 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   for (const std::string& motif : execution.exclusions) exclusions.Ajoute(motif);
   std::vector<String> fichiers;
   int statut = kStatutSucces;
-  const bool trouves = execution.fichiersSeuls
-                           ? fichiersDonnes(execution, exclusions, rapport, fichiers, statut)
-                           : fichiersTrouves(execution, exclusions, rapport, fichiers, statut);
-  if (!trouves) return statut;
+  // The files a canonical URL may name, noted by the walk of the pages.
+  std::vector<std::string> fichiersSite;
+  std::vector<std::string>* site =
+      execution.site && !execution.siteUrl.empty() && !execution.fichiersSeuls ? &fichiersSite
+                                                                                : nullptr;
+  // The pages: as the walk finds them, while the workers examine those
+  // found; or a list made first (--files, masks with a directory part, and
+  // --site-url, whose judge needs every file of the tree before the first
+  // page).
+  std::unique_ptr<ParcoursUnique> parcours = parcoursEnCours(execution, exclusions, site);
+  std::unique_ptr<SourcePages> source;
   std::vector<const char*> chemins;
-  chemins.reserve(fichiers.size());
-  for (const String& fichier : fichiers) chemins.push_back(fichier.Texte());
-  bilan.pagesTrouvees.store(static_cast<long>(chemins.size()), std::memory_order_relaxed);
+  if (parcours != nullptr) {
+    auto enCours = std::make_unique<SourceParcours>(*parcours, bilan);
+    const bool premiere = enCours->Amorce();
+    // Stopped during the walk: no page is examined.
+    if (plateforme::signalArret().load() != 0) return statut;
+    if (!premiere) {
+      rapporterParcours(execution, parcours->Illisibles(), false, rapport, statut);
+      return statut;
+    }
+    source = std::move(enCours);
+  } else {
+    const bool trouves =
+        execution.fichiersSeuls
+            ? fichiersDonnes(execution, exclusions, rapport, fichiers, statut)
+            : fichiersTrouves(execution, exclusions, rapport, fichiers, statut, site);
+    if (!trouves) return statut;
+    chemins.reserve(fichiers.size());
+    for (const String& fichier : fichiers) chemins.push_back(fichier.Texte());
+    bilan.pagesTrouvees.store(static_cast<long>(chemins.size()), std::memory_order_relaxed);
+    source = std::make_unique<SourceListe>(chemins);
+  }
   // A worker holds up to two descriptors at once (a long path is opened a
   // piece at a time): fewer workers than asked rather than pages refused.
   const int libres = plateforme::descripteursLibres(2 * execution.travailleurs + 2);
@@ -185,10 +262,15 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   std::unique_ptr<CollecteSite> collecte;
   if (execution.site) {
     juge = std::make_unique<JugeSite>(AdresseSite(execution.siteUrl));
-    if (!execution.siteUrl.empty()) listerFichiers(execution, *juge);
+    if (site != nullptr) {
+      for (const std::string& fichier : fichiersSite) juge->AjouteFichier(fichier);
+      std::vector<std::string>().swap(fichiersSite);
+    } else if (!execution.siteUrl.empty()) {
+      listerFichiers(execution, *juge);
+    }
     collecte = std::make_unique<CollecteSite>(*juge);
   }
-  std::vector<std::string> erreurs;
+  std::vector<EchecPage> erreurs;
   ConduitePages conduite;
   conduite.site = collecte.get();
   conduite.travailleurs = travailleurs;
@@ -196,8 +278,21 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
   conduite.arret = &plateforme::signalArret();
   conduite.erreurs = execution.continuer ? &erreurs : nullptr;
   conduite.apresPage = [&progression] { progression.Avance(); };
-  const BilanPages pages =
-      examinerPages(chemins, execution.examen, execution.ignores, rapport, sortie, conduite, bilan);
+  // The walk's errors come after its pages (the documents gather errors
+  // at their end) and before any other error of the run.
+  const auto erreursParcours = [&] {
+    if (parcours != nullptr) rapporterParcours(execution, parcours->Illisibles(), true, rapport, statut);
+  };
+  BilanPages pages;
+  try {
+    pages = examinerPages(*source, execution.examen, execution.ignores, rapport, sortie, conduite,
+                          bilan);
+  } catch (...) {
+    erreursParcours();
+    throw;
+  }
+  erreursParcours();
+  source->Relance();
   // Fewer workers than asked change nothing but the time the run takes;
   // none at all is worth a word.
   if (pages.travailleurs == 0 && !pages.raisonDemarrage.empty()) {
@@ -211,9 +306,8 @@ int examinerTout(const Execution& execution, Rapport& rapport, Canal& sortie, Bi
     statut = std::max(statut, kStatutSignale);
   }
   // --keep-going: the pages that failed, in report order.
-  for (std::size_t i = 0; i < erreurs.size(); ++i) {
-    if (erreurs[i].empty()) continue;
-    rapport.ErreurPage(plateforme::cheminHote(chemins[i]), erreurs[i]);
+  for (const EchecPage& echec : erreurs) {
+    rapport.ErreurPage(plateforme::cheminHote(echec.chemin.c_str()), echec.erreur);
     statut = kStatutEchec;
   }
   return statut;

@@ -7,7 +7,9 @@ void Progression::Avance(Horloge::time_point maintenant) {
   prochaine_ = maintenant + kIntervalle;
   const auto lu = [](const std::atomic<long>& n) { return n.load(std::memory_order_relaxed); };
   const std::string ligne = "\rpagevet: " + std::to_string(lu(bilan_.pagesExaminees)) + "/" +
-                            std::to_string(lu(bilan_.pagesTrouvees)) + " pages, " +
+                            std::to_string(lu(bilan_.pagesTrouvees)) +
+                            (bilan_.parcoursEnCours.load(std::memory_order_relaxed) ? "+" : "") +
+                            " pages, " +
                             std::to_string(bilan_.Constats()) + " findings\033[K";
   std::fputs(ligne.c_str(), flux_);
   std::fflush(flux_);

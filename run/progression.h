@@ -1,5 +1,5 @@
 // Progression: the progress line a run keeps on a terminal: pages examined
-// out of pages found, and findings, rewritten in place and erased at the end.
+// out of pages found (a '+' while the walk still finds more), and findings, rewritten in place and erased at the end.
 #ifndef PAGEVET_RUN_PROGRESSION_H_
 #define PAGEVET_RUN_PROGRESSION_H_
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 
 #include "foundation/canal.h"
 
@@ -12,9 +13,9 @@ class TravailPage {
  public:
   virtual ~TravailPage() = default;
 
-  // Examines page numero and writes its whole report; gives whether it had
-  // something to report. A fatal error is thrown.
-  virtual bool Examine(std::size_t numero) = 0;
+  // Examines page numero, at chemin, and writes its whole report; gives
+  // whether it had something to report. A fatal error is thrown.
+  virtual bool Examine(std::size_t numero, const std::string& chemin) = 0;
 };
 
 // Makes the job of one worker, on the worker's own thread (so at the same

@@ -2,7 +2,8 @@
  * call of one host function fail with a chosen error. Set by the
  * environment:
  *   PAGEVET_FAULT        the call: read, write, open (open, openat and their
- *                        variants), stat (stat, lstat, fstatat), readdir,
+ *                        variants), stat (stat, lstat, fstatat), readdir
+ *                        (readdir and the raw getdents64),
  *                        pthread_create or malloc
  *   PAGEVET_FAULT_AT     the first call that fails, counted from 1 (default 1)
  *   PAGEVET_FAULT_TIMES  how many calls fail from there on (default 1; 0:
@@ -214,6 +215,15 @@ struct dirent64* readdir64(DIR* repertoire) {
     return NULL;
   }
   return SUIVANT(struct dirent64* (*)(DIR*), "readdir64")(repertoire);
+}
+
+ssize_t getdents64(int repertoire, void* tampon, size_t taille) {
+  char chemin[4096];
+  if (echoue(READDIR, avecFiltre() ? cheminDe(repertoire, chemin, sizeof chemin) : "")) {
+    errno = erreur;
+    return -1;
+  }
+  return SUIVANT(ssize_t (*)(int, void*, size_t), "getdents64")(repertoire, tampon, taille);
 }
 
 int pthread_create(pthread_t* thread, const pthread_attr_t* attributs, void* (*fonction)(void*),

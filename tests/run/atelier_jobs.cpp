@@ -1,11 +1,13 @@
 // The scheduler driven by a fake page job: pages that take random times,
 // write nothing or more than a worker holds, a fatal error at page k and an
 // output that fails give the same bytes and the same error whatever the
-// number of workers. Labelled "jobs": it runs under ThreadSanitizer too.
+// number of workers; so do pages from a source that does not know its
+// end, the walk among them. Labelled "jobs": it runs under ThreadSanitizer too.
 #include "run/atelier.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <random>
@@ -14,6 +16,8 @@
 #include <thread>
 
 #include "run/collectesite.h"
+#include "run/sourceparcours.h"
+#include "tests/files/arbre.h"
 
 namespace {
 
@@ -46,7 +50,7 @@ class TravailFaux : public TravailPage {
   TravailFaux(const Plan& plan, Canal& canal, const Arret& arret)
       : plan_(plan), canal_(canal), arret_(arret) {}
 
-  bool Examine(std::size_t i) override {
+  bool Examine(std::size_t i, const std::string& /*chemin*/) override {
     if (arret_.drapeau != nullptr && i == arret_.page) arret_.drapeau->store(15);
     std::mt19937 hasard(static_cast<unsigned>(i * 7919));
     std::this_thread::sleep_for(std::chrono::microseconds(hasard() % 500));
@@ -253,7 +257,7 @@ class FabriqueSite : public FabriqueTravail {
    public:
     Travail(CollecteSite& site, Canal& canal, std::size_t fatale)
         : site_(site), canal_(canal), fatale_(fatale) {}
-    bool Examine(std::size_t i) override {
+    bool Examine(std::size_t i, const std::string& /*chemin*/) override {
       std::mt19937 hasard(static_cast<unsigned>(i * 104729));
       std::this_thread::sleep_for(std::chrono::microseconds(hasard() % 300));
       if (i == fatale_) throw std::runtime_error("fatal");
@@ -315,6 +319,138 @@ TEST(Atelier, SiteRecordsReachTheJudgeInPageOrderWhateverTheNumberOfWorkers) {
       }
       EXPECT_EQ(suite.texte, seul) << travailleurs;
     }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A source that does not know its end, as the walk does: pages p0 to
+// p(n - 1), each after a random pause, and an error in place of page
+// `panne` (>= n: none).
+class SourceLente : public SourcePages {
+ public:
+  SourceLente(std::size_t nombre, std::size_t panne) : nombre_(nombre), panne_(panne) {}
+
+ protected:
+  bool Prochaine(std::string& chemin) override {
+    std::mt19937 hasard(static_cast<unsigned>(prochain_ * 31));
+    std::this_thread::sleep_for(std::chrono::microseconds(hasard() % 200));
+    if (prochain_ == panne_) throw std::runtime_error("walk failed");
+    if (prochain_ >= nombre_) return false;
+    chemin = "p" + std::to_string(prochain_++);
+    return true;
+  }
+
+ private:
+  const std::size_t nombre_;
+  const std::size_t panne_;
+  std::size_t prochain_ = 0;
+};
+
+// Writes each page's path and number; page `fatale` fails.
+class FabriqueChemins : public FabriqueTravail {
+ public:
+  explicit FabriqueChemins(std::size_t fatale) : fatale_(fatale) {}
+  std::unique_ptr<TravailPage> Nouveau(Canal& canal) const override {
+    return std::make_unique<Travail>(canal, fatale_);
+  }
+
+ private:
+  class Travail : public TravailPage {
+   public:
+    Travail(Canal& canal, std::size_t fatale) : canal_(canal), fatale_(fatale) {}
+    bool Examine(std::size_t i, const std::string& chemin) override {
+      std::mt19937 hasard(static_cast<unsigned>(i * 7));
+      std::this_thread::sleep_for(std::chrono::microseconds(hasard() % 300));
+      const std::string ligne = chemin + "=" + std::to_string(i) + "\n";
+      canal_.Ecrit(ligne.data(), ligne.size());
+      if (i == fatale_) throw std::runtime_error("fatal");
+      return false;
+    }
+
+   private:
+    Canal& canal_;
+    const std::size_t fatale_;
+  };
+  const std::size_t fatale_;
+};
+
+TEST(Atelier, PagesFromASourceWithoutKnownEndComeInTheirOrder) {
+  constexpr std::size_t kAucune = ~std::size_t{0};
+  struct Cas {
+    std::size_t pages, panne, fatale;
+    std::size_t ecrites;  // the pages written
+    const char* erreur;   // thrown by traiterPages, or by Relance
+  };
+  const Cas cas[] = {
+      {300, kAucune, kAucune, 300, ""},
+      {0, kAucune, kAucune, 0, ""},
+      {1, kAucune, kAucune, 1, ""},
+      {300, 120, kAucune, 120, "walk failed"},
+      {300, kAucune, 77, 78, "fatal"},
+  };
+  for (const Cas& c : cas) {
+    for (const int travailleurs : {1, 2, 8}) {
+      SourceLente source(c.pages, c.panne);
+      const FabriqueChemins fabrique(c.fatale);
+      CanalMemoireSimple sortie;
+      std::size_t apres = 0;
+      std::string erreur;
+      try {
+        traiterPages(source, fabrique, sortie, "", travailleurs, nullptr,
+                     [&apres](std::size_t numero) { EXPECT_EQ(numero, apres++); });
+        source.Relance();
+      } catch (const std::runtime_error& e) {
+        erreur = e.what();
+      }
+      std::string attendu;
+      for (std::size_t i = 0; i < c.ecrites; ++i) {
+        attendu += "p" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+      }
+      const std::string trace = std::to_string(c.pages) + " pages, " +
+                                std::to_string(travailleurs) + " workers";
+      EXPECT_EQ(sortie.texte, attendu) << trace;
+      EXPECT_EQ(apres, c.ecrites) << trace;
+      EXPECT_EQ(erreur, c.erreur) << trace;
+    }
+  }
+}
+
+// The walk as a source: the tree's pages in report order, counted as found.
+TEST(Atelier, WalkHandsItsPagesToTheWorkersInReportOrder) {
+  RepertoireTemporaire temporaire;
+  std::vector<std::string> chemins;
+  for (int d = 0; d < 12; ++d) {
+    for (int f = 0; f < 9; ++f) {
+      const std::string rep = "d" + std::to_string(d % 4) + "/e" + std::to_string(d);
+      creerFichier(rep + "/p" + std::to_string(f) + ".htm");
+      creerFichier(rep + "/p" + std::to_string(f) + ".txt");
+    }
+  }
+  creerFichier("a.htm");
+  creerFichier("d1.htm");
+  std::string attendu;
+  {
+    ParcoursUnique parcours({"*.htm"}, true);
+    std::size_t i = 0;
+    for (std::string chemin; parcours.Suivante(chemin);) chemins.push_back(chemin);
+    for (const std::string& chemin : chemins) attendu += chemin + "=" + std::to_string(i++) + "\n";
+  }
+  ASSERT_EQ(chemins.size(), 12u * 9 + 2);
+  EXPECT_TRUE(std::is_sorted(chemins.begin(), chemins.end()));
+  for (const int travailleurs : {1, 2, 8}) {
+    ParcoursUnique parcours({"*.htm"}, true);
+    BilanRun bilan;
+    SourceParcours source(parcours, bilan);
+    ASSERT_TRUE(source.Amorce());
+    const FabriqueChemins fabrique(~std::size_t{0});
+    CanalMemoireSimple sortie;
+    traiterPages(source, fabrique, sortie, "", travailleurs);
+    EXPECT_EQ(sortie.texte, attendu) << travailleurs;
+    EXPECT_EQ(bilan.pagesTrouvees.load(), static_cast<long>(chemins.size())) << travailleurs;
+    EXPECT_FALSE(bilan.parcoursEnCours.load()) << travailleurs;
   }
 }
 

@@ -39,9 +39,13 @@ TEST(Progression, WritesAfterASecondAtMostTenTimesASecondThenErases) {
         {1000, "\rpagevet: 12/530 pages, 5 findings\033[K"},
         {1050, "\rpagevet: 12/530 pages, 5 findings\033[K"},
         {1100, "\rpagevet: 12/530 pages, 5 findings\033[K\rpagevet: 13/530 pages, 5 findings\033[K"},
+        // While the walk still finds pages, their count says so.
+        {1200, "\rpagevet: 12/530 pages, 5 findings\033[K\rpagevet: 13/530 pages, 5 findings\033[K"
+               "\rpagevet: 13/530+ pages, 5 findings\033[K"},
     };
     for (const auto& p : pas) {
       if (p.ms == 1100) bilan.pagesExaminees = 13;
+      if (p.ms == 1200) bilan.parcoursEnCours = true;
       progression.Avance(t0 + milliseconds(p.ms));
       EXPECT_EQ(flux.Texte(), p.apres) << p.ms;
     }
