@@ -163,6 +163,14 @@ std::unique_ptr<ParcoursUnique> parcoursEnCours(const Execution& execution,
                                             const Exclusions& exclusions,
                                             const std::vector<std::string>* site) {
   if (execution.fichiersSeuls || site != nullptr) return nullptr;
+  // The walk's errors are known only once it ends, and they come before the
+  // pages: where a reader sees both on one stream (jsonl's records, or
+  // standard error sent where the report goes, other than a terminal), the
+  // walk ends first, so that those bytes are what they always were.
+  if (execution.format == FormatRapport::Jsonl ||
+      (plateforme::memeFichierOuvert(stdout, stderr) && !plateforme::estTerminal(stdout))) {
+    return nullptr;
+  }
   const std::vector<std::string> masques = nomsMasques(execution);
   if (!ParcoursUnique::Accepte(masques)) return nullptr;
   auto parcours = std::make_unique<ParcoursUnique>(masques, execution.sousRepertoires);
