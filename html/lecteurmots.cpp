@@ -27,12 +27,19 @@ class Classes {
     }
     classes_[static_cast<unsigned char>('&')] = kEsperluette;
     classes_[0] = kFin;
+    std::copy(classes_, classes_ + 0x80, ascii_);
+    std::fill(ascii_ + 0x80, ascii_ + 256, LecteurMots::kUtf8);
   }
   Classe De(char c) const { return static_cast<Classe>(classes_[static_cast<unsigned char>(c)]); }
-  const unsigned char* Table() const { return classes_; }
+  // The table a page in jeu reads its words with: on a UTF-8 page, every
+  // byte beyond ASCII sends the reader the long way.
+  const unsigned char* Table(JeuCaracteres jeu) const {
+    return jeu == JeuCaracteres::Utf8 ? ascii_ : classes_;
+  }
 
  private:
   unsigned char classes_[256];
+  unsigned char ascii_[256];
 };
 
 const Classes& classes() {
@@ -100,7 +107,7 @@ const char* finEntite(const char* p) {
 }  // namespace
 
 LecteurMots::LecteurMots(const char* texte, JeuCaracteres jeu)
-    : curseur_(texte), jeu_(jeu), classes_(classes().Table()) {}
+    : curseur_(texte), jeu_(jeu), classes_(classes().Table(jeu)) {}
 
 bool LecteurMots::SuivantLentement(const char*& mot, std::size_t& longueur) {
   if (jeu_ == JeuCaracteres::Utf8) return SuivantUtf8(mot, longueur);
@@ -119,6 +126,7 @@ bool LecteurMots::SuivantLentement(const char*& mot, std::size_t& longueur) {
   }
 
   const char* const debut = curseur_;
+  simple_ = true;
   for (;;) {
     const Classe k = classe.De(*curseur_);
     if (k == kMot) {
@@ -128,6 +136,7 @@ bool LecteurMots::SuivantLentement(const char*& mot, std::size_t& longueur) {
     } else if (k == kEsperluette) {
       if (curseur_ > debut && estEntiteSeparatrice(curseur_, longueurEntite)) break;
       curseur_ = finEntite(curseur_);
+      simple_ = false;
     } else {
       break;  // a separator or the end of the text
     }
@@ -156,13 +165,16 @@ bool LecteurMots::SuivantUtf8(const char*& mot, std::size_t& longueur) {
 
   const char* const debut = curseur_;
   std::size_t caracteres = 0;
+  simple_ = true;
   for (;;) {
     const Classe k = classeUtf8(curseur_, taille);
     if (k == kMot) {
       if (caracteres == kMaxCaracteres) depassement();
       ++caracteres;
+      if (static_cast<unsigned char>(*curseur_) >= 0x80) simple_ = false;
       curseur_ += taille;
     } else if (k == kEsperluette) {
+      simple_ = false;
       if (caracteres > 0 && estEntiteSeparatrice(curseur_, longueurEntite)) break;
       const char* const fin = finEntite(curseur_);
       const std::size_t n = static_cast<std::size_t>(fin - curseur_);
