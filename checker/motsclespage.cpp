@@ -4,28 +4,17 @@
 #include <algorithm>
 #include <cstring>
 
-#include "html/chevrons.h"
 #include "html/lecteurmots.h"
 #include "html/trthtml.h"
 
-bool horsBaliseApres(const char* ligne, std::size_t n, bool horsBalise) {
-  // The last '<' or '>', sixteen bytes at a time from the end: most lines
-  // end with a tag, or near one.
-  const char* const fin = ligne + n;
-  for (const char* debut = fin; debut > ligne;) {
-    debut = debut - ligne >= 16 ? debut - 16 : ligne;
-    // The bytes read past the block, already read, hold no sign.
-    const unsigned chevrons = chevronsDe(ligne, debut, fin);
-    if (chevrons != 0) {
-      if (debut[31 - __builtin_clz(chevrons)] == '>') return true;
-      // A '<' opens a tag, unless the line started outside any and its first
-      // '<' opens a "<!".
-      if (!horsBalise) return false;
-      const auto* premier = static_cast<const char*>(std::memchr(ligne, '<', n));
-      return premier[1] == '!';
-    }
-  }
-  return horsBalise;
+bool horsBaliseApres(const char* ligne, std::size_t n, const BalisesLigne& balises,
+                     bool horsBalise) {
+  // Without a '<', only a '>' that closes an open tag changes the state.
+  if (balises.NombreBalises() == 0) return horsBalise || std::memchr(ligne, '>', n) != nullptr;
+  if (!balises.DerniereOuverte()) return true;
+  // The last '<' opens a tag, unless the line started outside any and its
+  // first '<' opens a "<!".
+  return horsBalise && static_cast<const char*>(std::memchr(ligne, '<', n))[1] == '!';
 }
 
 void MotsClesPage::Lit(const char* ouvre, const char* ferme, JeuCaracteres jeu) {
@@ -49,7 +38,11 @@ void MotsClesPage::Lit(const char* ouvre, const char* ferme, JeuCaracteres jeu) 
 
 void MotsClesPage::LireLigne(char* ligne, std::size_t longueur, JeuCaracteres jeu) {
   const int reste = retirerBalisesLigne(ligne, longueur, horsBalise_);
-  if (reste <= 1 || (restants_ == 0 && Courte(static_cast<std::size_t>(reste)))) return;
+  if (reste <= 1) return;
+  if (restants_ == 0) {
+    const auto n = static_cast<std::size_t>(reste);
+    if (Courte(n) || LecteurMots::SousLaLimite(ligne, n)) return;
+  }
   LecteurMots mots(ligne, jeu);
   const char* debut = nullptr;
   std::size_t n = 0;

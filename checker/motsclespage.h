@@ -7,15 +7,18 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "checker/balisesligne.h"
 #include "checker/motscles.h"
 #include "foundation/ensemblemots.h"
 #include "html/lecteurmots.h"
 
 // The tag state after the n bytes of ligne (horsBalise: outside any tag
 // before them), as retirerBalisesLigne leaves it, without removing the tags:
-// the last '<' or '>' tells, but for a line outside any tag whose first '<'
-// opens a "<!", which changes nothing.
-bool horsBaliseApres(const char* ligne, std::size_t n, bool horsBalise);
+// the last '<' or '>' tells, as balises (read from the same bytes) knows,
+// but for a line outside any tag whose first '<' opens a "<!", which
+// changes nothing.
+bool horsBaliseApres(const char* ligne, std::size_t n, const BalisesLigne& balises,
+                     bool horsBalise);
 
 class MotsClesPage {
  public:
@@ -30,13 +33,15 @@ class MotsClesPage {
   // match once the list is read: each word reduced and matched with the
   // first keyword of the list of the same reduced form. Throws MesErreur for
   // a word of more than kMaxCaracteresMot characters, read or not.
-  void NoteLigne(char* ligne, std::size_t longueur, JeuCaracteres jeu) {
+  // balises: the tags of the same bytes.
+  void NoteLigne(char* ligne, std::size_t longueur, const BalisesLigne& balises,
+                 JeuCaracteres jeu) {
     // With nothing left to mark, words are read only for the length limit,
     // which no word of a shorter line can pass, as a character takes a byte
     // or more: such a line only moves the tag state. Inline: most lines are
     // such lines.
     if (restants_ == 0 && Courte(longueur)) {
-      horsBalise_ = horsBaliseApres(ligne, longueur, horsBalise_);
+      horsBalise_ = horsBaliseApres(ligne, longueur, balises, horsBalise_);
     } else {
       LireLigne(ligne, longueur, jeu);
     }

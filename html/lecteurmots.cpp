@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "foundation/meserreur.h"
 #include "html/trthtml.h"
 
@@ -104,7 +108,64 @@ const char* finEntite(const char* p) {
   return pointVirgule != nullptr ? pointVirgule + 1 : p + std::strlen(p);
 }
 
+// Which of the 16 bytes at p are blanks, and which are '&', one bit each.
+#ifdef __SSE2__
+void blancsEtEsperluettes(const char* p, unsigned& blancs, unsigned& esperluettes) {
+  const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  // '\t' to '\r': the bytes less '\t' that are 4 at most, unsigned.
+  const __m128i decales = _mm_sub_epi8(octets, _mm_set1_epi8('\t'));
+  const __m128i controles = _mm_cmpeq_epi8(_mm_min_epu8(decales, _mm_set1_epi8(4)), decales);
+  blancs = static_cast<unsigned>(_mm_movemask_epi8(
+      _mm_or_si128(controles, _mm_cmpeq_epi8(octets, _mm_set1_epi8(' ')))));
+  esperluettes =
+      static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(octets, _mm_set1_epi8('&'))));
+}
+#endif
+
 }  // namespace
+
+bool LecteurMots::SousLaLimite(const char* texte, std::size_t n) {
+  const char* const fin = texte + n;
+  const char* debut = texte;  // where the stretch since the last blank starts
+  const char* p = texte;
+#ifdef __SSE2__
+  while (fin - p >= 16) {
+    unsigned blancs;
+    unsigned esperluettes;
+    blancsEtEsperluettes(p, blancs, esperluettes);
+    // The bytes up to the first '&' only.
+    const unsigned avant = esperluettes == 0 ? 16 : static_cast<unsigned>(__builtin_ctz(esperluettes));
+    if (avant < 16) blancs &= (1u << avant) - 1;
+    if (blancs != 0) {
+      if (p + __builtin_ctz(blancs) - debut > kMaxCaracteresMot) return false;
+      debut = p + (31 - __builtin_clz(blancs)) + 1;
+    }
+    if (avant == 16) {
+      p += 16;
+      continue;
+    }
+    // An entity is part of the word it stands in up to its ';', blanks and
+    // all, or to the end of the text.
+    const char* const esperluette = p + avant;
+    const auto* pointVirgule = static_cast<const char*>(
+        std::memchr(esperluette, ';', static_cast<std::size_t>(fin - esperluette)));
+    if (pointVirgule == nullptr) return fin - debut <= kMaxCaracteresMot;
+    p = pointVirgule + 1;
+  }
+#endif
+  for (; p < fin; ++p) {
+    if (estBlanc(*p)) {
+      if (p - debut > kMaxCaracteresMot) return false;
+      debut = p + 1;
+    } else if (*p == '&') {
+      const auto* pointVirgule =
+          static_cast<const char*>(std::memchr(p, ';', static_cast<std::size_t>(fin - p)));
+      if (pointVirgule == nullptr) return fin - debut <= kMaxCaracteresMot;
+      p = pointVirgule;
+    }
+  }
+  return fin - debut <= kMaxCaracteresMot;
+}
 
 LecteurMots::LecteurMots(const char* texte, JeuCaracteres jeu)
     : curseur_(texte), jeu_(jeu), classes_(classes().Table(jeu)) {}

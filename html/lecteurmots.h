@@ -54,6 +54,12 @@ class LecteurMots {
     return SuivantLentement(mot, longueur);
   }
 
+  // Whether no word of the n bytes at texte (NUL-terminated there) can pass
+  // kMaxCaracteresMot characters, told without reading them: a word lies
+  // between two blanks, but where an entity it takes in holds some. False
+  // when one may: only reading it tells.
+  static bool SousLaLimite(const char* texte, std::size_t n);
+
   // Whether the last word Suivant gave holds no entity and, on a UTF-8
   // page, only ASCII: one byte a character, folded byte by byte.
   bool Simple() const { return simple_; }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "checker/balisesligne.h"
 #include "checker/motsclespage.h"
 #include "foundation/meserreur.h"
 #include "html/trthtml.h"
@@ -77,10 +78,14 @@ std::vector<bool> marques(const std::string& valeur, std::vector<std::string> av
                           std::vector<std::string> apres,
                           JeuCaracteres jeu = JeuCaracteres::Windows1252) {
   MotsClesPage page;
-  for (std::string& ligne : avant) page.NoteLigne(ligne.data(), ligne.size(), jeu);
+  const auto noter = [&](std::string& ligne) {
+    const BalisesLigne balises(ligne.c_str(), ligne.size());
+    page.NoteLigne(ligne.data(), ligne.size(), balises, jeu);
+  };
+  for (std::string& ligne : avant) noter(ligne);
   const char* ouvre = std::strchr(valeur.c_str(), '"');
   page.Lit(ouvre, std::strchr(ouvre + 1, '"'), jeu);
-  for (std::string& ligne : apres) page.NoteLigne(ligne.data(), ligne.size(), jeu);
+  for (std::string& ligne : apres) noter(ligne);
   std::vector<bool> resultat;
   for (int i = 0; i < page.MotsCles().Nombre(); ++i) resultat.push_back(page.MotsCles()[i].utilise);
   return resultat;
@@ -153,13 +158,12 @@ TEST(MotsClesPage, LongWordsEndTheRunWhateverIsMarked) {
   EXPECT_NO_THROW(marques("\"seo\"", {"<a\n"}, {"x>\n", "<b\n", "seo\n", trop + ">\n"}));
 }
 
-// The tag state a line leaves, found without removing its tags, is the one
-// the removal leaves, whatever the state it starts in.
+// The tag state a line leaves, found from its tags without removing them,
+// is the one the removal leaves, whatever the state it starts in.
 TEST(HorsBaliseApres, AgreesWithTheRemoval) {
-  const char* const morceaux[] = {"<", ">", "<!", "!", "a", " ", "x>y", "<b>", "\xE9", "\0"};
-  const std::string fixes[] = {"", "<", ">", "<!", "a<!b>c<d", "<!--x-->y<", std::string("a\0<b", 4),
-                               "x<", "<!x><b>y", "> <!"};
-  std::vector<std::string> lignes(std::begin(fixes), std::end(fixes));
+  const char* const morceaux[] = {"<", ">", "<!", "!", "a", " ", "x>y", "<b>", "\xE9", "<!--"};
+  std::vector<std::string> lignes = {"",         "<",      ">",        "<!",  "a<!b>c<d",
+                                     "<!--x-->y<", "x<",   "<!x><b>y", "> <!", "a > b"};
   uint64_t etat = 5;
   const auto suivant = [&etat](uint64_t borne) {
     etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -167,18 +171,17 @@ TEST(HorsBaliseApres, AgreesWithTheRemoval) {
   };
   for (int i = 0; i < 20000; ++i) {
     std::string ligne;
-    for (uint64_t k = suivant(30); k > 0; --k) {
-      const char* morceau = morceaux[suivant(std::size(morceaux))];
-      ligne.append(morceau, *morceau == '\0' ? 1 : std::strlen(morceau));
-    }
+    for (uint64_t k = suivant(30); k > 0; --k) ligne += morceaux[suivant(std::size(morceaux))];
     lignes.push_back(ligne);
   }
   for (const std::string& ligne : lignes) {
+    const BalisesLigne balises(ligne.c_str(), ligne.size());
     for (const bool depart : {true, false}) {
       std::string copie = ligne;
       bool hors = depart;
       retirerBalisesLigne(copie.data(), copie.size(), hors);
-      EXPECT_EQ(horsBaliseApres(ligne.c_str(), ligne.size(), depart), hors) << ligne << depart;
+      EXPECT_EQ(horsBaliseApres(ligne.c_str(), ligne.size(), balises, depart), hors)
+          << ligne << depart;
     }
   }
 }
