@@ -162,7 +162,7 @@ void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
       // A line with no '<' has no tag to check.
       if (balises.NombreBalises() > 0) verifierBalises(*etat, balises, longueur);
       if (etat->options.developpe) {
-        etat->motsCles.NoteLigne(etat->ligne, static_cast<size_t>(longueur), etat->jeu);
+        etat->motsCles.NoteLigne(etat->ligne, static_cast<size_t>(longueur), balises, etat->jeu);
       }
     }
     resumerPage(*etat);

@@ -3,11 +3,12 @@
 #ifndef PAGEVET_CHECKER_MOTCLE_H_
 #define PAGEVET_CHECKER_MOTCLE_H_
 
-#include "foundation/mystring.h"
+#include <string>
 
+// std::string: most keywords fit in the string itself, with no allocation.
 struct MotCle {
-  String mot;        // as written, trimmed
-  String motReduit;  // mot without accents, lower case
+  std::string mot;        // as written, trimmed
+  std::string motReduit;  // mot without accents, lower case
   bool utilise = false;
 };
 

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "foundation/meserreur.h"
-#include "html/lecteurmots.h"
 #include "html/trthtml.h"
 
 namespace {
@@ -14,6 +13,8 @@ namespace {
 constexpr int kLongueurMaxMotCle = 254;
 constexpr int kTailleMotCle = (kLongueurMaxMotCle + 1) * 4 + 1;
 constexpr int kLigneMotCleTropLong = 514;
+// The longest list sorted by insertion.
+constexpr int32_t kTriCourt = 32;
 
 // The indices 0 to n - 1 sorted by the text that champ gives of each
 // keyword, in byte order, list order among equals.
@@ -22,35 +23,34 @@ Vecteur<int32_t> trier(const Vecteur<MotCle>& motsCles, Champ champ) {
   const int32_t n = motsCles.Nombre();
   Vecteur<int32_t> ordre(n);
   for (int32_t i = 0; i < n; ++i) ordre[i] = i;
-  if (n > 0) {
-    std::stable_sort(&ordre[0], &ordre[0] + n, [&](int32_t a, int32_t b) {
-      return std::strcmp(champ(motsCles[a]), champ(motsCles[b])) < 0;
-    });
+  const auto avant = [&](int32_t a, int32_t b) {
+    return std::strcmp(champ(motsCles[a]), champ(motsCles[b])) < 0;
+  };
+  if (n > kTriCourt) {
+    std::stable_sort(&ordre[0], &ordre[0] + n, avant);
+    return ordre;
+  }
+  // A short list, as most are, by insertion: stable, and with no buffer.
+  for (int32_t i = 1; i < n; ++i) {
+    const int32_t k = ordre[i];
+    int32_t j = i;
+    for (; j > 0 && avant(k, ordre[j - 1]); --j) ordre[j] = ordre[j - 1];
+    ordre[j] = k;
   }
   return ordre;
 }
 
-const char* reduit(const MotCle& motCle) { return motCle.motReduit.Texte(); }
-const char* ecrit(const MotCle& motCle) { return motCle.mot.Texte(); }
+const char* reduit(const MotCle& motCle) { return motCle.motReduit.c_str(); }
+const char* ecrit(const MotCle& motCle) { return motCle.mot.c_str(); }
 
-// The first keyword, in list order, whose reduced form is mot; -1 if none.
-int32_t premierEgal(const Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
-                    const char* mot) {
-  int32_t bas = 0;
-  int32_t haut = ordre.Nombre();
-  while (bas < haut) {
-    const int32_t milieu = bas + (haut - bas) / 2;
-    // Inline: most comparisons end on the first byte.
-    if (comparerValeurs(motsCles[ordre[milieu]].motReduit, mot) < 0) {
-      bas = milieu + 1;
-    } else {
-      haut = milieu;
-    }
+// strcmp's sign, inline: most comparisons end on the first byte.
+int comparer(const std::string& valeur, const char* cle) {
+  const char* a = valeur.c_str();
+  while (*a != '\0' && *a == *cle) {
+    ++a;
+    ++cle;
   }
-  if (bas < ordre.Nombre() && comparerValeurs(motsCles[ordre[bas]].motReduit, mot) == 0) {
-    return ordre[bas];
-  }
-  return -1;
+  return static_cast<unsigned char>(*a) - static_cast<unsigned char>(*cle);
 }
 
 }  // namespace
@@ -59,9 +59,9 @@ void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCle
                   JeuCaracteres jeu) {
   const char* p = ouvre + 1;
   if (p >= ferme) return;
-  // Every ',' after the opening quote, the closing one's included, may start
-  // an item: enough room, cut back to the real count at the end.
-  motsCles.Redimensionne(compterCaractere(p, ',') + 1);
+  // An item ends at each ',' but one just before the closing quote: the
+  // count, unless a NUL hides some, when the list is cut back at the end.
+  motsCles.Redimensionne(static_cast<int32_t>(std::count(p, ferme - 1, ',')) + 1);
   int j = 0;
   for (;;) {
     const char* virgule = std::strchr(p, ',');
@@ -87,44 +87,36 @@ void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCle
     p = fin + 1;
     if (p >= ferme) break;
   }
-  motsCles.Redimensionne(j);
+  if (j != motsCles.Nombre()) motsCles.Redimensionne(j);
 }
 
 void ordonnerMotsCles(const Vecteur<MotCle>& motsCles, Vecteur<int32_t>& ordre) {
   ordre = trier(motsCles, reduit);
 }
 
-void noterMotsLigne(char* ligne, size_t longueurLigne, bool& horsBalise, bool motsClesLus,
-                    Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
-                    EnsembleMots& motsVus, JeuCaracteres jeu) {
-  if (retirerBalisesLigne(ligne, longueurLigne, horsBalise) <= 1) return;
-  // A new word is copied to be reduced; a UTF-8 one is folded apart, as
-  // that may lengthen it.
-  char mot[kTailleMot];
-  char pli[kOctetsPliParOctet * kTailleMot];
-  LecteurMots mots(ligne, jeu);
-  const char* debut = nullptr;
-  std::size_t longueur = 0;
-  while (mots.Suivant(debut, longueur)) {
-    if (!motsClesLus) continue;
-    // A word seen before on the page is passed over, as written.
-    if (!motsVus.Ajoute(debut, longueur)) continue;
-    std::memcpy(mot, debut, longueur);
-    mot[longueur] = '\0';
-    // Without a '&' there is nothing to decode.
-    if (std::memchr(mot, '&', longueur) != nullptr) decoderEntites(mot, jeu);
-    const char* const reduit = reduire(mot, jeu, pli);
-    // Only the first keyword of the list that the word matches is marked.
-    const int32_t k = premierEgal(motsCles, ordre, reduit);
-    if (k >= 0) motsCles[k].utilise = true;
+int32_t premierMotCle(const Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
+                      const char* mot) {
+  int32_t bas = 0;
+  int32_t haut = ordre.Nombre();
+  while (bas < haut) {
+    const int32_t milieu = bas + (haut - bas) / 2;
+    if (comparer(motsCles[ordre[milieu]].motReduit, mot) < 0) {
+      bas = milieu + 1;
+    } else {
+      haut = milieu;
+    }
   }
+  if (bas < ordre.Nombre() && comparer(motsCles[ordre[bas]].motReduit, mot) == 0) {
+    return ordre[bas];
+  }
+  return -1;
 }
 
 void marquerMot(const char* mot, Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre) {
   std::string copie(mot);
   std::string pli(kOctetsPliParOctet * (copie.size() + 1) + 1, '\0');
   const char* const reduit = reduire(copie.data(), JeuCaracteres::Utf8, pli.data());
-  const int32_t k = premierEgal(motsCles, ordre, reduit);
+  const int32_t k = premierMotCle(motsCles, ordre, reduit);
   if (k >= 0) motsCles[k].utilise = true;
 }
 
@@ -144,7 +136,7 @@ void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport, bo
   for (int j = 0; j < n; ++j) {
     if (nbFois[j] <= 1) continue;
     Signalement repete = signalementPage(kMotCleRepete, nbFois[j]);
-    repete.motCle = motsCles[j].mot.Texte();
+    repete.motCle = motsCles[j].mot.c_str();
     repete.utf8 = utf8;
     rapport.Constate(repete);
   }
@@ -152,7 +144,7 @@ void rapporterMotsCles(const Vecteur<MotCle>& motsCles, RapportPage& rapport, bo
   for (int j = 0; j < n; ++j) {
     if (motsCles[j].utilise || nbFois[j] <= 0) continue;
     Signalement inutilise = signalementPage(kMotCleInutilise, 1);
-    inutilise.motCle = motsCles[j].mot.Texte();
+    inutilise.motCle = motsCles[j].mot.c_str();
     inutilise.utf8 = utf8;
     rapport.Constate(inutilise);
   }

@@ -3,9 +3,11 @@
 #ifndef PAGEVET_CHECKER_MOTSCLES_H_
 #define PAGEVET_CHECKER_MOTSCLES_H_
 
+#include <cstdint>
+
 #include "checker/motcle.h"
 #include "checker/rapportpage.h"
-#include "foundation/ensemblemots.h"
+#include "foundation/jeucaracteres.h"
 #include "foundation/mystring.h"
 #include "foundation/vecteur.h"
 
@@ -20,14 +22,10 @@ void lireMotsCles(const char* ouvre, const char* ferme, Vecteur<MotCle>& motsCle
 // so that a word finds the first keyword it matches by binary search.
 void ordonnerMotsCles(const Vecteur<MotCle>& motsCles, Vecteur<int32_t>& ordre);
 
-// Reads the words of one line of longueurLigne bytes (its tags removed in
-// place, the tag state carried in horsBalise) and marks the keywords they
-// match, once the list is read: each distinct word of the page once,
-// motsVus holding those already seen, as written. ordre is the list's
-// order from ordonnerMotsCles.
-void noterMotsLigne(char* ligne, size_t longueurLigne, bool& horsBalise, bool motsClesLus,
-                    Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
-                    EnsembleMots& motsVus, JeuCaracteres jeu = JeuCaracteres::Windows1252);
+// The first keyword, in list order, whose reduced form is reduit; -1 if
+// none. ordre is the list's order from ordonnerMotsCles.
+int32_t premierMotCle(const Vecteur<MotCle>& motsCles, const Vecteur<int32_t>& ordre,
+                      const char* reduit);
 
 // Marks the first keyword of the list that the word mot (NUL-terminated,
 // UTF-8, references decoded) matches once reduced. ordre is the list's

@@ -35,8 +35,8 @@ const char* EnsembleMots::Copie(const char* mot, std::size_t n) {
 }
 
 void EnsembleMots::Agrandit() {
-  // Most pages hold a few hundred distinct words.
-  std::vector<Place> anciennes(std::max<std::size_t>(512, 2 * places_.size()));
+  // Small at first: the keyword analysis of most pages keeps a few dozen.
+  std::vector<Place> anciennes(std::max<std::size_t>(64, 2 * places_.size()));
   anciennes.swap(places_);
   seuil_ = places_.size() / 10 * 7;
   const std::size_t masque = places_.size() - 1;

@@ -47,7 +47,8 @@ class EnsembleMots {
     std::uint32_t longueur = 0;
     std::uint32_t hache = 0;
   };
-  static constexpr std::size_t kTailleBloc = 64 * 1024;
+  // Below the size whose release makes the allocator sweep its free lists.
+  static constexpr std::size_t kTailleBloc = 16 * 1024;
 
   static std::uint64_t Lire64(const char* p) {
     std::uint64_t v;

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "foundation/meserreur.h"
 #include "html/trthtml.h"
 
@@ -27,12 +31,19 @@ class Classes {
     }
     classes_[static_cast<unsigned char>('&')] = kEsperluette;
     classes_[0] = kFin;
+    std::copy(classes_, classes_ + 0x80, ascii_);
+    std::fill(ascii_ + 0x80, ascii_ + 256, LecteurMots::kUtf8);
   }
   Classe De(char c) const { return static_cast<Classe>(classes_[static_cast<unsigned char>(c)]); }
-  const unsigned char* Table() const { return classes_; }
+  // The table a page in jeu reads its words with: on a UTF-8 page, every
+  // byte beyond ASCII sends the reader the long way.
+  const unsigned char* Table(JeuCaracteres jeu) const {
+    return jeu == JeuCaracteres::Utf8 ? ascii_ : classes_;
+  }
 
  private:
   unsigned char classes_[256];
+  unsigned char ascii_[256];
 };
 
 const Classes& classes() {
@@ -97,10 +108,67 @@ const char* finEntite(const char* p) {
   return pointVirgule != nullptr ? pointVirgule + 1 : p + std::strlen(p);
 }
 
+// Which of the 16 bytes at p are blanks, and which are '&', one bit each.
+#ifdef __SSE2__
+void blancsEtEsperluettes(const char* p, unsigned& blancs, unsigned& esperluettes) {
+  const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  // '\t' to '\r': the bytes less '\t' that are 4 at most, unsigned.
+  const __m128i decales = _mm_sub_epi8(octets, _mm_set1_epi8('\t'));
+  const __m128i controles = _mm_cmpeq_epi8(_mm_min_epu8(decales, _mm_set1_epi8(4)), decales);
+  blancs = static_cast<unsigned>(_mm_movemask_epi8(
+      _mm_or_si128(controles, _mm_cmpeq_epi8(octets, _mm_set1_epi8(' ')))));
+  esperluettes =
+      static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(octets, _mm_set1_epi8('&'))));
+}
+#endif
+
 }  // namespace
 
+bool LecteurMots::SousLaLimite(const char* texte, std::size_t n) {
+  const char* const fin = texte + n;
+  const char* debut = texte;  // where the stretch since the last blank starts
+  const char* p = texte;
+#ifdef __SSE2__
+  while (fin - p >= 16) {
+    unsigned blancs;
+    unsigned esperluettes;
+    blancsEtEsperluettes(p, blancs, esperluettes);
+    // The bytes up to the first '&' only.
+    const unsigned avant = esperluettes == 0 ? 16 : static_cast<unsigned>(__builtin_ctz(esperluettes));
+    if (avant < 16) blancs &= (1u << avant) - 1;
+    if (blancs != 0) {
+      if (p + __builtin_ctz(blancs) - debut > kMaxCaracteresMot) return false;
+      debut = p + (31 - __builtin_clz(blancs)) + 1;
+    }
+    if (avant == 16) {
+      p += 16;
+      continue;
+    }
+    // An entity is part of the word it stands in up to its ';', blanks and
+    // all, or to the end of the text.
+    const char* const esperluette = p + avant;
+    const auto* pointVirgule = static_cast<const char*>(
+        std::memchr(esperluette, ';', static_cast<std::size_t>(fin - esperluette)));
+    if (pointVirgule == nullptr) return fin - debut <= kMaxCaracteresMot;
+    p = pointVirgule + 1;
+  }
+#endif
+  for (; p < fin; ++p) {
+    if (estBlanc(*p)) {
+      if (p - debut > kMaxCaracteresMot) return false;
+      debut = p + 1;
+    } else if (*p == '&') {
+      const auto* pointVirgule =
+          static_cast<const char*>(std::memchr(p, ';', static_cast<std::size_t>(fin - p)));
+      if (pointVirgule == nullptr) return fin - debut <= kMaxCaracteresMot;
+      p = pointVirgule;
+    }
+  }
+  return fin - debut <= kMaxCaracteresMot;
+}
+
 LecteurMots::LecteurMots(const char* texte, JeuCaracteres jeu)
-    : curseur_(texte), jeu_(jeu), classes_(classes().Table()) {}
+    : curseur_(texte), jeu_(jeu), classes_(classes().Table(jeu)) {}
 
 bool LecteurMots::SuivantLentement(const char*& mot, std::size_t& longueur) {
   if (jeu_ == JeuCaracteres::Utf8) return SuivantUtf8(mot, longueur);
@@ -119,6 +187,7 @@ bool LecteurMots::SuivantLentement(const char*& mot, std::size_t& longueur) {
   }
 
   const char* const debut = curseur_;
+  simple_ = true;
   for (;;) {
     const Classe k = classe.De(*curseur_);
     if (k == kMot) {
@@ -128,6 +197,7 @@ bool LecteurMots::SuivantLentement(const char*& mot, std::size_t& longueur) {
     } else if (k == kEsperluette) {
       if (curseur_ > debut && estEntiteSeparatrice(curseur_, longueurEntite)) break;
       curseur_ = finEntite(curseur_);
+      simple_ = false;
     } else {
       break;  // a separator or the end of the text
     }
@@ -156,13 +226,16 @@ bool LecteurMots::SuivantUtf8(const char*& mot, std::size_t& longueur) {
 
   const char* const debut = curseur_;
   std::size_t caracteres = 0;
+  simple_ = true;
   for (;;) {
     const Classe k = classeUtf8(curseur_, taille);
     if (k == kMot) {
       if (caracteres == kMaxCaracteres) depassement();
       ++caracteres;
+      if (static_cast<unsigned char>(*curseur_) >= 0x80) simple_ = false;
       curseur_ += taille;
     } else if (k == kEsperluette) {
+      simple_ = false;
       if (caracteres > 0 && estEntiteSeparatrice(curseur_, longueurEntite)) break;
       const char* const fin = finEntite(curseur_);
       const std::size_t n = static_cast<std::size_t>(fin - curseur_);

@@ -29,36 +29,46 @@ class LecteurMots {
   // when a word passes kMaxCaracteresMot characters (in UTF-8, characters, whatever
   // their bytes).
   bool Suivant(const char*& mot, std::size_t& longueur) {
-    // Most Windows-1252 words are letters between blanks: read here, in the
-    // caller's loop. Anything else, an entity among it, goes the long way,
-    // from the same place.
-    if (jeu_ == JeuCaracteres::Windows1252) {
-      const char* p = curseur_;
-      unsigned char classe;
-      while ((classe = classes_[static_cast<unsigned char>(*p)]) == kSepare) ++p;
-      if (classe == kMot) {
-        const char* const debut = p;
-        do {
-          ++p;
-        } while ((classe = classes_[static_cast<unsigned char>(*p)]) == kMot);
-        if (classe != kEsperluette && p - debut <= kMaxCaracteresMot) {
-          curseur_ = p;
-          mot = debut;
-          longueur = static_cast<std::size_t>(p - debut);
-          return true;
-        }
-      } else if (classe == kFin) {
+    // Most words are ASCII letters, or Windows-1252 ones, between blanks:
+    // read here, in the caller's loop. Anything else (an entity, a UTF-8
+    // character) goes the long way, from the same place.
+    const char* p = curseur_;
+    unsigned char classe;
+    while ((classe = classes_[static_cast<unsigned char>(*p)]) == kSepare) ++p;
+    if (classe == kMot) {
+      const char* const debut = p;
+      do {
+        ++p;
+      } while ((classe = classes_[static_cast<unsigned char>(*p)]) == kMot);
+      if ((classe == kSepare || classe == kFin) && p - debut <= kMaxCaracteresMot) {
         curseur_ = p;
-        return false;
+        mot = debut;
+        longueur = static_cast<std::size_t>(p - debut);
+        simple_ = true;
+        return true;
       }
+    } else if (classe == kFin) {
+      curseur_ = p;
+      return false;
     }
     return SuivantLentement(mot, longueur);
   }
 
+  // Whether no word of the n bytes at texte (NUL-terminated there) can pass
+  // kMaxCaracteresMot characters, told without reading them: a word lies
+  // between two blanks, but where an entity it takes in holds some. False
+  // when one may: only reading it tells.
+  static bool SousLaLimite(const char* texte, std::size_t n);
+
+  // Whether the last word Suivant gave holds no entity and, on a UTF-8
+  // page, only ASCII: one byte a character, folded byte by byte.
+  bool Simple() const { return simple_; }
+
   // What each byte is to word extraction: part of a word, a separator
   // (white space or one of the separator set), a '&' (an entity, which may
-  // or may not separate), or the end of the text.
-  enum Classe : unsigned char { kMot, kSepare, kEsperluette, kFin };
+  // or may not separate), the end of the text, or a byte beyond ASCII on a
+  // UTF-8 page, which only the long way reads.
+  enum Classe : unsigned char { kMot, kSepare, kEsperluette, kFin, kUtf8 };
 
  private:
   bool SuivantLentement(const char*& mot, std::size_t& longueur);
@@ -67,6 +77,7 @@ class LecteurMots {
   const char* curseur_;
   JeuCaracteres jeu_;
   const unsigned char* classes_;  // the class of each byte, built once
+  bool simple_ = false;
 };
 
 #endif  // PAGEVET_HTML_LECTEURMOTS_H_

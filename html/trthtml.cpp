@@ -74,7 +74,11 @@ class Separateurs {
     }
     return false;
   }
+  // Whether the name of up to 8 bytes, its '&' and ';' included, packed as
+  // IndexNoms::Cle packs it, is a separating entity.
+  bool EntiteCourte(std::uint64_t cle) const { return index_->ContientCourt(cle); }
   char Plie(char c) const { return pli_[static_cast<unsigned char>(c)]; }
+  const char* Plis() const { return pli_; }
 
  private:
   char texte_[sizeof(entitesSeparatrices) + sizeof(ponctuation)];
@@ -188,6 +192,8 @@ char* supprimerAccents(char* texte) {
   return texte;
 }
 
+const char* tablePli() { return separateurs().Plis(); }
+
 char* plierUtf8(const char* texte, char* pli) {
   char* ecriture = pli;
   for (const char* p = texte; *p != '\0';) {
@@ -219,10 +225,25 @@ bool estEntiteSeparatrice(const char* position, int& longueur) {
   longueur = 0;
   if (*position != '&') return false;
   bool pointVirgule = false;
-  while (longueur < longueurMaxEntite && position[longueur] != '\0') {
-    if (position[longueur++] == ';') {
+  // The first 8 bytes packed as the index keys its names, on the way: no
+  // separating entity is longer.
+  std::uint64_t cle = 0;
+  for (; longueur < 8; ++longueur) {
+    const char c = position[longueur];
+    if (c == '\0') break;
+    cle |= std::uint64_t{static_cast<unsigned char>(c)} << (8 * longueur);
+    if (c == ';') {
       pointVirgule = true;
+      ++longueur;
       break;
+    }
+  }
+  if (!pointVirgule && longueur == 8) {
+    for (; longueur < longueurMaxEntite && position[longueur] != '\0';) {
+      if (position[longueur++] == ';') {
+        pointVirgule = true;
+        break;
+      }
     }
   }
   if (longueur >= 2 && position[1] == '#') {
@@ -239,6 +260,7 @@ bool estEntiteSeparatrice(const char* position, int& longueur) {
   // A name cut short by the end of the text matches the beginning of a
   // separating entity; a complete one matches exactly one of them.
   static const Separateurs& table = separateurs();
+  if (pointVirgule && longueur <= 8) return table.EntiteCourte(cle);
   return table.DebutEntite(std::string_view(position, static_cast<size_t>(longueur)));
 }
 

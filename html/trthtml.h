@@ -25,6 +25,11 @@ char* decoderEntites(char* texte, JeuCaracteres jeu = JeuCaracteres::Windows1252
 // 'A'-'Z', in Windows-1252 text. Returns texte.
 char* supprimerAccents(char* texte);
 
+// What supprimerAccents makes of each byte value, indexed by unsigned char:
+// 256 entries, none 0 but the first. On ASCII it is the lowering that
+// plierUtf8 applies too.
+const char* tablePli();
+
 // The folding of UTF-8 text, which may lengthen it: each character folded
 // by plierCaractere (lower case, accents and other marks dropped), a stray
 // byte as its Windows-1252 character, the five bytes Windows-1252 leaves

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "checker/balisesligne.h"
+#include "checker/motsclespage.h"
 #include "foundation/meserreur.h"
+#include "html/trthtml.h"
 
 namespace {
 
@@ -17,15 +22,9 @@ std::vector<std::string> lire(const std::string& valeur, Vecteur<MotCle>* sortie
   const char* ouvre = std::strchr(valeur.c_str(), '"');
   lireMotsCles(ouvre, std::strchr(ouvre + 1, '"'), motsCles, jeu);
   std::vector<std::string> mots;
-  for (int i = 0; i < motsCles.Nombre(); ++i) mots.emplace_back(motsCles[i].mot.Texte());
+  for (int i = 0; i < motsCles.Nombre(); ++i) mots.emplace_back(motsCles[i].mot.c_str());
   if (sortie != nullptr) *sortie = motsCles;
   return mots;
-}
-
-Vecteur<int32_t> ordre(const Vecteur<MotCle>& motsCles) {
-  Vecteur<int32_t> ordre;
-  ordonnerMotsCles(motsCles, ordre);
-  return ordre;
 }
 
 struct CasListe {
@@ -53,9 +52,9 @@ TEST(LireMotsCles, ReducesAccentsButNotEntities) {
   Vecteur<MotCle> motsCles;
   lire("\"\xe9t\xe9, caf&eacute;\"", &motsCles);
   ASSERT_EQ(motsCles.Nombre(), 2);
-  EXPECT_STREQ(motsCles[0].mot.Texte(), "\xe9t\xe9");
-  EXPECT_STREQ(motsCles[0].motReduit.Texte(), "ete");
-  EXPECT_STREQ(motsCles[1].motReduit.Texte(), "caf&eacute;");
+  EXPECT_STREQ(motsCles[0].mot.c_str(), "\xe9t\xe9");
+  EXPECT_STREQ(motsCles[0].motReduit.c_str(), "ete");
+  EXPECT_STREQ(motsCles[1].motReduit.c_str(), "caf&eacute;");
   EXPECT_FALSE(motsCles[0].utilise);
 }
 
@@ -72,34 +71,119 @@ TEST(LireMotsCles, KeywordLengthLimit) {
   }
 }
 
-TEST(NoterMotsLigne, MarksOnlyTheFirstEqualKeywordAndOnlyOnceListed) {
-  Vecteur<MotCle> motsCles;
-  lire("\"\xe9t\xe9, ete, seo\"", &motsCles);
-  EnsembleMots motsVus;
-  bool horsBalise = true;
-  const Vecteur<int32_t> liste = ordre(motsCles);
-  char avant[] = "<p>\xc9t\xe9 <b>seo</b>\n";
-  noterMotsLigne(avant, std::strlen(avant), horsBalise, false, motsCles, liste, motsVus);
-  EXPECT_FALSE(motsCles[2].utilise) << "words before the list are not matched";
-  char apres[] = "<p>&Eacute;t&eacute; and seo</p>\n";
-  noterMotsLigne(apres, std::strlen(apres), horsBalise, true, motsCles, liste, motsVus);
-  EXPECT_TRUE(motsCles[0].utilise);
-  EXPECT_FALSE(motsCles[1].utilise);
-  EXPECT_TRUE(motsCles[2].utilise);
+// A page's keyword analysis: the list read from `valeur` (between its first
+// two double quotes) once the lines of `avant` are noted, then the lines of
+// `apres`; gives which keywords are marked.
+std::vector<bool> marques(const std::string& valeur, std::vector<std::string> avant,
+                          std::vector<std::string> apres,
+                          JeuCaracteres jeu = JeuCaracteres::Windows1252) {
+  MotsClesPage page;
+  const auto noter = [&](std::string& ligne) {
+    const BalisesLigne balises(ligne.c_str(), ligne.size());
+    page.NoteLigne(ligne.data(), ligne.size(), balises, jeu);
+  };
+  for (std::string& ligne : avant) noter(ligne);
+  const char* ouvre = std::strchr(valeur.c_str(), '"');
+  page.Lit(ouvre, std::strchr(ouvre + 1, '"'), jeu);
+  for (std::string& ligne : apres) noter(ligne);
+  std::vector<bool> resultat;
+  for (int i = 0; i < page.MotsCles().Nombre(); ++i) resultat.push_back(page.MotsCles()[i].utilise);
+  return resultat;
 }
 
-TEST(NoterMotsLigne, WordsInsideTagsAcrossLinesDoNotCount) {
-  Vecteur<MotCle> motsCles;
-  lire("\"href, seo\"", &motsCles);
-  EnsembleMots motsVus;
-  bool horsBalise = true;
-  char ouverte[] = "<a\n";
-  char suite[] = "href=x seo>\n";
-  noterMotsLigne(ouverte, std::strlen(ouverte), horsBalise, true, motsCles, ordre(motsCles), motsVus);
-  noterMotsLigne(suite, std::strlen(suite), horsBalise, true, motsCles, ordre(motsCles), motsVus);
-  EXPECT_FALSE(motsCles[0].utilise);
-  EXPECT_FALSE(motsCles[1].utilise);
-  EXPECT_TRUE(horsBalise);
+struct CasMarques {
+  const char* nom;
+  std::string valeur;
+  std::vector<std::string> avant;
+  std::vector<std::string> apres;
+  std::vector<bool> attendus;
+};
+
+TEST(MotsClesPage, MarksTheFirstKeywordOfEachReducedForm) {
+  const std::string longue(500, 'x');
+  // A list too long to be sorted by insertion.
+  std::string liste = "\"";
+  std::vector<bool> premiers;
+  for (int i = 0; i < 40; ++i) {
+    liste += (i % 2 == 0 ? "Seo" + std::to_string(i % 3) : "seo" + std::to_string(i % 3)) + ", ";
+    premiers.push_back(i < 3);
+  }
+  liste += "\"";
+  premiers.push_back(false);
+  const CasMarques cas[] = {
+      {"words before the list are not matched", "\"seo, web\"", {"<p>seo</p>\n"},
+       {"<p>web</p>\n"}, {false, true}},
+      {"only the first equal keyword", "\"\xe9t\xe9, ete, seo\"", {},
+       {"<p>&Eacute;t&eacute; and seo</p>\n"}, {true, false, true}},
+      {"case and accents fold, simple words", "\"Caf\xe9, Ao\xfbt\"", {},
+       {"CAFE et \xc0O\xdbT\n"}, {true, true}},
+      {"same ends and length, other middle", "\"seo, abcd\"", {}, {"sao axyd ab abcde\n"},
+       {false, false}},
+      {"after an entity that separates", "\"seo\"", {}, {"x&nbsp;SEO\n"}, {true}},
+      {"a word with an entity is decoded", "\"caf\xe9\"", {}, {"caf&eacute;\n"}, {true}},
+      {"an unclosed entity runs to the end", "\"at\"", {}, {"AT&T at\n"}, {false}},
+      {"words inside tags across lines", "\"href, seo\"", {}, {"<a\n", "href=x seo>\n"},
+       {false, false}},
+      {"the text of a long line, after all are marked", "\"a, b\"", {},
+       {"a b " + longue + " end\n"}, {true, true}},
+      {"an empty keyword, keywords of 63 letters and more",
+       "\"x,, " + std::string(63, 'k') + ", " + std::string(70, 'k') + "\"", {},
+       {std::string(70, 'K') + " " + std::string(63, 'k') + "\n"}, {false, false, true, true}},
+      {"forty keywords, three reduced forms", liste, {}, {"SEO0 seo1 seo2\n"}, premiers},
+      {"keywords written with an entity match no word", "\"caf&eacute;\"", {},
+       {"caf&eacute; caf\xe9\n"}, {false}},
+  };
+  for (const CasMarques& c : cas) {
+    EXPECT_EQ(marques(c.valeur, c.avant, c.apres), c.attendus) << c.nom;
+  }
+}
+
+TEST(MotsClesPage, LongWordsEndTheRunWhateverIsMarked) {
+  const std::string trop(512, 'm');
+  const struct {
+    const char* nom;
+    std::vector<std::string> avant;
+    std::vector<std::string> apres;
+  } cas[] = {
+      {"before the list", {"<p>" + trop + "</p>\n"}, {}},
+      {"after every keyword is marked", {}, {"seo\n", "<b>x</b> " + trop + "\n"}},
+      {"inside a tag it is not read, past its end it is", {}, {"seo <a " + trop + ">\n", trop}},
+      {"a tag closed on a short line", {}, {"seo <a\n", "b>\n", trop}},
+  };
+  for (const auto& c : cas) {
+    EXPECT_THROW(marques("\"seo\"", c.avant, c.apres), MesErreur) << c.nom;
+  }
+  EXPECT_NO_THROW(marques("\"seo\"", {}, {"seo <a " + trop + ">\n"}));
+  EXPECT_NO_THROW(marques("\"seo\"", {}, {"seo\n", "<a\n", trop + ">\n"}));
+  EXPECT_NO_THROW(marques("\"seo\"", {"<a\n"}, {"x>\n", "<b\n", "seo\n", trop + ">\n"}));
+}
+
+// The tag state a line leaves, found from its tags without removing them,
+// is the one the removal leaves, whatever the state it starts in.
+TEST(HorsBaliseApres, AgreesWithTheRemoval) {
+  const char* const morceaux[] = {"<", ">", "<!", "!", "a", " ", "x>y", "<b>", "\xE9", "<!--"};
+  std::vector<std::string> lignes = {"",         "<",      ">",        "<!",  "a<!b>c<d",
+                                     "<!--x-->y<", "x<",   "<!x><b>y", "> <!", "a > b"};
+  uint64_t etat = 5;
+  const auto suivant = [&etat](uint64_t borne) {
+    etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
+    return (etat >> 33) % borne;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    std::string ligne;
+    for (uint64_t k = suivant(30); k > 0; --k) ligne += morceaux[suivant(std::size(morceaux))];
+    lignes.push_back(ligne);
+  }
+  for (const std::string& ligne : lignes) {
+    const BalisesLigne balises(ligne.c_str(), ligne.size());
+    for (const bool depart : {true, false}) {
+      std::string copie = ligne;
+      bool hors = depart;
+      retirerBalisesLigne(copie.data(), copie.size(), hors);
+      EXPECT_EQ(horsBaliseApres(ligne.c_str(), ligne.size(), balises, depart), hors)
+          << ligne << depart;
+    }
+  }
 }
 
 // On a UTF-8 page keywords fold as words do, at their longest too: 254
@@ -115,20 +199,20 @@ TEST(MotsClesUtf8, FoldAsWordsDoAtTheirLongest) {
   Vecteur<MotCle> motsCles;
   lire("\"\u00C9T\u00C9, \u0152uvre, " + syllabes + ", seo\"", &motsCles, U);
   ASSERT_EQ(motsCles.Nombre(), 4);
-  EXPECT_STREQ(motsCles[0].motReduit.Texte(), "ete");
-  EXPECT_STREQ(motsCles[1].motReduit.Texte(), "\u0153uvre");
-  EXPECT_EQ(motsCles[2].motReduit.Texte(), jamos);
-  EXPECT_STREQ(motsCles[2].mot.Texte(), syllabes.c_str());
+  EXPECT_STREQ(motsCles[0].motReduit.c_str(), "ete");
+  EXPECT_STREQ(motsCles[1].motReduit.c_str(), "\u0153uvre");
+  EXPECT_EQ(motsCles[2].motReduit.c_str(), jamos);
+  EXPECT_STREQ(motsCles[2].mot.c_str(), syllabes.c_str());
 
-  EnsembleMots motsVus;
-  bool horsBalise = true;
   std::string longue;
   for (int i = 0; i < 511; ++i) longue += "\uD55C";
-  std::string ligne = "<p>l\u2019e\u0301te\u0301 \x9Cuvre " + longue + " " + syllabes + "</p>\n";
-  noterMotsLigne(ligne.data(), ligne.size(), horsBalise, true, motsCles, ordre(motsCles), motsVus, U);
-  EXPECT_TRUE(motsCles[0].utilise && motsCles[1].utilise && motsCles[2].utilise);
-  EXPECT_FALSE(motsCles[3].utilise);
-  EXPECT_TRUE(motsVus.Contient("\x9Cuvre", 5)) << "words are kept as written";
+  const std::string contenu = "\"\u00C9T\u00C9, \u0152uvre, " + syllabes + ", seo\"";
+  const std::vector<std::string> lignes = {
+      "<p>l\u2019e\u0301te\u0301 \x9Cuvre " + longue + " " + syllabes + "</p>\n"};
+  EXPECT_EQ(marques(contenu, {}, lignes, U), (std::vector<bool>{true, true, true, false}));
+  // ASCII words among others, and a stray byte folded as its Windows-1252 letter.
+  EXPECT_EQ(marques("\"Caf\u00E9, seo, x, \u0153\"", {}, {"CAFE\u0301 SEO\u2019s \x8C\n"}, U),
+            (std::vector<bool>{true, true, false, true}));
 }
 
 }  // namespace

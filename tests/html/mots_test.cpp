@@ -1,10 +1,13 @@
 // Tests of TraiterHtml: tag stripping on a line and word extraction.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "foundation/meserreur.h"
+#include "html/lecteurmots.h"
 #include "html/traiterhtml.h"
 
 namespace {
@@ -129,6 +132,72 @@ TEST(SupprimerBalises, RewindsTheCursor) {
   EXPECT_STREQ(ligne.motSuivant(), "un");
   EXPECT_STREQ(ligne.motSuivant(), "deux");
   EXPECT_STREQ(ligne.motSuivant(), "");
+}
+
+
+// Whether reading every word of texte with LecteurMots passes the limit.
+bool depasse(const std::string& texte, JeuCaracteres jeu) {
+  LecteurMots lecteur(texte.c_str(), jeu);
+  const char* mot = nullptr;
+  std::size_t longueur = 0;
+  try {
+    while (lecteur.Suivant(mot, longueur)) {
+    }
+  } catch (const MesErreur&) {
+    return true;
+  }
+  return false;
+}
+
+TEST(SousLaLimite, Cases) {
+  const std::string m(600, 'm');
+  const struct {
+    std::string texte;
+    bool sous;
+  } cas[] = {
+      {"", true},
+      {std::string(511, 'm'), true},
+      {std::string(512, 'm'), false},
+      {"a " + std::string(511, 'm') + "\tb", true},
+      {"a\r" + std::string(512, 'm') + "\fb", false},
+      {"x &" + std::string(300, ' ') + std::string(300, 'y'), false},  // no ';': to the end
+      {"x &" + std::string(300, ' ') + "; " + std::string(300, 'y'), true},
+      {"x &a" + std::string(300, ' ') + std::string(300, 'y') + ";", false},
+      {std::string(300, 'a') + "&nbsp;" + std::string(300, 'b'), false},  // may as well
+      {std::string(40, ' ') + std::string(20, '&') + ";" + std::string(40, ' '), true},
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(LecteurMots::SousLaLimite(c.texte.c_str(), c.texte.size()), c.sous) << c.texte;
+  }
+}
+
+// Below the limit, as it says, no word passes it, whatever the bytes and the
+// character set.
+TEST(SousLaLimite, NeverHidesAWordTooLong) {
+  const std::string morceaux[] = {" ", "\n", "&", ";", "&nbsp;", "&eacute;", "&#32;", "&#0;",
+                                  "mot", "\xE9t\xE9", "\xC3\xA9", "\xE2\x80\x99", ".",
+                                  std::string(100, 'a'), std::string(200, 'b'), "&x"};
+  uint64_t etat = 17;
+  const auto suivant = [&etat](uint64_t borne) {
+    etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
+    return (etat >> 33) % borne;
+  };
+  int sous = 0;
+  int trop = 0;
+  for (int i = 0; i < 4000; ++i) {
+    std::string texte;
+    for (uint64_t k = 1 + suivant(60); k > 0; --k) texte += morceaux[suivant(std::size(morceaux))];
+    if (!LecteurMots::SousLaLimite(texte.c_str(), texte.size())) continue;
+    ++sous;
+    for (const JeuCaracteres jeu : {JeuCaracteres::Windows1252, JeuCaracteres::Utf8}) {
+      if (depasse(texte, jeu)) {
+        ++trop;
+        ADD_FAILURE() << texte;
+      }
+    }
+  }
+  EXPECT_GT(sous, 1000);
+  EXPECT_EQ(trop, 0);
 }
 
 }  // namespace
