@@ -1,5 +1,7 @@
 #include "report/rapportjson.h"
 
+#include <new>
+
 #include "report/textesjson.h"
 
 namespace {
@@ -62,7 +64,16 @@ void RapportJson::ConstatsSite(const char* chemin, const Signalement* constats, 
 }
 
 void RapportJson::Fin(int statut) {
-  if (!siteOuvert_ && site_) ecrire(Sortie(), "],\n\"site\":[");
-  ecrire(Sortie(), "],\n\"errors\":" + enJson(Json(Journal().Lignes())) +
-                      ",\n\"status\":" + std::to_string(statut) + "}\n");
+  if (!siteOuvert_ && site_) ecrireFixe(Sortie(), "],\n\"site\":[");
+  std::string fin;
+  try {
+    fin = "],\n\"errors\":" + enJson(Json(Journal().Lignes())) + ",\n\"status\":" +
+          std::to_string(statut) + "}\n";
+  } catch (const std::bad_alloc&) {
+    // The document still ends, and says why the run failed; the errors
+    // before were written on standard error.
+    ecrireFixe(Sortie(), "],\n\"errors\":[\"out of memory\"],\n\"status\":2}\n");
+    throw;
+  }
+  ecrire(Sortie(), fin);
 }

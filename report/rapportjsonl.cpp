@@ -1,5 +1,8 @@
 #include "report/rapportjsonl.h"
 
+#include <cstdio>
+#include <new>
+
 #include "report/textesjson.h"
 
 namespace {
@@ -13,8 +16,10 @@ class PageJsonl : public RapportPage {
   void Debut(const char* chemin, JeuCaracteres jeu) override {
     jeu_ = jeu;
     chemin_ = cheminUtf8(chemin);
-    const Json fichier{{"type", "file"}, {"path", chemin_}, {"charset", nomJeu(jeu)}};
-    ecrire(canal_, enJson(fichier) + '\n');
+    // Written as text rather than built as an object: a JSON object may need
+    // memory to be destroyed, which a page that runs out of it has not.
+    ecrire(canal_, "{\"type\":\"file\",\"path\":" + enJson(chemin_) + ",\"charset\":\"" +
+                       nomJeu(jeu) + "\"}\n");
   }
 
   void Constate(const Signalement& s) override {
@@ -63,9 +68,21 @@ void RapportJsonl::EcritErreur() {
 }
 
 void RapportJsonl::Fin(int statut) {
-  const Json fin{{"type", "end"},
-                 {"status", statut},
-                 {"files", pages_},
-                 {"findings", constats_}};
-  ecrire(Sortie(), enJson(fin) + '\n');
+  std::string texte;
+  try {
+    const Json fin{{"type", "end"},
+                   {"status", statut},
+                   {"files", pages_},
+                   {"findings", constats_}};
+    texte = enJson(fin) + '\n';
+  } catch (const std::bad_alloc&) {
+    // The records still end with an end record, which says the run failed.
+    ecrireFixe(Sortie(), "{\"type\":\"error\",\"message\":\"out of memory\"}\n");
+    char fin[96];
+    const int n = std::snprintf(fin, sizeof fin, "{\"type\":\"end\",\"status\":2,\"files\":%ld,\"findings\":%ld}\n",
+                                pages_, constats_);
+    Sortie().Ecrit(fin, static_cast<std::size_t>(n));
+    throw;
+  }
+  ecrire(Sortie(), texte);
 }

@@ -20,6 +20,13 @@ inline void ecrire(Canal& canal, const std::string& texte) {
   canal.Ecrit(texte.data(), texte.size());
 }
 
+// A fixed text, written without taking any memory: what a document's end
+// says when memory ran out while it was being made.
+template <std::size_t N>
+void ecrireFixe(Canal& canal, const char (&texte)[N]) {
+  canal.Ecrit(texte, N - 1);
+}
+
 // A text of a page read in the set jeu (a line, a keyword).
 std::string texteUtf8(const char* texte, JeuCaracteres jeu);
 // A diagnostic's line without the line end it was read with.

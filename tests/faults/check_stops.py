@@ -45,7 +45,22 @@ def document(what, out):
         return None
 
 
+def records(what, out):
+    """A jsonl report: every line a JSON value, the last one its end."""
+    try:
+        lines = [json.loads(line) for line in out.splitlines()]
+    except ValueError as e:
+        failures.append("%s: a record does not parse: %s" % (what, e))
+        return None
+    if not lines or lines[-1].get("type") != "end":
+        failures.append("%s: the records have no end record" % what)
+        return None
+    return lines
+
+
 def errors_and_status(fmt, doc):
+    if fmt == "jsonl":
+        return [r["message"] for r in doc if r["type"] == "error"], doc[-1]["status"]
     if fmt == "json":
         return doc["errors"], doc["status"]
     invocation = doc["runs"][0]["invocations"][0]
@@ -100,7 +115,7 @@ try:
     seen = 0
     # (sarif is left out: its header is one JSON value built in memory, and
     # such a value may need memory to be destroyed, which ends the process.)
-    for fmt in ("json",):
+    for fmt in ("json", "jsonl"):
         plain = run(small, fmt, 1)
         for jobs in (2, 8):
             for at in range(150, 4000, 61):
@@ -108,7 +123,7 @@ try:
                 r = run(small, fmt, jobs, FAULT="malloc", AT=at)
                 if r.stdout == b"" and r.returncode == 2 and r.stderr == b"pagevet: out of memory\n":
                     continue  # the document could not even begin: none at all
-                doc = document(what, r.stdout)
+                doc = records(what, r.stdout) if fmt == "jsonl" else document(what, r.stdout)
                 if doc is None:
                     continue
                 errors, status = errors_and_status(fmt, doc)
