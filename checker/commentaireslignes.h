@@ -1,6 +1,6 @@
 // CommentairesLignes: the HTML comments of a page read line by line, each
 // handed on whole with the lines it spans, for the page's pagevet-ignore
-// comments; the design's scan removes comments its own way.
+// comments; the classic scan removes comments its own way.
 #ifndef PAGEVET_CHECKER_COMMENTAIRESLIGNES_H_
 #define PAGEVET_CHECKER_COMMENTAIRESLIGNES_H_
 

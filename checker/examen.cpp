@@ -134,7 +134,7 @@ void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
   auto etat = std::make_unique<EtatFichier>(options, rapport, lecteur.Jeu());
   rapport.Debut(chemin, lecteur.Jeu());
   // The page's comments for its pagevet-ignore directives, read from each
-  // line before the design's removal, on the lines that hold a "<!" or
+  // line before the classic removal, on the lines that hold a "<!" or
   // continue a comment.
   CommentairesLignes commentaires;
   try {

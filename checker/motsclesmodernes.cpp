@@ -13,7 +13,7 @@ namespace {
 constexpr std::size_t kMaxMotCle = 254;
 constexpr auto kMaxMot = static_cast<std::size_t>(kMaxCaracteresMot);
 
-// Whether the character point ends a word: white space and the design's
+// Whether the character point ends a word: white space and the classic
 // separators in ASCII; beyond, what the word reader of UTF-8 pages reads
 // as a separator (Unicode punctuation and spaces, and the Windows-1252
 // separators of U+00A0 to U+00FF).

@@ -17,7 +17,7 @@
 class MotsClesModernes {
  public:
   // Reads the keyword list (a content value, UTF-8): split at ',' and
-  // trimmed as the design reads it; a keyword of more than 254 characters
+  // trimmed as the classic scan reads it; a keyword of more than 254 characters
   // matches no word. Words read before it are matched now.
   void Lit(std::string_view contenu);
 

@@ -291,7 +291,7 @@ std::vector<ConstatModerne> TeteModerne::Conclure(const EnteteHtml& entete) {
       constats.push_back(std::move(c));
       return &constats.back();
     };
-    // The design's summary, in its order; "No" only where it still matters.
+    // The classic summary, in its order; "No" only where it still matters.
     const auto resumer = [&](int compte, Constat sans, Constat plusieurs) {
       if (compte == 0 && sans != kNombreConstats) page(sans);
       if (compte > 1) page(plusieurs, compte);

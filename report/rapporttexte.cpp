@@ -85,7 +85,7 @@ class PageTexte : public RapportPage, private ConversionTextes {
   }
 
  private:
-  // A keyword stands in a message as the design's fixed formats wrote it.
+  // A keyword stands in a message as the classic fixed formats wrote it.
   std::string Texte(const char* texte) const override {
     return sortie_.ConvertitDansFormat(texte, jeu_);
   }

@@ -72,7 +72,7 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
     return true;
   }
   execution.fichiersSeuls = ligne.Fichiers() || ligne.ListeFichiers() != nullptr;
-  // Under --files an argument is a path unless it is the design's letters:
+  // Under --files an argument is a path unless it is the classic letters:
   // an absolute path must not be read as letters.
   std::vector<const char*> classiques;
   std::vector<std::string> masquesTapes;

@@ -1,5 +1,5 @@
 // Execution: the run as one value, read and checked once from both parsers
-// of the command line: the design's "/x" letters and masks, and the long
+// of the command line: the classic "/x" letters and masks, and the long
 // options. The driver only reads it.
 #ifndef PAGEVET_RUN_EXECUTION_H_
 #define PAGEVET_RUN_EXECUTION_H_
@@ -18,8 +18,8 @@
 struct Execution {
   enum class Action {
     Examiner,    // examine the pages
-    Aide,        // "--help": the design's lines and the long options'
-    AideCourte,  // "/?": the design's lines alone
+    Aide,        // "--help": the classic lines and the long options'
+    AideCourte,  // "/?": the classic lines alone
     Version,     // "--version"
     Configuration,  // "--show-config": the options in effect, nothing examined
   };
@@ -68,7 +68,7 @@ bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
 bool lireExecution(int nbArgs, const char* const* args, Execution& execution,
                    std::string& erreur);
 
-// Under --files, whether an argument that starts with '/' is the design's
+// Under --files, whether an argument that starts with '/' is the classic
 // letters ("/d", "/1", "/s", "/?", also run together as "/1d" or "/d/s")
 // rather than an absolute path: it holds nothing else.
 bool estLettres(const char* argument);

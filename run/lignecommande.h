@@ -1,6 +1,6 @@
 // LigneCommande: the GNU long options of the command line ("--name=value" or
 // "--name value", unambiguous prefixes, "--" ending them), apart from the
-// design's "/x" letters and masks, which stay for Arguments to read.
+// classic "/x" letters and masks, which stay for Arguments to read.
 #ifndef PAGEVET_RUN_LIGNECOMMANDE_H_
 #define PAGEVET_RUN_LIGNECOMMANDE_H_
 
@@ -65,7 +65,7 @@ class LigneCommande {
   // "--summary": the closing count even when standard error is no terminal.
   bool Bilan() const { return bilan_; }
 
-  // What the design reads: the program's name, then every argument before
+  // What the classic command line reads: the program's name, then every argument before
   // "--" that is not a long option, in order.
   const std::vector<const char*>& Classiques() const { return classiques_; }
   // The arguments after "--": masks, whatever they start with.
@@ -102,7 +102,7 @@ class LigneCommande {
   std::vector<const char*> masquesApres_;
 };
 
-// The help of the long options, one line each, after the design's lines.
+// The help of the long options, one line each, after the classic lines.
 extern const char* const kAideOptionsLongues[];
 extern const int kNombreLignesAideLongue;
 

@@ -73,7 +73,7 @@ TEST(ExaminerPage, ReportsThePageReadFromMemory) {
       {"<!-- pagevet-ignore-next-line\n more-than-one-tag -->\n<head><x>\n<head><y>\n",
        options(false, true),
        "   4, More than one tag : \n  <head><y>\n+ Several <HEAD> sections found\n\n"},
-      // A comment that opens on a line the design already reads as inside
+      // A comment that opens on a line the classic scan already reads as inside
       // a "<!" construct, and two on one line.
       {"<head><!x\n<!-- pagevet-ignore no-head --><!-- pagevet-ignore several-heads x-y -->\n"
        "<head>\n",

@@ -1,4 +1,4 @@
-// The run as one value, read from command lines that mix the design's "/x"
+// The run as one value, read from command lines that mix the classic "/x"
 // letters and masks with the long options.
 #include "run/execution.h"
 

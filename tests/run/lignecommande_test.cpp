@@ -1,4 +1,4 @@
-// The long options of the command line, apart from the design's arguments.
+// The long options of the command line, apart from the classic arguments.
 #include "run/lignecommande.h"
 
 #include <gtest/gtest.h>
