@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <memory>
-#include <new>
 
 #include "checker/balisesligne.h"
 #include "checker/commentaireslignes.h"
@@ -11,7 +10,6 @@
 #include "checker/metatags.h"
 #include "checker/motscles.h"
 #include "files/fichierpage.h"
-#include "foundation/meserreur.h"
 #include "html/trthtml.h"
 
 namespace {
@@ -137,7 +135,7 @@ void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
   // line before the classic removal, on the lines that hold a "<!" or
   // continue a comment.
   CommentairesLignes commentaires;
-  try {
+  examinerJusquAuBout(rapport, [&] {
     for (int longueur; (longueur = lecteur.LireLigne(etat->ligne, EtatFichier::kTailleLigne)) >= 0;) {
       ++etat->numeroLigne;
       const bool commentaireLu = commentaires.Ouvert() || etat->dansCommentaire;
@@ -166,14 +164,7 @@ void examinerPage(const char* chemin, LecteurLignes& lecteur, const OptionsExame
       }
     }
     resumerPage(*etat);
-  } catch (const MesErreur&) {
-    rapport.Interrompue();
-    throw;
-  } catch (const std::bad_alloc&) {
-    rapport.Interrompue();
-    throw;
-  }
-  rapport.Fin();
+  });
 }
 
 void examinerFichier(const char* chemin, const OptionsExamen& options, RapportPage& rapport) {

@@ -1,11 +1,9 @@
 #include "checker/examenmoderne.h"
 
-#include <new>
 
 #include "checker/motsclesmodernes.h"
 #include "checker/tetemoderne.h"
 #include "files/fichierpage.h"
-#include "foundation/meserreur.h"
 #include "html/lecteurhtml.h"
 
 namespace {
@@ -46,7 +44,7 @@ class VisiteurModerne : public VisiteurHtml {
 void examinerPageModerne(const char* chemin, LecteurLignes& lecteur, const OptionsExamen& options,
                          RapportPage& rapport, FicheSite* fiche) {
   rapport.Debut(chemin, lecteur.Jeu());
-  try {
+  examinerJusquAuBout(rapport, [&] {
     VisiteurModerne visiteur(options);
     LecteurHtml html(lecteur.Jeu(), lecteur.Marque(), visiteur);
     // The reader counts the byte order mark in its offsets.
@@ -65,14 +63,7 @@ void examinerPageModerne(const char* chemin, LecteurLignes& lecteur, const Optio
       *fiche = visiteur.Tete().Fiche();
       fiche->chemin = chemin;
     }
-  } catch (const MesErreur&) {
-    rapport.Interrompue();
-    throw;
-  } catch (const std::bad_alloc&) {
-    rapport.Interrompue();
-    throw;
-  }
-  rapport.Fin();
+  });
 }
 
 void examinerFichierModerne(const char* chemin, const OptionsExamen& options,

@@ -3,6 +3,7 @@
 #ifndef PAGEVET_CHECKER_RAPPORTPAGE_H_
 #define PAGEVET_CHECKER_RAPPORTPAGE_H_
 
+#include <new>
 #include <string_view>
 
 #include "checker/signalement.h"
@@ -37,5 +38,22 @@ class RapportPage {
     if (commencee) Interrompue();
   }
 };
+
+// Runs scan, the scan of a page that rapport has seen open, and ends the
+// page: with Fin, or with Interrompue when a fatal error or memory running
+// out cuts it short, which then goes on.
+template <class Scan>
+void examinerJusquAuBout(RapportPage& rapport, Scan&& scan) {
+  try {
+    scan();
+  } catch (const MesErreur&) {
+    rapport.Interrompue();
+    throw;
+  } catch (const std::bad_alloc&) {
+    rapport.Interrompue();
+    throw;
+  }
+  rapport.Fin();
+}
 
 #endif  // PAGEVET_CHECKER_RAPPORTPAGE_H_

@@ -157,6 +157,19 @@ bool rapporterParcours(const Execution& execution, const std::vector<RepertoireI
   return true;
 }
 
+// The walk that lists each directory once, set up for the run; nullptr
+// for masks with a directory part, which it does not walk.
+std::unique_ptr<ParcoursUnique> parcoursUnique(const Execution& execution,
+                                               const Exclusions& exclusions) {
+  const std::vector<std::string> masques = nomsMasques(execution);
+  if (!ParcoursUnique::Accepte(masques)) return nullptr;
+  auto parcours = std::make_unique<ParcoursUnique>(masques, execution.sousRepertoires);
+  if (!execution.liensSortants) parcours->limiterLiens(plateforme::repertoireCourant());
+  if (!exclusions.Vide()) parcours->exclure(&exclusions);
+  parcours->arreter(&plateforme::signalArret());
+  return parcours;
+}
+
 // The walk that hands the pages out as it finds them, when the masks and
 // the run allow it (see examinerTout); nullptr when they do not.
 std::unique_ptr<ParcoursUnique> parcoursEnCours(const Execution& execution,
@@ -171,13 +184,7 @@ std::unique_ptr<ParcoursUnique> parcoursEnCours(const Execution& execution,
       (plateforme::memeFichierOuvert(stdout, stderr) && !plateforme::estTerminal(stdout))) {
     return nullptr;
   }
-  const std::vector<std::string> masques = nomsMasques(execution);
-  if (!ParcoursUnique::Accepte(masques)) return nullptr;
-  auto parcours = std::make_unique<ParcoursUnique>(masques, execution.sousRepertoires);
-  if (!execution.liensSortants) parcours->limiterLiens(plateforme::repertoireCourant());
-  if (!exclusions.Vide()) parcours->exclure(&exclusions);
-  parcours->arreter(&plateforme::signalArret());
-  return parcours;
+  return parcoursUnique(execution, exclusions);
 }
 
 // The masks' files, walked, sorted, each once.
@@ -186,20 +193,15 @@ std::unique_ptr<ParcoursUnique> parcoursEnCours(const Execution& execution,
 bool fichiersTrouves(const Execution& execution, const Exclusions& exclusions, Rapport& rapport,
                      std::vector<String>& chemins, int& statut,
                      std::vector<std::string>*& site) {
-  const Vecteur<String> masques = masquesDuProgramme(execution.masques);
-  const std::vector<std::string> noms = nomsMasques(execution);
-  if (ParcoursUnique::Accepte(noms)) {
-    ParcoursUnique parcours(noms, execution.sousRepertoires);
-    if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
-    if (!exclusions.Vide()) parcours.exclure(&exclusions);
-    parcours.arreter(&plateforme::signalArret());
-    parcours.noterFichiers(site);
-    for (std::string chemin; parcours.Suivante(chemin);) chemins.emplace_back(chemin.c_str());
+  if (const std::unique_ptr<ParcoursUnique> parcours = parcoursUnique(execution, exclusions)) {
+    parcours->noterFichiers(site);
+    for (std::string chemin; parcours->Suivante(chemin);) chemins.emplace_back(chemin.c_str());
     if (plateforme::signalArret().load() != 0) return false;
-    return rapporterParcours(execution, parcours.Illisibles(), !chemins.empty(), rapport, statut);
+    return rapporterParcours(execution, parcours->Illisibles(), !chemins.empty(), rapport, statut);
   }
   // Masks with a directory part: the walk that lists a directory for each.
   site = nullptr;
+  const Vecteur<String> masques = masquesDuProgramme(execution.masques);
   Vecteur<String> fichiers;
   ParcoursRepWin parcours("*.*", attrDefaut, false);
   if (!execution.liensSortants) parcours.limiterLiens(plateforme::repertoireCourant());
