@@ -1,6 +1,8 @@
 // Exclusions: a path is left out when any pattern leaves it out.
 #include "files/exclusions.h"
 
+#include <algorithm>
+
 bool Exclusions::Exclu(std::string_view chemin, bool estRepertoire) const {
   if (motifs_.empty()) return false;
   const std::string normal = Normaliser(chemin);
@@ -36,4 +38,10 @@ std::string Exclusions::RelatifA(std::string_view chemin, std::string_view depar
   if (reste.empty()) return std::string();
   if (reste.front() != '/') return std::string(chemin);  // "/w2/x" is not in "/w"
   return std::string(reste.substr(1));
+}
+
+std::string Exclusions::DepuisProgramme(std::string_view chemin) {
+  std::string texte(chemin);
+  std::replace(texte.begin(), texte.end(), '\\', '/');
+  return texte;
 }

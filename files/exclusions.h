@@ -28,6 +28,8 @@ class Exclusions {
   // relative to it; any other path as it stands. "/w/site/a.html" in "/w"
   // is "site/a.html"; depart itself is "".
   static std::string RelatifA(std::string_view chemin, std::string_view depart);
+  // A path of the walk, '\\' between directories, as the patterns read it.
+  static std::string DepuisProgramme(std::string_view chemin);
 
  private:
   bool Exclu(std::string_view chemin, bool estRepertoire) const;

@@ -14,12 +14,6 @@ struct Contexte {
   bool tous;  // every name is looked at
 };
 
-// A path of the walk ('\\' between directories) as --exclude reads it.
-std::string cheminExclusion(std::string chemin) {
-  std::replace(chemin.begin(), chemin.end(), '\\', '/');
-  return chemin;
-}
-
 }  // namespace
 
 ParcoursUnique::ParcoursUnique(const std::vector<std::string>& masques, bool avecSousReps)
@@ -64,14 +58,16 @@ void ParcoursUnique::Entrer(const std::string& chemin, const std::string& ordre,
     if (entree.genre == plateforme::GenreListe::Fichier) {
       if (fichiers_ != nullptr) fichiers_->push_back(chemin + entree.nom);
       if (!pages || !Correspond(entree.nom.c_str())) continue;
-      if (exclusions_ != nullptr && exclusions_->FichierExclu(cheminExclusion(chemin + entree.nom))) {
+      if (exclusions_ != nullptr &&
+          exclusions_->FichierExclu(Exclusions::DepuisProgramme(chemin + entree.nom))) {
         continue;
       }
       element.cle = entree.nom;
     } else if (entree.genre == plateforme::GenreListe::Repertoire) {
-      element.pages = pages && avecSousReps_ &&
-                      (exclusions_ == nullptr ||
-                       !exclusions_->RepertoireExclu(cheminExclusion(chemin + entree.nom)));
+      element.pages =
+          pages && avecSousReps_ &&
+          (exclusions_ == nullptr ||
+           !exclusions_->RepertoireExclu(Exclusions::DepuisProgramme(chemin + entree.nom)));
       if (!element.pages && fichiers_ == nullptr) continue;
       element.cle = entree.nom + '\\';
       element.repertoire = true;

@@ -109,15 +109,6 @@ String repertoireDe(const String& masque) {
   return String(masque, 0, fin);
 }
 
-// A path of the walk ('\\' between directories) as --exclude reads it.
-std::string cheminExclusion(const String& chemin) {
-  std::string texte(chemin.Texte());
-  for (char& c : texte) {
-    if (c == '\\') c = '/';
-  }
-  return texte;
-}
-
 // Notes that the directory could not be read, unless it is the one noted
 // last (each pass over a directory fails the same way).
 void noterIllisible(std::vector<RepertoireIllisible>& illisibles, const String& repertoire,
@@ -166,7 +157,8 @@ void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
           resultat.Redimensionne(capacite);
         }
         const String trouve = chemin();
-        if (exclusions_ == nullptr || !exclusions_->FichierExclu(cheminExclusion(trouve))) {
+        if (exclusions_ == nullptr ||
+            !exclusions_->FichierExclu(Exclusions::DepuisProgramme(trouve.Texte()))) {
           resultat[nombre++] = trouve;
         }
         suivant();
@@ -181,7 +173,8 @@ void ParcoursRep::parcourir(const String& rep, const Vecteur<String>& masques,
     if (erreur_ != 0) noterIllisible(illisibles, rep, erreur_);
     noterEntrees(illisibles, rep, entreesIllisibles_, entreesVues);
     while (trouve_) {
-      if (exclusions_ != nullptr && exclusions_->RepertoireExclu(cheminExclusion(rep + nom_))) {
+      if (exclusions_ != nullptr &&
+          exclusions_->RepertoireExclu(Exclusions::DepuisProgramme((rep + nom_).Texte()))) {
         suivant();
         continue;
       }
